@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include <span>
+
+namespace ravo {
+
+enum class ControlKind { Label, PushButton, ScrollBar, Frame, TextBox, OptionButton, CheckBox };
+
+enum class FontRole {
+    Default,     // the window's font: sans serif 8.25 pt
+    DefaultBold, // the dispersion display
+    Title,       // serif 15.75 pt bold, the two labels
+    Button,      // serif 14.25 pt bold, "Start" and "Exit"
+    Caption,     // sans serif 12 pt, the caption boxes over the drawing
+};
+
+enum class TextBoxRole {
+    None,
+    Editable, // the frequency display, which can be typed in
+    Display,  // the disabled dispersion display
+    Caption,  // a caption that appears over the drawing after a run
+    Hidden,   // a setting field that is never shown
+};
+
+// One control of the window. Positions are pixels relative to the container: the client
+// area for controls on the window, the frame for controls inside one.
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    const char* container; // nullptr: on the window
+    const char* text;
+    QRect geometry;
+    int tabIndex;
+    bool shownAtStart;
+    FontRole font = FontRole::Default;
+    TextBoxRole textBox = TextBoxRole::None;
+    QColor background = QColor(192, 192, 192);
+};
+
+// Every control of frmRavo, containers before their contents, rows of a frame from top
+// to bottom.
+std::span<const ControlSpec> controlTable();
+
+} // namespace ravo

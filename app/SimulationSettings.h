@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Settings.h"
+
+#include <array>
+
+class QLineEdit;
+class QWidget;
+
+namespace ravo {
+
+// The record of the user's choices. Each field is the text box of the window that bears
+// its name: a value written here shows at once where the box is shown, and what the user
+// types into nKmitočet is the frequency the next run reads.
+class SimulationSettings : public SettingsAccess {
+public:
+    // Finds the nine text boxes among the window's children.
+    explicit SimulationSettings(QWidget& window);
+
+    std::string text(Setting setting) const override;
+    void setText(Setting setting, std::string_view value) override;
+
+private:
+    QLineEdit& box(Setting setting) const;
+
+    std::array<QLineEdit*, allSettings.size()> boxes_{};
+};
+
+} // namespace ravo

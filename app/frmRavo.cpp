@@ -1,0 +1,363 @@
+#include "frmRavo.h"
+
+#include "ControlTable.h"
+#include "NumberText.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace ravo {
+
+namespace {
+
+QString nameOf(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The layout is in pixels at 96 dpi, so the fonts are given in pixels: 8.25 pt is 11 px,
+// 12 pt is 16 px, 14.25 pt is 19 px, 15.75 pt is 21 px. Liberation Sans and Serif keep the
+// metrics of the classic sans-serif and Times faces the layout was made for.
+QFont fontFor(FontRole role) {
+    QFont font;
+    switch (role) {
+    case FontRole::Default:
+    case FontRole::DefaultBold:
+        font.setFamily("Liberation Sans");
+        font.setPixelSize(11);
+        font.setBold(role == FontRole::DefaultBold);
+        break;
+    case FontRole::Title:
+        font.setFamily("Liberation Serif");
+        font.setPixelSize(21);
+        font.setBold(true);
+        break;
+    case FontRole::Button:
+        font.setFamily("Liberation Serif");
+        font.setPixelSize(19);
+        font.setBold(true);
+        break;
+    case FontRole::Caption:
+        font.setFamily("Liberation Sans");
+        font.setPixelSize(16);
+        break;
+    }
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+void setBackground(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* container) {
+    const QString text = nameOf(spec.text);
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto* label = new DrawingLayerLabel(text, container);
+        if (std::string_view(spec.name) == "labKlepnete")
+            label->setAlignment(Qt::AlignCenter);
+        else
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(text, container);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::ScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, container);
+        bar->setRange(1, 10000);
+        bar->setValue(1);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setTracking(false); // one change when a drag ends
+        bar->setFocusPolicy(Qt::StrongFocus);
+        return bar;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(text, container);
+    case ControlKind::OptionButton:
+        return new QRadioButton(text, container);
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(text, container);
+        box->setChecked(true);
+        return box;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(text, container);
+        switch (spec.textBox) {
+        case TextBoxRole::Editable:
+            box->setAlignment(Qt::AlignCenter);
+            break;
+        case TextBoxRole::Display: {
+            box->setAlignment(Qt::AlignCenter);
+            box->setEnabled(false);
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+            box->setPalette(palette);
+            break;
+        }
+        case TextBoxRole::Caption:
+            box->setReadOnly(true);
+            box->setFrame(false);
+            box->setFocusPolicy(Qt::NoFocus);
+            box->setTextMargins(0, 0, 0, 0);
+            break;
+        case TextBoxRole::Hidden:
+        case TextBoxRole::None:
+            break;
+        }
+        if (spec.textBox != TextBoxRole::Editable) {
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Base, spec.background);
+            box->setPalette(palette);
+        }
+        return box;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void prepareApplication() {
+    // The classic Windows style keeps the compact indicators and metrics the layout was
+    // made for; every caption fits its box at these sizes.
+    if (QStyle* style = QStyleFactory::create("Windows"))
+        QApplication::setStyle(style);
+}
+
+frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
+    setObjectName("frmRavo");
+    setWindowTitle("Ravo - https://ravo.example.org");
+    setFont(fontFor(FontRole::Default));
+    setBackground(*this, QColor(192, 192, 192));
+
+    canvas_ = new DrawingCanvas(this);
+    canvas_->lower();
+    buildControls();
+    settings_ = std::make_unique<SimulationSettings>(*this);
+    surface_ = std::make_unique<QtDrawingSurface>(*this, *canvas_);
+    setTabOrderFromTable();
+    connectHandlers();
+    resize(startClientSize);
+    if (auto* start = findChild<QPushButton*>("cmdStart"))
+        start->setFocus();
+    Form_Load();
+}
+
+frmRavo::~frmRavo() = default;
+
+void frmRavo::buildControls() {
+    std::map<std::string, QWidget*> containers;
+    for (const ControlSpec& spec : controlTable()) {
+        QWidget* container = spec.container ? containers.at(spec.container) : this;
+        QWidget* control = createControl(spec, container);
+        control->setObjectName(nameOf(spec.name));
+        control->setGeometry(spec.geometry);
+        if (spec.font != FontRole::Default)
+            control->setFont(fontFor(spec.font));
+        if (spec.kind != ControlKind::Label && spec.kind != ControlKind::TextBox)
+            setBackground(*control, spec.background);
+        control->setVisible(spec.shownAtStart);
+        if (spec.kind == ControlKind::Frame)
+            containers[spec.name] = control;
+        if (spec.kind == ControlKind::ScrollBar)
+            scrollBar_ = static_cast<QScrollBar*>(control);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            canvas_->paintIntoPicture(*label);
+    }
+}
+
+void frmRavo::setTabOrderFromTable() {
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& spec : controlTable())
+        order.push_back(&spec);
+    std::sort(order.begin(), order.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    QWidget* previous = nullptr;
+    for (const ControlSpec* spec : order) {
+        auto* widget = findChild<QWidget*>(nameOf(spec->name));
+        if (!widget || widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void frmRavo::connectHandlers() {
+    using Handler = void (frmRavo::*)();
+    const std::pair<const char*, Handler> clicks[] = {
+        {"opVelký", &frmRavo::opVelký_Click},
+        {"opStřední", &frmRavo::opStřední_Click},
+        {"opMalý", &frmRavo::opMalý_Click},
+        {"opIndexVelký", &frmRavo::opIndexVelký_Click},
+        {"opIndexStřední", &frmRavo::opIndexStřední_Click},
+        {"opIndexMalý", &frmRavo::opIndexMalý_Click},
+        {"chDisperze", &frmRavo::chDisperze_Click},
+        {"opČervený", &frmRavo::opČervený_Click},
+        {"OpZelená", &frmRavo::OpZelená_Click},
+        {"opModrý", &frmRavo::opModrý_Click},
+        {"opClonaŠiroká", &frmRavo::opClonaŠiroká_Click},
+        {"opClonaUy39", &frmRavo::opClonaUy39_Click},
+        {"opClonaUzka", &frmRavo::opClonaUzka_Click},
+        {"opPůlAno", &frmRavo::opPůlAno_Click},
+        {"opPůlNe", &frmRavo::opPůlNe_Click},
+        {"opPruhy", &frmRavo::opPruhy_Click},
+        {"opBody", &frmRavo::opBody_Click},
+        {"opRychlá", &frmRavo::opRychlá_Click},
+        {"opPomalejší", &frmRavo::opPomalejší_Click},
+        {"opPomalá", &frmRavo::opPomalá_Click},
+        {"cmdStart", &frmRavo::cmdStart_Click},
+        {"cmdKonec", &frmRavo::cmdKonec_Click},
+    };
+    for (const auto& [name, handler] : clicks)
+        connect(findChild<QAbstractButton*>(nameOf(name)), &QAbstractButton::clicked, this,
+                handler);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &frmRavo::HScroll1_Change);
+}
+
+void frmRavo::resizeEvent(QResizeEvent* event) {
+    canvas_->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+void frmRavo::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        // The run unwinds at its next drawing or countdown step; the window closes then.
+        surface_->requestStop();
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void frmRavo::select(const char* optionButton) {
+    findChild<QAbstractButton*>(nameOf(optionButton))->click();
+}
+
+void frmRavo::write(Setting setting, std::string_view value) {
+    settings_->setText(setting, value);
+}
+
+void frmRavo::Form_Load() {
+    select("opVelký");
+    select("opIndexStřední");
+    select("opPůlNe");
+    select("opModrý");
+    write(Setting::nStart, "1");
+    select("opBody");
+    write(Setting::nDisperze, "Yes");
+    write(Setting::nClona, "0");
+    select("opClonaŠiroká");
+    write(Setting::nSpomaleni, "1");
+    select("opRychlá");
+}
+
+void frmRavo::opVelký_Click() {
+    write(Setting::nPoloměr, "500");
+}
+void frmRavo::opStřední_Click() {
+    write(Setting::nPoloměr, "450");
+}
+void frmRavo::opMalý_Click() {
+    write(Setting::nPoloměr, "400");
+}
+void frmRavo::opIndexVelký_Click() {
+    write(Setting::nIndex, "1");
+}
+void frmRavo::opIndexStřední_Click() {
+    write(Setting::nIndex, numberText(0.98));
+}
+void frmRavo::opIndexMalý_Click() {
+    write(Setting::nIndex, numberText(0.96));
+}
+
+void frmRavo::chDisperze_Click() {
+    write(Setting::nDisperze, settings_->text(Setting::nDisperze) == "Yes" ? "No" : "Yes");
+}
+
+void frmRavo::opČervený_Click() {
+    write(Setting::nKmitočet, numberText(0.5));
+}
+void frmRavo::OpZelená_Click() {
+    write(Setting::nKmitočet, numberText(0.75));
+}
+void frmRavo::opModrý_Click() {
+    write(Setting::nKmitočet, "1");
+}
+void frmRavo::opClonaŠiroká_Click() {
+    write(Setting::nClona, "0");
+}
+void frmRavo::opClonaUy39_Click() {
+    write(Setting::nClona, "50");
+}
+void frmRavo::opClonaUzka_Click() {
+    write(Setting::nClona, "100");
+}
+void frmRavo::opPůlAno_Click() {
+    write(Setting::nPůlLupy, "40");
+}
+void frmRavo::opPůlNe_Click() {
+    write(Setting::nPůlLupy, "80");
+}
+void frmRavo::opPruhy_Click() {
+    write(Setting::nZobrazení, "Pruhy");
+}
+void frmRavo::opBody_Click() {
+    write(Setting::nZobrazení, "Body");
+}
+void frmRavo::opRychlá_Click() {
+    write(Setting::nSpomaleni, "1");
+}
+void frmRavo::opPomalejší_Click() {
+    write(Setting::nSpomaleni, "5000");
+}
+void frmRavo::opPomalá_Click() {
+    write(Setting::nSpomaleni, "10000");
+}
+
+void frmRavo::HScroll1_Change() {
+    write(Setting::nSpomaleni, std::to_string(scrollBar_->value()));
+}
+
+void frmRavo::cmdStart_Click() {
+    if (running_)
+        return;
+    running_ = true;
+    {
+        RunInputGuard guard(*this);
+        try {
+            lastOutcome_ = SimulationRun(*settings_, *surface_).perform();
+        } catch (const RunStopped&) {
+            lastOutcome_ = {};
+        }
+        surface_->settle();
+    }
+    running_ = false;
+    if (surface_->stopRequested())
+        close();
+}
+
+void frmRavo::cmdKonec_Click() {
+    close();
+}
+
+} // namespace ravo

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "DrawingCanvas.h"
+#include "QtDrawingSurface.h"
+#include "SimulationRun.h"
+#include "SimulationSettings.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QAbstractButton;
+class QScrollBar;
+
+namespace ravo {
+
+// The program's only window: the controls that set up the experiment, and the picture on
+// which a run draws. Each control event has one short handler that writes one setting;
+// "Start" performs a whole run before any other input is handled.
+class frmRavo : public QWidget {
+public:
+    static constexpr QSize startClientSize{800, 581};
+
+    explicit frmRavo(QWidget* parent = nullptr);
+    ~frmRavo() override;
+
+    SimulationSettings& settings() { return *settings_; }
+    QtDrawingSurface& surface() { return *surface_; }
+    DrawingCanvas& canvas() { return *canvas_; }
+    bool running() const { return running_; }
+    const RunOutcome& lastOutcome() const { return lastOutcome_; }
+
+    // Start-up: selects the default button of each group, which writes the defaults.
+    void Form_Load();
+
+    void opVelký_Click();
+    void opStřední_Click();
+    void opMalý_Click();
+    void opIndexVelký_Click();
+    void opIndexStřední_Click();
+    void opIndexMalý_Click();
+    void chDisperze_Click();
+    void opČervený_Click();
+    void OpZelená_Click();
+    void opModrý_Click();
+    void opClonaŠiroká_Click();
+    void opClonaUy39_Click();
+    void opClonaUzka_Click();
+    void opPůlAno_Click();
+    void opPůlNe_Click();
+    void opPruhy_Click();
+    void opBody_Click();
+    void opRychlá_Click();
+    void opPomalejší_Click();
+    void opPomalá_Click();
+    void HScroll1_Change();
+    void cmdStart_Click();
+    void cmdKonec_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void setTabOrderFromTable();
+    void select(const char* optionButton);
+    void write(Setting setting, std::string_view value);
+
+    DrawingCanvas* canvas_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+    std::unique_ptr<SimulationSettings> settings_;
+    std::unique_ptr<QtDrawingSurface> surface_;
+    bool running_ = false;
+    RunOutcome lastOutcome_;
+};
+
+// Application-wide set-up shared by the program and its tests: the widget style.
+void prepareApplication();
+
+} // namespace ravo

@@ -1,0 +1,219 @@
+#include "QtDrawingSurface.h"
+
+#include "DrawingCanvas.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMessageBox>
+#include <QPen>
+#include <QPushButton>
+#include <QWindow>
+
+#include <cmath>
+
+namespace ravo {
+
+namespace {
+
+QColor toQColor(std::optional<Colour> colour) {
+    if (!colour)
+        return Qt::black;
+    return QColor(int(*colour & 0xFF), int((*colour >> 8) & 0xFF), int((*colour >> 16) & 0xFF));
+}
+
+// Coordinates of this program stay within a few thousand pixels; anything that is not a
+// plain finite number of moderate size is never handed to the rasteriser.
+bool drawable(float v) {
+    return std::isfinite(v) && std::fabs(v) < 1e6f;
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+QtDrawingSurface::QtDrawingSurface(QWidget& window, DrawingCanvas& canvas)
+    : window_(window), canvas_(canvas) {}
+
+QtDrawingSurface::~QtDrawingSurface() {
+    endPainting();
+}
+
+QPainter& QtDrawingSurface::painter() {
+    if (!painter_.isActive())
+        painter_.begin(&canvas_.image());
+    return painter_;
+}
+
+void QtDrawingSurface::endPainting() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void QtDrawingSurface::SetScaleToPixels() {
+    // The canvas always measures in pixels of the client area.
+}
+
+void QtDrawingSurface::SetPenWidth(int width) {
+    penWidth_ = width;
+}
+
+void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2,
+                                std::optional<Colour> colour) {
+    if (!drawable(x1) || !drawable(y1) || !drawable(x2) || !drawable(y2))
+        return;
+    QPainter& p = painter();
+    p.setPen(QPen(toQColor(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QLineF line(x1, y1, x2, y2);
+    p.drawLine(line);
+    touched(QRectF(line.p1(), line.p2()).normalized());
+    presentIfDue();
+}
+
+void QtDrawingSurface::DrawCircle(float x, float y, float radius, std::optional<Colour> colour) {
+    if (!drawable(x) || !drawable(y) || !drawable(radius))
+        return;
+    QPainter& p = painter();
+    p.setPen(QPen(toQColor(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(x, y), radius, radius);
+    touched(QRectF(x - radius, y - radius, 2 * radius, 2 * radius));
+    presentIfDue();
+}
+
+void QtDrawingSurface::touched(const QRectF& area) {
+    const qreal margin = penWidth_ + 1;
+    const QRectF grown = area.adjusted(-margin, -margin, margin, margin);
+    const QRectF visible = grown.intersected(QRectF(canvas_.pictureRect()));
+    if (!visible.isEmpty())
+        dirty_ = dirty_.isNull() ? visible : dirty_.united(visible);
+}
+
+void QtDrawingSurface::presentIfDue() {
+    if (Clock::now() - lastPresent_ >= frame)
+        present();
+}
+
+void QtDrawingSurface::present() {
+    if (presenting_)
+        return;
+    presenting_ = true;
+    endPainting();
+    if (!dirty_.isNull()) {
+        canvas_.repaint(dirty_.toAlignedRect());
+        dirty_ = QRectF();
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    lastPresent_ = Clock::now();
+    presenting_ = false;
+    throwIfStopped();
+}
+
+void QtDrawingSurface::settle() {
+    endPainting();
+    if (!dirty_.isNull())
+        canvas_.update(dirty_.toAlignedRect());
+    dirty_ = QRectF();
+}
+
+void QtDrawingSurface::Flush() {
+    present();
+}
+
+void QtDrawingSurface::KeepAlive() {
+    present();
+}
+
+void QtDrawingSurface::throwIfStopped() const {
+    if (stopRequested_)
+        throw RunStopped{};
+}
+
+void QtDrawingSurface::requestStop() {
+    stopRequested_ = true;
+    if (question_)
+        question_->reject();
+}
+
+bool QtDrawingSurface::AskYesNo(std::string_view prompt) {
+    present();
+    bool yes = false;
+    if (answerProvider_) {
+        yes = answerProvider_(prompt);
+    } else {
+        QMessageBox box(QMessageBox::Question, "Ravo", fromUtf8(prompt), QMessageBox::NoButton,
+                        &window_);
+        QPushButton* yesButton = box.addButton("Yes", QMessageBox::YesRole);
+        QPushButton* noButton = box.addButton("No", QMessageBox::NoRole);
+        box.setDefaultButton(yesButton);
+        box.setEscapeButton(noButton);
+        question_ = &box;
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        box.exec();
+        QApplication::restoreOverrideCursor();
+        question_ = nullptr;
+        yes = box.clickedButton() == yesButton;
+    }
+    throwIfStopped();
+    return yes;
+}
+
+void QtDrawingSurface::ShowMessage(std::string_view text) {
+    if (messageSink_) {
+        messageSink_(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, "Ravo", fromUtf8(text), QMessageBox::Ok, &window_);
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    QApplication::restoreOverrideCursor();
+}
+
+void QtDrawingSurface::ShowControl(std::string_view controlName) {
+    if (QWidget* control = window_.findChild<QWidget*>(fromUtf8(controlName))) {
+        control->show();
+        control->raise();
+    }
+}
+
+RunInputGuard::RunInputGuard(QWidget& window) : window_(window) {
+    qApp->installEventFilter(this);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+RunInputGuard::~RunInputGuard() {
+    QApplication::restoreOverrideCursor();
+    qApp->removeEventFilter(this);
+}
+
+bool RunInputGuard::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::InputMethod: {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == &window_)
+            return true;
+        // Events to the window's QWindow (before they reach a widget) are held back too.
+        return watched == static_cast<QObject*>(window_.windowHandle());
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace ravo

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "DrawingSurface.h"
+
+#include <QObject>
+#include <QPainter>
+#include <QPointer>
+#include <QRectF>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class QMessageBox;
+
+namespace ravo {
+
+class DrawingCanvas;
+
+// The run's surface over Qt. Drawing goes into the canvas's retained image; the area
+// changed since the last showing is kept as one bounding rectangle and put on the screen
+// at least once per display frame, and whenever the run asks. At those points pending
+// events are processed, so the window repaints when uncovered and hears a close request,
+// while the run's input filter keeps clicks and keys away.
+class QtDrawingSurface : public DrawingSurface {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds frame{16};
+
+    QtDrawingSurface(QWidget& window, DrawingCanvas& canvas);
+    ~QtDrawingSurface() override;
+
+    void SetScaleToPixels() override;
+    void SetPenWidth(int width) override;
+    void DrawLine(float x1, float y1, float x2, float y2,
+                  std::optional<Colour> colour = std::nullopt) override;
+    void DrawCircle(float x, float y, float radius,
+                    std::optional<Colour> colour = std::nullopt) override;
+    bool AskYesNo(std::string_view prompt) override;
+    void ShowControl(std::string_view controlName) override;
+    void ShowMessage(std::string_view text) override;
+    void Flush() override;
+    void KeepAlive() override;
+
+    int penWidth() const { return penWidth_; }
+
+    // Asks the run in progress to stop at its next drawing or countdown step.
+    void requestStop();
+    bool stopRequested() const { return stopRequested_; }
+    void clearStop() { stopRequested_ = false; }
+
+    // Test seams: answer the next questions, or take the messages, without a modal wait.
+    void setAnswerProvider(std::function<bool(std::string_view)> provider) {
+        answerProvider_ = std::move(provider);
+    }
+    void setMessageSink(std::function<void(std::string_view)> sink) {
+        messageSink_ = std::move(sink);
+    }
+
+    // Puts the changed area on the screen and lets Qt process what is pending.
+    void present();
+    // At the end of a run: schedules the last changes for painting, processes nothing.
+    void settle();
+
+private:
+    QPainter& painter();
+    void endPainting();
+    void touched(const QRectF& area);
+    void presentIfDue();
+    void throwIfStopped() const;
+
+    QWidget& window_;
+    DrawingCanvas& canvas_;
+    QPainter painter_;
+    int penWidth_ = 1;
+    QRectF dirty_;
+    Clock::time_point lastPresent_ = Clock::now();
+    bool presenting_ = false;
+    bool stopRequested_ = false;
+    QPointer<QMessageBox> question_;
+    std::function<bool(std::string_view)> answerProvider_;
+    std::function<void(std::string_view)> messageSink_;
+};
+
+// For the length of a run: a busy cursor, and no mouse or keyboard input to the window
+// (the question box, a window of its own, still takes its answer).
+class RunInputGuard : public QObject {
+public:
+    explicit RunInputGuard(QWidget& window);
+    ~RunInputGuard() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& window_;
+};
+
+} // namespace ravo

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "SceneGeometry.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace ravo {
+
+class DrawingSurface;
+class SettingsAccess;
+
+inline constexpr std::string_view frequencyRefusal =
+    "The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).";
+
+// What a run did, for the window and for tests.
+struct RunOutcome {
+    bool completed = false;          // false when the frequency text was refused
+    std::int64_t countdownSteps = 0; // slow-down steps performed, over all detector points
+};
+
+// One run started by "Start": the erase, the static scene (axis, glass, outline, blades,
+// incoming rays), then the path sum at 85 detector points with its rays, arrows, spirals
+// and probability marks, the white sample arrows, and the captions. Every setting is
+// read at the moment it is used.
+class SimulationRun {
+public:
+    static constexpr int detectorCount = 85;
+    static constexpr int samplePointCount = 16;
+    static constexpr double arrowLength = 20;
+
+    SimulationRun(SettingsAccess& settings, DrawingSurface& surface);
+
+    RunOutcome perform();
+
+    // True when the text of nKmitočet can be used as a frequency: a number by the strict
+    // rule whose phases stay finite.
+    static bool frequencyUsable(std::string_view text);
+
+private:
+    // First half: the scene.
+    void erase();
+    void eraseRows(int kFirst, int kLast, double left, double right);
+    void drawAxis();
+    void drawGlass();
+    void drawOutline();
+    void trimOutline();
+    void drawBlades();
+    void drawIncomingRays();
+
+    // Second half: the path sum.
+    void formFactors();
+    void slowDown();
+    void traceDetectorPoint(int i);
+    void drawMark(double detectorX, double probability);
+    void drawWhiteSample();
+    void finish();
+
+    double pathY(int j) const;
+    double phase(double detectorX, double y) const;
+
+    SettingsAccess& settings_;
+    DrawingSurface& surface_;
+    SceneGeometry geometry_;
+    double refractiveFactor_ = 0;
+    double phaseFactor_ = 0;
+    RunOutcome outcome_;
+};
+
+} // namespace ravo
