@@ -1,0 +1,98 @@
+#pragma once
+
+#include "DrawingSurface.h"
+
+#include <cmath>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ravo::test {
+
+// A surface that keeps every call of a run, for reading the picture back as data.
+struct Call {
+    enum Kind { ScaleToPixels, PenWidth, Line, Circle, Question, Show, Message, Flush };
+    Kind kind;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a line's ends, or a circle's centre and radius
+    std::optional<Colour> colour;
+    int penWidth = 1; // the width in force when the call was made
+    std::string text;
+
+    bool operator==(const Call&) const = default;
+};
+
+class RecordingSurface : public DrawingSurface {
+public:
+    std::vector<Call> calls;
+    std::deque<bool> answers; // the answers to the next questions; "No" once they run out
+    int penWidth = 1;
+    int keepAlives = 0;
+    int nonFinite = 0; // coordinates that were NaN or infinite
+
+    void SetScaleToPixels() override { record({Call::ScaleToPixels}); }
+    void SetPenWidth(int width) override {
+        penWidth = width;
+        record({Call::PenWidth});
+    }
+    void DrawLine(float x1, float y1, float x2, float y2,
+                  std::optional<Colour> colour = std::nullopt) override {
+        check({x1, y1, x2, y2});
+        record({Call::Line, x1, y1, x2, y2, colour});
+    }
+    void DrawCircle(float x, float y, float radius,
+                    std::optional<Colour> colour = std::nullopt) override {
+        check({x, y, radius});
+        record({Call::Circle, x, y, radius, 0, colour});
+    }
+    bool AskYesNo(std::string_view prompt) override {
+        Call call{Call::Question};
+        call.text = std::string(prompt);
+        record(call);
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void ShowControl(std::string_view name) override {
+        Call call{Call::Show};
+        call.text = std::string(name);
+        record(call);
+    }
+    void ShowMessage(std::string_view text) override {
+        Call call{Call::Message};
+        call.text = std::string(text);
+        record(call);
+    }
+    void Flush() override { record({Call::Flush}); }
+    void KeepAlive() override { ++keepAlives; }
+
+    std::vector<Call> ofKind(Call::Kind kind) const {
+        std::vector<Call> out;
+        for (const Call& c : calls)
+            if (c.kind == kind)
+                out.push_back(c);
+        return out;
+    }
+    std::vector<Call> drawings() const {
+        std::vector<Call> out;
+        for (const Call& c : calls)
+            if (c.kind == Call::Line || c.kind == Call::Circle)
+                out.push_back(c);
+        return out;
+    }
+
+private:
+    void record(Call call) {
+        call.penWidth = penWidth;
+        calls.push_back(std::move(call));
+    }
+    void check(std::initializer_list<float> values) {
+        for (float v : values)
+            if (!std::isfinite(v))
+                ++nonFinite;
+    }
+};
+
+} // namespace ravo::test
