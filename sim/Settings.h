@@ -6,7 +6,11 @@
 
 namespace ravo {
 
-// The nine settings, each named after the window's text box that holds it.
+// The nine settings, each named after the window's text box that holds it. Qt's moc cannot
+// read these names, so it is shown only the bare enumeration.
+#ifdef Q_MOC_RUN
+enum class Setting;
+#else
 enum class Setting {
     nPoloměr,
     nIndex,
@@ -24,6 +28,7 @@ inline constexpr std::array<Setting, 9> allSettings{
     Setting::nClona,     Setting::nPůlLupy,   Setting::nDisperze,
     Setting::nZobrazení, Setting::nSpomaleni, Setting::nStart,
 };
+#endif
 
 // The object name of the text box that holds a setting.
 std::string_view settingName(Setting setting);

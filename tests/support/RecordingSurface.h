@@ -20,6 +20,18 @@ struct Call {
     std::string text;
 
     bool operator==(const Call&) const = default;
+
+    static Call of(Kind kind, std::string text = {}) {
+        Call c{kind, 0, 0, 0, 0, std::nullopt, 1, std::move(text)};
+        return c;
+    }
+    static Call line(float x1, float y1, float x2, float y2, std::optional<Colour> colour,
+                     int penWidth) {
+        return Call{Line, x1, y1, x2, y2, colour, penWidth, {}};
+    }
+    static Call circle(float x, float y, float radius, std::optional<Colour> colour, int penWidth) {
+        return Call{Circle, x, y, radius, 0, colour, penWidth, {}};
+    }
 };
 
 class RecordingSurface : public DrawingSurface {
@@ -30,25 +42,23 @@ public:
     int keepAlives = 0;
     int nonFinite = 0; // coordinates that were NaN or infinite
 
-    void SetScaleToPixels() override { record({Call::ScaleToPixels}); }
+    void SetScaleToPixels() override { record(Call::of(Call::ScaleToPixels)); }
     void SetPenWidth(int width) override {
         penWidth = width;
-        record({Call::PenWidth});
+        record(Call::of(Call::PenWidth));
     }
     void DrawLine(float x1, float y1, float x2, float y2,
                   std::optional<Colour> colour = std::nullopt) override {
         check({x1, y1, x2, y2});
-        record({Call::Line, x1, y1, x2, y2, colour});
+        record(Call::line(x1, y1, x2, y2, colour, penWidth));
     }
     void DrawCircle(float x, float y, float radius,
                     std::optional<Colour> colour = std::nullopt) override {
         check({x, y, radius});
-        record({Call::Circle, x, y, radius, 0, colour});
+        record(Call::circle(x, y, radius, colour, penWidth));
     }
     bool AskYesNo(std::string_view prompt) override {
-        Call call{Call::Question};
-        call.text = std::string(prompt);
-        record(call);
+        record(Call::of(Call::Question, std::string(prompt)));
         if (answers.empty())
             return false;
         const bool answer = answers.front();
@@ -56,16 +66,12 @@ public:
         return answer;
     }
     void ShowControl(std::string_view name) override {
-        Call call{Call::Show};
-        call.text = std::string(name);
-        record(call);
+        record(Call::of(Call::Show, std::string(name)));
     }
     void ShowMessage(std::string_view text) override {
-        Call call{Call::Message};
-        call.text = std::string(text);
-        record(call);
+        record(Call::of(Call::Message, std::string(text)));
     }
-    void Flush() override { record({Call::Flush}); }
+    void Flush() override { record(Call::of(Call::Flush)); }
     void KeepAlive() override { ++keepAlives; }
 
     std::vector<Call> ofKind(Call::Kind kind) const {

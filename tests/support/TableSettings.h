@@ -12,10 +12,10 @@ namespace ravo::test {
 class TableSettings : public SettingsAccess {
 public:
     std::map<Setting, std::string> values{
-        {Setting::nPoloměr, "500"},      {Setting::nIndex, numberText(0.98)},
-        {Setting::nKmitočet, "1"},       {Setting::nClona, "0"},
-        {Setting::nPůlLupy, "80"},       {Setting::nDisperze, "Yes"},
-        {Setting::nZobrazení, "Body"},   {Setting::nSpomaleni, "1"},
+        {Setting::nPoloměr, "500"},    {Setting::nIndex, numberText(0.98)},
+        {Setting::nKmitočet, "1"},     {Setting::nClona, "0"},
+        {Setting::nPůlLupy, "80"},     {Setting::nDisperze, "Yes"},
+        {Setting::nZobrazení, "Body"}, {Setting::nSpomaleni, "1"},
         {Setting::nStart, "1"},
     };
     mutable int reads = 0;

@@ -1,0 +1,107 @@
+#include "NumberText.h"
+
+#include <QtTest>
+
+#include <clocale>
+#include <cmath>
+
+using namespace ravo;
+
+class NumberTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesShortestText_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("red") << 0.5 << "0.5";
+        QTest::newRow("green") << 0.75 << "0.75";
+        QTest::newRow("blue") << 1.0 << "1";
+        QTest::newRow("small index") << 0.96 << "0.96";
+        QTest::newRow("middle index") << 0.98 << "0.98";
+        QTest::newRow("radius") << 500.0 << "500";
+        QTest::newRow("negative") << -2.5 << "-2.5";
+    }
+    void writesShortestText() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(numberText(value)), text);
+        const auto back = parseNumber(numberText(value));
+        QVERIFY(back.has_value());
+        QCOMPARE(*back, value);
+    }
+
+    // A comma locale must not change the text, nor how it reads back.
+    void ignoresLocale() {
+        const char* previous = std::setlocale(LC_ALL, nullptr);
+        const std::string saved = previous ? previous : "C";
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "cs_CZ.UTF-8"))
+            QSKIP("no comma locale installed");
+        const std::string text = numberText(0.98);
+        const auto back = parseNumber("0.98");
+        std::setlocale(LC_ALL, saved.c_str());
+        QCOMPARE(QString::fromStdString(text), QString("0.98"));
+        QVERIFY(back && *back == 0.98);
+    }
+
+    void parsesByStrictRule_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isNumber");
+        QTest::addColumn<double>("value");
+        QTest::newRow("one") << "1" << true << 1.0;
+        QTest::newRow("1.0") << "1.0" << true << 1.0;
+        QTest::newRow("plus") << "+1" << true << 1.0;
+        QTest::newRow("minus") << "-1" << true << -1.0;
+        QTest::newRow("blanks around") << "  0.5 " << true << 0.5;
+        QTest::newRow("tab around") << "\t0.75\t" << true << 0.75;
+        QTest::newRow("leading point") << ".5" << true << 0.5;
+        QTest::newRow("trailing point") << "5." << true << 5.0;
+        QTest::newRow("exponent") << "1e0" << true << 1.0;
+        QTest::newRow("signed exponent") << "75E-2" << true << 0.75;
+        QTest::newRow("tiny underflows to zero") << "-1e-400" << true << -0.0;
+        QTest::newRow("long zero fraction") << "0." + QString(400, '0') + "1" << true << 0.0;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("blanks") << "   " << false << 0.0;
+        QTest::newRow("word") << "abc" << false << 0.0;
+        QTest::newRow("comma") << "0,5" << false << 0.0;
+        QTest::newRow("inf") << "inf" << false << 0.0;
+        QTest::newRow("nan") << "nan" << false << 0.0;
+        QTest::newRow("hex") << "0x1" << false << 0.0;
+        QTest::newRow("lone point") << "." << false << 0.0;
+        QTest::newRow("lone sign") << "-" << false << 0.0;
+        QTest::newRow("two signs") << "+-1" << false << 0.0;
+        QTest::newRow("exponent without digits") << "1e" << false << 0.0;
+        QTest::newRow("inner blank") << "1 0" << false << 0.0;
+        QTest::newRow("trailing word") << "1abc" << false << 0.0;
+        QTest::newRow("full-width digit") << QString::fromUtf8("１") << false << 0.0;
+        QTest::newRow("half sign") << QString::fromUtf8("½") << false << 0.0;
+        QTest::newRow("newline inside") << "1\n" << false << 0.0;
+    }
+    void parsesByStrictRule() {
+        QFETCH(QString, text);
+        QFETCH(bool, isNumber);
+        QFETCH(double, value);
+        const auto parsed = parseNumber(text.toStdString());
+        QCOMPARE(parsed.has_value(), isNumber);
+        if (isNumber) {
+            QCOMPARE(*parsed, value);
+            QCOMPARE(std::signbit(*parsed), std::signbit(value));
+        }
+    }
+
+    // Numbers beyond a double's range read as infinite (the run refuses them later).
+    void hugeNumbersAreInfinite() {
+        for (const char* text : {"1e999", "1e309", "-1e309", "9e99999999999999999999"}) {
+            const auto parsed = parseNumber(text);
+            QVERIFY2(parsed.has_value(), text);
+            QVERIFY2(std::isinf(*parsed), text);
+        }
+        const auto longInteger = parseNumber(std::string(400, '9'));
+        QVERIFY(longInteger && std::isinf(*longInteger));
+        const auto largest = parseNumber("1e308");
+        QVERIFY(largest && std::isfinite(*largest));
+    }
+};
+
+QTEST_APPLESS_MAIN(NumberTextTest)
+#include "tst_numbertext.moc"
