@@ -1,0 +1,221 @@
+#include "DrawingCanvas.h"
+#include "QtDrawingSurface.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace ravo;
+
+namespace {
+
+const QRgb grey = qRgb(192, 192, 192);
+
+// A bare window with a canvas, the way the main window holds one.
+struct Scene {
+    QWidget window;
+    DrawingCanvas* canvas;
+    QtDrawingSurface surface;
+
+    Scene() : canvas(new DrawingCanvas(&window)), surface(window, *canvas) {
+        window.resize(820, 600);
+        canvas->setGeometry(window.rect());
+    }
+    // The picture at a point given in the drawing's pixels.
+    QRgb at(int x, int y) {
+        surface.settle();
+        const qreal ratio = canvas->image().devicePixelRatio();
+        return canvas->image().pixel(int(x * ratio), int(y * ratio));
+    }
+    // How many rows of column x, between y0 and y1, are not background grey.
+    int paintedRows(int x, int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y <= y1; ++y)
+            n += at(x, y) != grey;
+        return n;
+    }
+};
+
+} // namespace
+
+class SurfaceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsGreyAndLargeEnough() {
+        Scene s;
+        QVERIFY(s.canvas->pictureRect().width() >= 800);
+        QVERIFY(s.canvas->pictureRect().height() >= 581);
+        QCOMPARE(s.at(0, 0), grey);
+        QCOMPARE(s.at(799, 580), grey);
+    }
+
+    void coloursAreBlueGreenRed_data() {
+        QTest::addColumn<uint>("colour");
+        QTest::addColumn<uint>("expected");
+        QTest::newRow("red") << uint(red) << uint(qRgb(255, 0, 0));
+        QTest::newRow("green") << uint(green) << uint(qRgb(0, 255, 0));
+        QTest::newRow("blue") << uint(blue) << uint(qRgb(0, 0, 255));
+        QTest::newRow("light green") << uint(lightGreen) << uint(qRgb(192, 255, 192));
+        QTest::newRow("white") << uint(white) << uint(qRgb(255, 255, 255));
+    }
+    void coloursAreBlueGreenRed() {
+        QFETCH(uint, colour);
+        QFETCH(uint, expected);
+        Scene s;
+        s.surface.DrawLine(100, 100.5f, 200, 100.5f, Colour(colour));
+        QCOMPARE(s.at(150, 100), QRgb(expected));
+        s.surface.DrawLine(100, 120.5f, 200, 120.5f);
+        QCOMPARE(s.at(150, 120), qRgb(0, 0, 0));
+    }
+
+    // Points far outside the picture are normal: only the visible part is drawn.
+    void clipsWhatFallsOutside() {
+        Scene s;
+        s.surface.DrawLine(-300, 50, -10, 80);
+        for (int y = 40; y < 90; ++y)
+            QCOMPARE(s.at(0, y), grey);
+        s.surface.SetPenWidth(2);
+        s.surface.DrawCircle(-390, 290.5f, 500);
+        // The circle reaches the picture only as the arc near x = 110.
+        QVERIFY(s.paintedRows(110, 280, 300) > 0);
+        QCOMPARE(s.at(300, 290), grey);
+        QCOMPARE(s.at(0, 0), grey);
+        s.surface.DrawLine(-1e5f, 10.5f, 1e5f, 10.5f);
+        QCOMPARE(s.at(400, 10), qRgb(0, 0, 0));
+    }
+
+    void widerPenIsThicker() {
+        Scene s;
+        s.surface.SetPenWidth(1);
+        s.surface.DrawLine(100, 100.5f, 200, 100.5f);
+        s.surface.SetPenWidth(4);
+        s.surface.DrawLine(100, 200.5f, 200, 200.5f);
+        const int thin = s.paintedRows(150, 90, 110);
+        const int thick = s.paintedRows(150, 190, 210);
+        QCOMPARE(thin, 1);
+        QVERIFY2(thick >= 4 && thick <= 5, qPrintable(QString::number(thick)));
+    }
+
+    void radiusOneAtWidthTwoIsADot() {
+        Scene s;
+        s.surface.SetPenWidth(2);
+        s.surface.DrawCircle(300, 56.3f, 1, blue);
+        // Filled: the centre is blue, so is a solid blob around it, and nothing far away.
+        QCOMPARE(s.at(300, 56), qRgb(0, 0, 255));
+        int bluePixels = 0;
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                bluePixels += s.at(300 + dx, 56 + dy) == qRgb(0, 0, 255);
+        QVERIFY2(bluePixels >= 9 && bluePixels <= 16, qPrintable(QString::number(bluePixels)));
+        for (int d = -4; d <= 4; ++d) {
+            QCOMPARE(s.at(300 + d, 52), grey);
+            QCOMPARE(s.at(300 + d, 60), grey);
+            QCOMPARE(s.at(296, 56 + d), grey);
+            QCOMPARE(s.at(304, 56 + d), grey);
+        }
+    }
+
+    void laterDrawingCoversOnlyWhereItOverdraws() {
+        Scene s;
+        s.surface.SetPenWidth(4);
+        s.surface.DrawLine(100, 300, 300, 300, red);
+        s.surface.SetPenWidth(1);
+        s.surface.DrawLine(200.5f, 250, 200.5f, 350, backgroundGrey);
+        QCOMPARE(s.at(200, 300), grey);
+        QCOMPARE(s.at(150, 300), qRgb(255, 0, 0));
+        QCOMPARE(s.at(250, 300), qRgb(255, 0, 0));
+    }
+
+    void pictureSurvivesHideShowAndResize() {
+        Scene s;
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        s.surface.SetPenWidth(2);
+        s.surface.DrawLine(10, 10, 790, 570, red);
+        s.surface.DrawCircle(400, 300, 100, green);
+        s.surface.settle();
+        const QImage before = s.canvas->image().copy();
+        const QImage shownBefore = s.canvas->grab().toImage();
+
+        s.window.hide();
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        QCOMPARE(s.canvas->image(), before);
+
+        s.window.resize(300, 200);
+        s.canvas->setGeometry(s.window.rect());
+        s.window.resize(1000, 700);
+        s.canvas->setGeometry(s.window.rect());
+        QCoreApplication::processEvents();
+        // Nothing lost; the new area beyond the picture is background grey.
+        QCOMPARE(s.canvas->image().copy(QRect(QPoint(0, 0), before.size())), before);
+        QCOMPARE(s.at(950, 650), grey);
+        const QImage shownAfter = s.canvas->grab().toImage();
+        QCOMPARE(shownAfter.copy(QRect(QPoint(0, 0), shownBefore.size())), shownBefore);
+    }
+
+    // During a run clicks and keys do not reach the window, but do reach a box of its own.
+    void runGuardHoldsBackInput() {
+        QWidget window;
+        auto* button = new QPushButton("Exit", &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        {
+            RunInputGuard guard(window);
+            QTest::mouseClick(button, Qt::LeftButton);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Space);
+            QCOMPARE(clicks.count(), 0);
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+
+            QWidget other;
+            auto* answer = new QPushButton("No", &other);
+            other.show();
+            QSignalSpy answers(answer, &QPushButton::clicked);
+            QTest::mouseClick(answer, Qt::LeftButton);
+            QCOMPARE(answers.count(), 1);
+        }
+        QVERIFY(!QApplication::overrideCursor());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void stopRequestEndsTheRunAtItsNextStep() {
+        Scene s;
+        s.surface.requestStop();
+        QVERIFY_THROWS_EXCEPTION(RunStopped, s.surface.KeepAlive());
+        QVERIFY_THROWS_EXCEPTION(RunStopped, s.surface.Flush());
+        s.surface.clearStop();
+        s.surface.KeepAlive();
+        QVERIFY(!s.surface.stopRequested());
+    }
+
+    void answersComeThroughTheSeam() {
+        Scene s;
+        std::string asked;
+        s.surface.setAnswerProvider([&](std::string_view prompt) {
+            asked = prompt;
+            return true;
+        });
+        QVERIFY(s.surface.AskYesNo("Delete probability"));
+        QCOMPARE(QString::fromStdString(asked), QString("Delete probability"));
+    }
+
+    void nonFiniteCoordinatesNeverReachThePainter() {
+        Scene s;
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float inf = std::numeric_limits<float>::infinity();
+        const QImage before = s.canvas->image().copy();
+        s.surface.DrawLine(nan, 10, 100, 10);
+        s.surface.DrawLine(10, 10, inf, 10);
+        s.surface.DrawCircle(100, nan, 5);
+        s.surface.DrawCircle(100, 100, inf);
+        s.surface.settle();
+        QCOMPARE(s.canvas->image(), before);
+    }
+};
+
+QTEST_MAIN(SurfaceTest)
+#include "tst_surface.moc"
