@@ -1,0 +1,95 @@
+#pragma once
+
+#include "DrawingSurface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <optional>
+#include <vector>
+
+namespace ravo::bench {
+
+// One drawing call of a run, as the rasteriser needs it.
+struct DrawCall {
+    enum Kind { Line, Circle };
+    Kind kind;
+    float x1, y1, x2, y2; // a line's ends, or a circle's centre and radius
+    QRgb colour;
+    int penWidth;
+};
+
+inline QRgb toRgb(std::optional<Colour> colour) {
+    if (!colour)
+        return qRgb(0, 0, 0);
+    return qRgb(int(*colour & 0xFF), int((*colour >> 8) & 0xFF), int((*colour >> 16) & 0xFF));
+}
+
+// Keeps the lines and circles of a run with the pen in force for each; answers every
+// question with the given answer. Everything else is dropped.
+class CallRecorder : public DrawingSurface {
+public:
+    explicit CallRecorder(bool answer) : answer_(answer) {}
+
+    std::vector<DrawCall> calls;
+
+    void SetScaleToPixels() override {}
+    void SetPenWidth(int width) override { penWidth_ = width; }
+    void DrawLine(float x1, float y1, float x2, float y2,
+                  std::optional<Colour> colour = std::nullopt) override {
+        calls.push_back({DrawCall::Line, x1, y1, x2, y2, toRgb(colour), penWidth_});
+    }
+    void DrawCircle(float x, float y, float radius,
+                    std::optional<Colour> colour = std::nullopt) override {
+        calls.push_back({DrawCall::Circle, x, y, radius, 0, toRgb(colour), penWidth_});
+    }
+    bool AskYesNo(std::string_view) override { return answer_; }
+    void ShowControl(std::string_view) override {}
+    void ShowMessage(std::string_view) override {}
+
+private:
+    bool answer_;
+    int penWidth_ = 1;
+};
+
+// A surface that discards everything: what is left of a run is its arithmetic, its reads
+// of the settings and its slow-down.
+class DiscardingSurface : public DrawingSurface {
+public:
+    explicit DiscardingSurface(bool answer) : answer_(answer) {}
+
+    void SetScaleToPixels() override {}
+    void SetPenWidth(int) override {}
+    void DrawLine(float, float, float, float, std::optional<Colour>) override {}
+    void DrawCircle(float, float, float, std::optional<Colour>) override {}
+    bool AskYesNo(std::string_view) override { return answer_; }
+    void ShowControl(std::string_view) override {}
+    void ShowMessage(std::string_view) override {}
+
+private:
+    bool answer_;
+};
+
+// Draws recorded calls into an image with one painter, changing the pen only when the
+// width or colour changes: the least any surface over QPainter has to do.
+inline void replay(const std::vector<DrawCall>& calls, QImage& image) {
+    QPainter painter(&image);
+    painter.setBrush(Qt::NoBrush);
+    int width = -1;
+    QRgb colour = 0;
+    for (const DrawCall& c : calls) {
+        if (c.penWidth != width || c.colour != colour) {
+            width = c.penWidth;
+            colour = c.colour;
+            painter.setPen(QPen(QColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
+        if (c.kind == DrawCall::Line)
+            painter.drawLine(QLineF(c.x1, c.y1, c.x2, c.y2));
+        else
+            painter.drawEllipse(QPointF(c.x1, c.y1), c.x2, c.x2);
+    }
+}
+
+} // namespace ravo::bench

@@ -1,0 +1,143 @@
+// ravo-bench: prints, as medians of several runs in one process,
+//   (a) a whole default run at slow-down "1" through the window's own surface,
+//   (b) the raster floor: the same drawing calls replayed into a bare image,
+//   (c) the same run against a surface that discards everything,
+// the ratio a/b, the slow-down's pause per detector point against its nominal length,
+// and the peak memory of the process.
+//
+// usage: ravo-bench [runs]     (default 7; the platform is offscreen unless
+//                               QT_QPA_PLATFORM says otherwise)
+
+#include "CallRecorder.h"
+#include "Countdown.h"
+#include "SimulationRun.h"
+#include "frmRavo.h"
+
+#include <QApplication>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsOf(const std::function<void()>& work) {
+    const Clock::time_point start = Clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Series {
+    double median;
+    double low;
+    double high;
+};
+
+Series measure(int runs, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r)
+        times.push_back(millisecondsOf(work));
+    return {median(times), *std::min_element(times.begin(), times.end()),
+            *std::max_element(times.begin(), times.end())};
+}
+
+void printSeries(const char* what, const Series& s) {
+    std::printf("%-44s %9.2f ms   (min %.2f, max %.2f)\n", what, s.median, s.low, s.high);
+}
+
+// The pause before one detector point at a slow-down value, measured on the countdown
+// itself, with the window's surface kept alive as during a run.
+void measurePause(ravo::frmRavo& window, int slowDown, int points) {
+    const std::int64_t steps = std::int64_t(slowDown) * 200;
+    const double nominal =
+        std::chrono::duration<double, std::milli>(ravo::Countdown::duration(steps)).count();
+    ravo::Countdown countdown([&window] { window.surface().KeepAlive(); });
+    std::vector<double> times;
+    for (int p = 0; p < points; ++p)
+        times.push_back(millisecondsOf([&] { countdown.run(steps); }));
+    const double m = median(times);
+    const double worst = *std::max_element(times.begin(), times.end());
+    std::printf("pause at slow-down %-5d (%6lld steps)       %9.4f ms   nominal %.4f ms, "
+                "%+.3f %% (worst of %d: %+.3f %%)\n",
+                slowDown, static_cast<long long>(steps), m, nominal, (m / nominal - 1) * 100,
+                points, (worst / nominal - 1) * 100);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    ravo::prepareApplication();
+    ravo::frmRavo window;
+    window.show();
+    QCoreApplication::processEvents();
+    // From the second run on, dots mode asks "Delete probability"; every run here answers
+    // "Yes", so each measured run erases and draws the same picture.
+    window.surface().setAnswerProvider([](std::string_view) { return true; });
+
+    auto windowRun = [&window] {
+        window.cmdStart_Click();
+        QCoreApplication::processEvents(); // the last changes reach the screen
+    };
+    windowRun(); // the first run asks nothing; from here on every run is alike
+
+    ravo::bench::CallRecorder recorder(true);
+    ravo::SimulationRun(window.settings(), recorder).perform();
+
+    std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run\n", runs,
+                qPrintable(QGuiApplication::platformName()), recorder.calls.size());
+
+    const Series a = measure(runs, windowRun);
+
+    const QImage& picture = window.canvas().image();
+    QImage floorImage(picture.size(), picture.format());
+    floorImage.setDevicePixelRatio(picture.devicePixelRatio());
+    const Series b = measure(runs, [&] {
+        floorImage.fill(ravo::DrawingCanvas::background);
+        ravo::bench::replay(recorder.calls, floorImage);
+    });
+
+    ravo::bench::DiscardingSurface discard(true);
+    const Series c =
+        measure(runs, [&] { ravo::SimulationRun(window.settings(), discard).perform(); });
+
+    const double nominalRunPause =
+        std::chrono::duration<double, std::milli>(ravo::Countdown::duration(200) *
+                                                  ravo::SimulationRun::detectorCount)
+            .count();
+
+    printSeries("(a) default run, window surface", a);
+    printSeries("(b) raster floor, one painter on an image", b);
+    printSeries("(c) run against a discarding surface", c);
+    std::printf("    of which the slow-down's nominal pause     %9.2f ms\n", nominalRunPause);
+    std::printf("a/b                                          %9.2f      (goal <= 1.3)\n",
+                a.median / b.median);
+    std::printf("(a - c)/b, the drawing part of a             %9.2f\n",
+                (a.median - c.median) / b.median);
+
+    measurePause(window, 37, 7);
+    measurePause(window, 1000, 3);
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak memory (ru_maxrss)                      %9.1f MB   (goal < 80 MB)\n",
+                double(usage.ru_maxrss) / 1024.0);
+    return 0;
+}
