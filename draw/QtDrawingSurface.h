@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPainter>
+#include <QPen>
 #include <QPointer>
 #include <QRectF>
 
@@ -63,7 +64,7 @@ public:
     void settle();
 
 private:
-    QPainter& painter();
+    QPainter& painter(std::optional<Colour> colour);
     void endPainting();
     void touched(const QRectF& area);
     void presentIfDue();
@@ -73,6 +74,7 @@ private:
     DrawingCanvas& canvas_;
     QPainter painter_;
     int penWidth_ = 1;
+    QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
     QRectF dirty_;
     Clock::time_point lastPresent_ = Clock::now();
     bool presenting_ = false;
