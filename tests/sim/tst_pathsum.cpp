@@ -319,7 +319,7 @@ private slots:
         QFETCH(QString, frequency);
         TableSettings settings;
         settings.values[Setting::nKmitočet] = frequency.toStdString();
-        settings.values[Setting::nStart] = "0";
+        settings.setText(Setting::nStart, "0");
         RecordingSurface surface;
         surface.penWidth = 1;
         const RunOutcome outcome = runOnce(settings, surface);
