@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 #include "NumberText.h"
+#include "ProgramIcon.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -146,6 +147,7 @@ void prepareApplication() {
 frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     setObjectName("frmRavo");
     setWindowTitle("Ravo - https://ravo.example.org");
+    setWindowIcon(programIcon());
     setFont(fontFor(FontRole::Default));
     setBackground(*this, QColor(192, 192, 192));
 

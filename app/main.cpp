@@ -1,3 +1,4 @@
+#include "CloseOnSignal.h"
 #include "frmRavo.h"
 
 #include <QApplication>
@@ -5,8 +6,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Ravo");
+    QGuiApplication::setDesktopFileName("org.example.ravo");
     ravo::prepareApplication();
     ravo::frmRavo window;
     window.show();
+    ravo::CloseOnSignal closeOnSignal(window);
     return QApplication::exec();
 }
