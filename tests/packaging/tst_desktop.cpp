@@ -1,0 +1,124 @@
+// The program as a desktop citizen: its icon, in the window too, and its clean end on
+// SIGTERM and SIGINT.
+
+#include "CloseOnSignal.h"
+#include "ProgramIcon.h"
+#include "Settings.h"
+#include "frmRavo.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+
+using namespace ravo;
+
+namespace {
+
+bool near(QRgb pixel, QColor wanted, int tolerance = 12) {
+    const QColor got = QColor::fromRgba(pixel);
+    return qAlpha(pixel) == 255 && std::abs(got.red() - wanted.red()) <= tolerance &&
+           std::abs(got.green() - wanted.green()) <= tolerance &&
+           std::abs(got.blue() - wanted.blue()) <= tolerance;
+}
+
+QString describe(QRgb pixel) {
+    return QString("rgba(%1, %2, %3, %4)")
+        .arg(qRed(pixel))
+        .arg(qGreen(pixel))
+        .arg(qBlue(pixel))
+        .arg(qAlpha(pixel));
+}
+
+// The handler in force; QtTest keeps handlers of its own for both signals.
+void (*handlerOf(int signal))(int) {
+    struct sigaction current {};
+    sigaction(signal, nullptr, &current);
+    return current.sa_handler;
+}
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        prepareApplication();
+        // The windows closed here are the test's; the test program goes on after them.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void iconShowsTheLens() {
+        const QIcon icon = programIcon();
+        QVERIFY(!icon.isNull());
+        const QList<QSize> sizes = icon.availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QVERIFY(sizes.contains(QSize(256, 256)));
+
+        // At 128 pixels one unit of the drawing is one pixel.
+        const QImage image = icon.pixmap(QSize(128, 128)).toImage();
+        QCOMPARE(image.size(), QSize(128, 128));
+        const QRgb corner = image.pixel(0, 0);
+        QVERIFY2(qAlpha(corner) == 0, qPrintable(describe(corner)));
+        const QRgb glass = image.pixel(52, 50);
+        QVERIFY2(near(glass, QColor(0xc0, 0xff, 0xc0)), qPrintable(describe(glass)));
+        const QRgb focus = image.pixel(112, 64);
+        QVERIFY2(near(focus, QColor(0, 0, 255)), qPrintable(describe(focus)));
+        const QRgb ray = image.pixel(18, 64);
+        QVERIFY2(near(ray, QColor(0, 0, 0), 40), qPrintable(describe(ray)));
+        const QRgb background = image.pixel(18, 20);
+        QVERIFY2(near(background, QColor(0xc0, 0xc0, 0xc0)), qPrintable(describe(background)));
+    }
+
+    void windowCarriesTheIcon() {
+        frmRavo window;
+        QVERIFY(!window.windowIcon().isNull());
+        QCOMPARE(window.windowIcon().pixmap(QSize(48, 48)).toImage(),
+                 programIcon().pixmap(QSize(48, 48)).toImage());
+    }
+
+    void signalClosesTheWindow_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+
+    void signalClosesTheWindow() {
+        QFETCH(int, signal);
+        const auto before = handlerOf(signal);
+        {
+            frmRavo window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            CloseOnSignal closeOnSignal(window);
+            QVERIFY(handlerOf(signal) != before);
+            std::raise(signal); // QtTest's own handler would fail the test
+            QTRY_VERIFY(!window.isVisible());
+        }
+        QVERIFY(handlerOf(signal) == before);
+    }
+
+    void signalStopsARun() {
+        frmRavo window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        CloseOnSignal closeOnSignal(window);
+        // The slowest run: one second before each of the 85 detector points.
+        window.settings().setText(Setting::nSpomaleni, "10000");
+        QTimer::singleShot(300, [] { std::raise(SIGTERM); });
+        QElapsedTimer clock;
+        clock.start();
+        window.cmdStart_Click();
+        QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!window.lastOutcome().completed);
+        QVERIFY(window.lastOutcome().countdownSteps < 85 * 2000000);
+        QVERIFY(!window.running());
+        QTRY_VERIFY(!window.isVisible());
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
