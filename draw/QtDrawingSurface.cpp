@@ -139,8 +139,8 @@ void QtDrawingSurface::throwIfStopped() const {
 
 void QtDrawingSurface::requestStop() {
     stopRequested_ = true;
-    if (question_)
-        question_->reject();
+    if (openBox_)
+        openBox_->reject();
 }
 
 bool QtDrawingSurface::AskYesNo(std::string_view prompt) {
@@ -155,11 +155,7 @@ bool QtDrawingSurface::AskYesNo(std::string_view prompt) {
         QPushButton* noButton = box.addButton("No", QMessageBox::NoRole);
         box.setDefaultButton(yesButton);
         box.setEscapeButton(noButton);
-        question_ = &box;
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-        box.exec();
-        QApplication::restoreOverrideCursor();
-        question_ = nullptr;
+        showModal(box);
         yes = box.clickedButton() == yesButton;
     }
     throwIfStopped();
@@ -172,9 +168,17 @@ void QtDrawingSurface::ShowMessage(std::string_view text) {
         return;
     }
     QMessageBox box(QMessageBox::Warning, "Ravo", fromUtf8(text), QMessageBox::Ok, &window_);
+    showModal(box);
+}
+
+// A box of the run waits for its answer under the ordinary cursor; closing the window
+// dismisses it.
+void QtDrawingSurface::showModal(QMessageBox& box) {
+    openBox_ = &box;
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
     QApplication::restoreOverrideCursor();
+    openBox_ = nullptr;
 }
 
 void QtDrawingSurface::ShowControl(std::string_view controlName) {

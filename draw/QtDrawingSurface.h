@@ -69,6 +69,7 @@ private:
     void touched(const QRectF& area);
     void presentIfDue();
     void throwIfStopped() const;
+    void showModal(QMessageBox& box);
 
     QWidget& window_;
     DrawingCanvas& canvas_;
@@ -79,7 +80,7 @@ private:
     Clock::time_point lastPresent_ = Clock::now();
     bool presenting_ = false;
     bool stopRequested_ = false;
-    QPointer<QMessageBox> question_;
+    QPointer<QMessageBox> openBox_;
     std::function<bool(std::string_view)> answerProvider_;
     std::function<void(std::string_view)> messageSink_;
 };

@@ -47,6 +47,18 @@ private slots:
         QVERIFY(!w.isVisible());
     }
 
+    void closeWhileTheRefusalIsOpen() {
+        frmRavo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.findChild<QLineEdit*>(QString::fromUtf8("nKmitočet"))->setText("abc");
+        QTimer::singleShot(200, &w, [&w] { w.close(); });
+        w.cmdStart_Click();
+        QVERIFY(!w.lastOutcome().completed);
+        QVERIFY(!w.isVisible());
+        QVERIFY(QApplication::topLevelWidgets().size() == 1 || !QApplication::activeModalWidget());
+    }
+
     // While a run goes on, a click on "Exit" is held back like any other input.
     void exitIsHeldBackDuringARun() {
         frmRavo w;
