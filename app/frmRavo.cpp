@@ -57,6 +57,22 @@ QFont fontFor(FontRole role) {
     return font;
 }
 
+// An option button of a frame. Every shown option button is a stop of the Tab key, in
+// the order of the tab indices; a plain QRadioButton takes its group's other buttons out of
+// the Tab order whenever it gets the focus, so this one puts them back.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QRadioButton::focusInEvent(event);
+        if (QWidget* frame = parentWidget())
+            for (auto* button : frame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+                button->setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
 void setBackground(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, colour);
@@ -70,6 +86,8 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container) {
     switch (spec.kind) {
     case ControlKind::Label: {
         auto* label = new DrawingLayerLabel(text, container);
+        // Its text is part of the picture: clicks go to the picture, as on any drawing.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (std::string_view(spec.name) == "labKlepnete")
             label->setAlignment(Qt::AlignCenter);
         else
@@ -94,7 +112,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container) {
     case ControlKind::Frame:
         return new QGroupBox(text, container);
     case ControlKind::OptionButton:
-        return new QRadioButton(text, container);
+        return new OptionButton(text, container);
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(text, container);
         box->setChecked(true);
@@ -107,6 +125,10 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container) {
             box->setAlignment(Qt::AlignCenter);
             break;
         case TextBoxRole::Display: {
+            // No frame: "Yes" in bold needs all of the 25 pixels, and the value reads as a
+            // caption on the grey window.
+            box->setFrame(false);
+            box->setTextMargins(0, 0, 0, 0);
             box->setAlignment(Qt::AlignCenter);
             box->setEnabled(false);
             QPalette palette = box->palette();
@@ -138,8 +160,10 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container) {
 } // namespace
 
 void prepareApplication() {
-    // The classic Windows style keeps the compact indicators and metrics the layout was
-    // made for; every caption fits its box at these sizes.
+    // The classic Windows style follows the metrics the layout was made for: a frame's title
+    // sits on the frame's top line, the indicators of option buttons and the check box are
+    // 13 pixels, and every caption fits its control. Fusion sets the title above a lower
+    // line, which then runs through the first row of option buttons.
     if (QStyle* style = QStyleFactory::create("Windows"))
         QApplication::setStyle(style);
 }

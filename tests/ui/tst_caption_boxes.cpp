@@ -1,0 +1,121 @@
+// The three caption boxes: hidden until the end of the first run, then shown at their
+// places in front of the drawing, in the window's grey, and kept through later runs.
+
+#include "frmRavo.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace ravo;
+
+namespace {
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+const QStringList boxes{u("nPravděpodobnost"), u("nSoučetRadiusvektorů"), u("nClonaOtvor")};
+
+} // namespace
+
+class CaptionBoxesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void caption_box_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Probability")
+            << u("nPravděpodobnost") << u("Probability") << QRect(120, 184, 97, 25);
+        QTest::newRow("Cornu spirals - Vector sum")
+            << u("nSoučetRadiusvektorů") << u("Cornu spirals - Vector sum")
+            << QRect(144, 376, 201, 25);
+        QTest::newRow("Screen") << u("nClonaOtvor") << u("Screen") << QRect(64, 520, 57, 25);
+    }
+
+    void caption_box() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QRect, geometry);
+        frmRavo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* box = w.findChild<QLineEdit*>(name);
+        QVERIFY(box);
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->geometry(), geometry);
+        QVERIFY(!box->isVisible());
+        const QPoint centre = geometry.center();
+        QCOMPARE(w.childAt(centre)->objectName(), u("canvas"));
+
+        QStringList asked;
+        w.surface().setAnswerProvider([&](std::string_view prompt) {
+            asked << QString::fromUtf8(prompt.data(), qsizetype(prompt.size()));
+            return false;
+        });
+        w.settings().setText(Setting::nSpomaleni, "1");
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(w.settings().text(Setting::nStart), std::string("0"));
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->geometry(), geometry);
+        QCOMPARE(box->text(), text);
+        QCOMPARE(w.childAt(centre), box);
+        // Grey over whatever the run drew, with dark text on it.
+        const QImage shot = w.grab(geometry).toImage();
+        int grey = 0, dark = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QRgb p = shot.pixel(x, y);
+                grey += (p & 0xFFFFFF) == 0xC0C0C0;
+                dark += qGray(p) < 96;
+            }
+        const int all = shot.width() * shot.height();
+        QVERIFY2(grey > all / 2, qPrintable(QString("%1 of %2 grey").arg(grey).arg(all)));
+        QVERIFY(dark > 20);
+        // Nothing a later run draws covers it, and it stays.
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
+        QCOMPARE(asked, QStringList{u("Delete probability")});
+        QVERIFY(box->isVisible());
+        QCOMPARE(w.childAt(centre), box);
+    }
+
+    // While the first run draws, the picture is painted many times; the boxes are hidden at
+    // every one of those paints and shown once the run has ended.
+    void hidden_while_the_first_run_draws() {
+        frmRavo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.surface().setAnswerProvider([](std::string_view) { return false; });
+
+        struct Probe : QObject {
+            frmRavo* window = nullptr;
+            int paints = 0;
+            QStringList seen;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint && window->running()) {
+                    ++paints;
+                    for (const QString& name : boxes)
+                        if (window->findChild<QWidget*>(name)->isVisible() && !seen.contains(name))
+                            seen << name;
+                }
+                return false;
+            }
+        } probe;
+        probe.window = &w;
+        w.canvas().installEventFilter(&probe);
+        w.cmdStart_Click();
+        w.canvas().removeEventFilter(&probe);
+        QVERIFY(probe.paints > 0);
+        QCOMPARE(probe.seen, QStringList());
+        for (const QString& name : boxes)
+            QVERIFY(w.findChild<QWidget*>(name)->isVisible());
+    }
+};
+
+QTEST_MAIN(CaptionBoxesTest)
+#include "tst_caption_boxes.moc"

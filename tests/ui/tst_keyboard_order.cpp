@@ -1,0 +1,101 @@
+// The Tab key walks the shown, enabled controls that take the focus, in the order of
+// their tab indices; labels, frames, hidden controls and the disabled dispersion display
+// are passed over. The focus starts on "Start".
+
+#include "frmRavo.h"
+
+#include <QApplication>
+#include <QtTest>
+
+using namespace ravo;
+
+namespace {
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Tab indices 1, 3, 4, 5, 8, 9, 10, 13, 14, 18, 21, 22, 23, 25, 27, 28, 31, 34, 35, 36, 43.
+const QStringList forward{
+    u("cmdStart"),       u("opVelký"),     u("opStřední"),     u("opMalý"),      u("opIndexVelký"),
+    u("opIndexStřední"), u("opIndexMalý"), u("opPůlNe"),       u("opPůlAno"),    u("cmdKonec"),
+    u("opČervený"),      u("opModrý"),     u("nKmitočet"),     u("OpZelená"),    u("opBody"),
+    u("opPruhy"),        u("chDisperze"),  u("opClonaŠiroká"), u("opClonaUzka"), u("opClonaUy39"),
+    u("HScroll1"),
+};
+
+QString focused() {
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : u("(none)");
+}
+
+// The names the focus visits, starting where it is, for `steps` presses of a key.
+QStringList walk(Qt::Key key, int steps) {
+    QStringList visited{focused()};
+    for (int i = 0; i < steps; ++i) {
+        QWidget* from = QApplication::focusWidget();
+        if (!from)
+            break;
+        QTest::keyClick(from, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        visited << focused();
+    }
+    return visited;
+}
+
+QStringList reversed(QStringList list) {
+    std::reverse(list.begin(), list.end());
+    return list;
+}
+
+} // namespace
+
+class KeyboardOrderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void tab_order_data() {
+        QTest::addColumn<bool>("afterRun");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("expected");
+        // One round and back to the start.
+        const QStringList round = forward + QStringList{u("cmdStart")};
+        const QStringList back = QStringList{u("cmdStart")} + reversed(forward);
+        QTest::newRow("Tab at start") << false << int(Qt::Key_Tab) << round;
+        QTest::newRow("Shift+Tab at start") << false << int(Qt::Key_Backtab) << back;
+        // The caption boxes shown by a run do not take the focus.
+        QTest::newRow("Tab after a run") << true << int(Qt::Key_Tab) << round;
+        QTest::newRow("Shift+Tab after a run") << true << int(Qt::Key_Backtab) << back;
+    }
+
+    void tab_order() {
+        QFETCH(bool, afterRun);
+        QFETCH(int, key);
+        QFETCH(QStringList, expected);
+        frmRavo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(focused(), u("cmdStart"));
+        if (afterRun) {
+            w.surface().setAnswerProvider([](std::string_view) { return false; });
+            QTest::mouseClick(w.findChild<QWidget*>("cmdStart"), Qt::LeftButton);
+            QVERIFY(w.findChild<QWidget*>(u("nSoučetRadiusvektorů"))->isVisible());
+            QCOMPARE(focused(), u("cmdStart"));
+        }
+        QCOMPARE(walk(Qt::Key(key), int(expected.size()) - 1), expected);
+    }
+
+    // A click elsewhere moves the focus; Tab goes on from there.
+    void tab_from_a_clicked_control() {
+        frmRavo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(w.findChild<QWidget*>(u("opPruhy")), Qt::LeftButton, {}, QPoint(6, 8));
+        QCOMPARE(walk(Qt::Key_Tab, 2),
+                 (QStringList{u("opPruhy"), u("chDisperze"), u("opClonaŠiroká")}));
+    }
+};
+
+QTEST_MAIN(KeyboardOrderTest)
+#include "tst_keyboard_order.moc"
