@@ -1,0 +1,376 @@
+"""Drives the real Ravo window on a private X server, for the end-to-end test and the
+screenshot script.
+
+Only the standard library is used. The X server is Xvfb, the input comes from xdotool and
+the window contents from xwd, whose dump is decoded here.
+"""
+
+import ctypes
+import os
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+# Where the controls stand on the window, in pixels of the client area (at scale 1).
+START_BUTTON = (552, 8, 65, 25)
+COLOUR_BUTTONS = {"Red": (160, 24, 65, 17), "Green": (160, 40, 65, 17), "Blue": (160, 56, 57, 17)}
+CAPTION_BOXES = {
+    "Probability": (120, 184, 97, 25),
+    "Cornu spirals - Vector sum": (144, 376, 201, 25),
+    "Screen": (64, 520, 57, 25),
+}
+GREY = (192, 192, 192)
+MAIN_TITLE = "^Ravo - "
+QUESTION_TITLE = "^Ravo$"
+
+
+class DriverError(Exception):
+    pass
+
+
+def _die_with_parent():
+    # Runs in the child before exec: if this driver is killed outright (SIGKILL from a test
+    # timeout), the kernel asks the child to end too, so no X server or window is left
+    # behind; Xvfb then also removes its lock file.
+    try:
+        libc = ctypes.CDLL(None, use_errno=True)
+        PR_SET_PDEATHSIG = 1
+        libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+    except (OSError, AttributeError):
+        pass
+
+
+class XwdImage:
+    """One window dump of xwd: ZPixmap, 24 or 32 bits per pixel, TrueColor."""
+
+    def __init__(self, data):
+        if len(data) < 100:
+            raise DriverError("xwd gave no image")
+        fields = struct.unpack(">25I", data[:100])
+        header_size = fields[0]
+        pixmap_format, depth = fields[2], fields[3]
+        self.width, self.height = fields[4], fields[5]
+        self.byte_order = fields[7]
+        self.bits_per_pixel = fields[11]
+        self.bytes_per_line = fields[12]
+        masks = fields[14:17]
+        ncolors = fields[19]
+        if pixmap_format != 2 or depth < 24 or self.bits_per_pixel not in (24, 32):
+            raise DriverError(
+                "unexpected xwd format %d, depth %d, %d bits per pixel"
+                % (pixmap_format, depth, self.bits_per_pixel)
+            )
+        self.shifts = [(m & -m).bit_length() - 1 for m in masks]
+        offset = header_size + ncolors * 12
+        self.pixels = data[offset : offset + self.bytes_per_line * self.height]
+        if len(self.pixels) < self.bytes_per_line * self.height:
+            raise DriverError("xwd image is truncated")
+        self.step = self.bits_per_pixel // 8
+        self.order = "little" if self.byte_order == 0 else "big"
+
+    def pixel(self, x, y):
+        at = y * self.bytes_per_line + x * self.step
+        value = int.from_bytes(self.pixels[at : at + self.step], self.order)
+        r, g, b = ((value >> s) & 0xFF for s in self.shifts)
+        return (r, g, b)
+
+    def rgb_rows(self):
+        """The image as rows of packed RGB bytes."""
+        rows = []
+        channel_bytes = [s // 8 for s in self.shifts]
+        if self.order == "big":
+            channel_bytes = [self.step - 1 - c for c in channel_bytes]
+        for y in range(self.height):
+            start = y * self.bytes_per_line
+            raw = self.pixels[start : start + self.width * self.step]
+            row = bytearray(self.width * 3)
+            for i, c in enumerate(channel_bytes):
+                row[i::3] = raw[c :: self.step]
+            rows.append(bytes(row))
+        return rows
+
+    def save_png(self, path, crop=None):
+        """Writes the image (or the crop (x, y, width, height) of it) as an RGB PNG."""
+        rows = self.rgb_rows()
+        x, y, w, h = crop or (0, 0, self.width, self.height)
+        w, h = min(w, self.width - x), min(h, self.height - y)
+        raw = b"".join(b"\x00" + rows[y + i][3 * x : 3 * (x + w)] for i in range(h))
+
+        def chunk(kind, body):
+            return (
+                struct.pack(">I", len(body))
+                + kind
+                + body
+                + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+            )
+
+        png = (
+            b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b"")
+        )
+        with open(path, "wb") as f:
+            f.write(png)
+
+
+class RavoSession:
+    """A private Xvfb with one Ravo window on it. Use as a context manager: leaving it ends
+    the window and the X server whatever happened."""
+
+    def __init__(self, binary, scale=1, screen="1024x768x24", log=None):
+        self.binary = binary
+        self.scale = scale
+        self.screen = screen
+        self.log = log or (lambda text: print(text, file=sys.stderr, flush=True))
+        self.xvfb = None
+        self.ravo = None
+        self.window = None
+        self.display = None
+        self.runtime_dir = None
+        self._old_handlers = {}
+
+    # -- life cycle --------------------------------------------------------------------
+
+    def __enter__(self):
+        for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+            self._old_handlers[sig] = signal.signal(sig, self._on_signal)
+        try:
+            self._start_xvfb()
+            self._start_ravo()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def _on_signal(self, signum, frame):
+        raise SystemExit(128 + signum)
+
+    def close(self):
+        for proc in (self.ravo, self.xvfb):
+            if proc is not None and proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        self.ravo = self.xvfb = None
+        if self.runtime_dir is not None:
+            self.runtime_dir.cleanup()
+            self.runtime_dir = None
+        for sig, handler in self._old_handlers.items():
+            signal.signal(sig, handler)
+        self._old_handlers = {}
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        try:
+            # Xvfb picks a free display itself and names it on the pipe once it accepts
+            # connections.
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen,
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,),
+                stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL,
+                preexec_fn=_die_with_parent,
+            )
+        finally:
+            os.close(write_end)
+        try:
+            number = b""
+            deadline = time.monotonic() + 15
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or self.xvfb.poll() is not None:
+                    raise DriverError("Xvfb did not start")
+                part = os.read(read_end, 16)
+                if not part:
+                    raise DriverError("Xvfb did not start")
+                number += part
+        finally:
+            os.close(read_end)
+        self.display = ":" + number.decode().strip()
+        self.log("X server on display %s" % self.display)
+
+    def _env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env["QT_SCALE_FACTOR"] = str(self.scale)
+        env["XDG_RUNTIME_DIR"] = self.runtime_dir.name
+        for name in ("QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+                     "QT_ENABLE_HIGHDPI_SCALING", "QT_STYLE_OVERRIDE"):
+            env.pop(name, None)
+        return env
+
+    def _start_ravo(self):
+        self.runtime_dir = tempfile.TemporaryDirectory(prefix="ravo-x11-")
+        os.chmod(self.runtime_dir.name, 0o700)
+        self.ravo = subprocess.Popen(
+            [self.binary], env=self._env(), stdout=subprocess.DEVNULL,
+            preexec_fn=_die_with_parent,
+        )
+        self.window = self.wait_for_window(MAIN_TITLE, timeout=15)
+        # The window is mapped; wait until it has painted its grey background.
+        self.wait_until(lambda: self.grab().pixel(*self.at(700, 400)) == GREY, 10,
+                        "the window to paint itself")
+
+    # -- X helpers ---------------------------------------------------------------------
+
+    def xdotool(self, *args):
+        result = subprocess.run(
+            ["xdotool", *map(str, args)], env=self._env(), capture_output=True, text=True,
+            timeout=10,
+        )
+        return result.returncode, result.stdout
+
+    def find_windows(self, title):
+        code, out = self.xdotool("search", "--onlyvisible", "--name", title)
+        return [int(w) for w in out.split()] if code == 0 else []
+
+    def wait_for_window(self, title, timeout):
+        found = []
+
+        def present():
+            self.check_alive()
+            found[:] = self.find_windows(title)
+            return bool(found)
+
+        self.wait_until(present, timeout, "a window titled %r" % title)
+        return found[0]
+
+    def geometry(self, window):
+        code, out = self.xdotool("getwindowgeometry", "--shell", window)
+        if code != 0:
+            raise DriverError("no geometry for window %s" % window)
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def check_alive(self):
+        if self.ravo is not None and self.ravo.poll() is not None:
+            raise DriverError("ravo ended with status %s" % self.ravo.returncode)
+
+    def wait_until(self, condition, timeout, what, interval=0.1):
+        deadline = time.monotonic() + timeout
+        while True:
+            if condition():
+                return
+            if time.monotonic() > deadline:
+                raise DriverError("timed out waiting for %s" % what)
+            time.sleep(interval)
+
+    def at(self, x, y):
+        """A point of the layout (pixels at scale 1) in pixels of the window's dump."""
+        return (int(x * self.scale), int(y * self.scale))
+
+    def grab(self):
+        self.check_alive()
+        result = subprocess.run(
+            ["xwd", "-silent", "-id", str(self.window)], env=self._env(),
+            capture_output=True, timeout=10,
+        )
+        if result.returncode != 0:
+            raise DriverError("xwd failed: %s" % result.stderr.decode(errors="replace"))
+        return XwdImage(result.stdout)
+
+    def click(self, x, y):
+        """Clicks at a point of the layout, relative to the window's client area."""
+        wx, wy, _, _ = self.geometry(self.window)
+        px, py = self.at(x, y)
+        self.xdotool("mousemove", "--sync", wx + px, wy + py)
+        self.xdotool("click", "1")
+
+    def click_control(self, rect):
+        x, y, w, h = rect
+        self.click(x + min(w // 2, 24), y + h // 2)
+
+    def answer_no(self, timeout=15):
+        """Waits for the question box and answers it with Escape, which means "No"."""
+        box = self.wait_for_window(QUESTION_TITLE, timeout)
+        self.xdotool("windowfocus", "--sync", box)
+        self.xdotool("key", "--clearmodifiers", "Escape")
+        self.wait_until(lambda: not self.find_windows(QUESTION_TITLE), timeout,
+                        "the question box to close")
+
+    def wait_until_still(self, timeout, quiet=1.0):
+        """Waits until the picture has not changed for `quiet` seconds; returns it."""
+        deadline = time.monotonic() + timeout
+        last = self.grab()
+        still_since = time.monotonic()
+        while True:
+            time.sleep(0.2)
+            image = self.grab()
+            now = time.monotonic()
+            if image.pixels != last.pixels:
+                last, still_since = image, now
+            elif now - still_since >= quiet:
+                return image
+            if now > deadline:
+                raise DriverError("the picture kept changing")
+
+    def caption_dark_span(self, image, rect):
+        """The columns (first, last) of the box's area that hold dark text pixels."""
+        x, y, w, h = (int(v * self.scale) for v in rect)
+        columns = [
+            cx for cx in range(x, x + w)
+            if any(sum(image.pixel(cx, cy)) < 200 for cy in range(y, y + h))
+        ]
+        return (columns[0], columns[-1]) if columns else None
+
+    def captions_shown(self, image):
+        return all(self.caption_dark_span(image, r) for r in CAPTION_BOXES.values())
+
+    def run(self, colour=None, answer_no=False, timeout=30):
+        """Optionally picks a colour, clicks "Start", answers the question with "No" when
+        told, and waits until the run has ended. Returns the picture then."""
+        if colour:
+            self.click_control(COLOUR_BUTTONS[colour])
+        self.click_control(START_BUTTON)
+        if answer_no:
+            self.answer_no()
+        else:
+            # A first run ends by showing the caption boxes, whose area the run leaves
+            # alone until then ("Screen" lies below every path).
+            self.wait_until(
+                lambda: self.caption_dark_span(self.grab(), CAPTION_BOXES["Screen"]),
+                timeout, "the caption boxes")
+        return self.wait_until_still(timeout)
+
+
+def topmost(image, x, colour, top, bottom):
+    """The smallest y in [top, bottom) where column x has exactly the colour, or None."""
+    for y in range(top, bottom):
+        if image.pixel(x, y) == colour:
+            return y
+    return None
+
+
+def main(argv):
+    """python3 ravo_x11.py BINARY OUT.png [SCALE]: the window after a red, a green and a
+    blue run, the second and third answered "No", as a PNG."""
+    if len(argv) not in (3, 4):
+        print(main.__doc__, file=sys.stderr)
+        return 2
+    binary, out = argv[1], argv[2]
+    scale = int(argv[3]) if len(argv) == 4 else 1
+    screen = "%dx%dx24" % (1024 * scale, 768 * scale)
+    with RavoSession(binary, scale=scale, screen=screen) as session:
+        session.run("Red")
+        session.run("Green", answer_no=True)
+        image = session.run("Blue", answer_no=True)
+        _, _, width, height = session.geometry(session.window)
+        image.save_png(out, crop=(0, 0, width, height))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
