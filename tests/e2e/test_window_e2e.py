@@ -146,10 +146,10 @@ def main(argv):
         # "Exit" ends the program.
         session.click_control((624, 8, 65, 25))
         try:
-            session.ravo.wait(timeout=10)
-            check(True, "\"Exit\" ends the program")
+            status = session.ravo.wait(timeout=10)
         except Exception:
-            check(False, "\"Exit\" ends the program")
+            status = None
+        check(status == 0, "\"Exit\" ends the program cleanly (exit status %s)" % status)
     elapsed = time.monotonic() - started
     print("%d failed, %.1f s" % (len(failures), elapsed), flush=True)
     return 1 if failures else 0
