@@ -1,0 +1,196 @@
+#!/usr/bin/env python3
+"""End-to-end test of what only a real X server shows: odd input, a covered window and
+closing during a run.
+
+    test_faults_e2e.py RAVO_BINARY
+
+1. After a first run, "abc" is typed into the frequency box and "Start" pressed: the
+   message appears, and once it is dismissed the picture is exactly as before.
+2. A slower run is covered by another window and uncovered while it goes on: the picture
+   at its end is the same as that of the undisturbed first run.
+3. A run at the slowest pace (one second per detector point) is closed through the
+   window's close request, as the window manager's close button sends it: the program is
+   gone within a second, with exit status 0.
+Leaves no X server behind.
+"""
+
+import ctypes
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import ravo_x11  # noqa: E402
+
+FREQUENCY_BOX = (224, 24, 33, 19)
+BLUE_BUTTON = ravo_x11.COLOUR_BUTTONS["Blue"]
+SCROLL_BAR = (416, 24, 121, 17)
+PICTURE = (0, 180, 800, 400)  # below the strip of controls: only the run draws here
+
+failures = []
+
+
+def check(condition, message):
+    print(("ok   " if condition else "FAIL ") + message, flush=True)
+    if not condition:
+        failures.append(message)
+
+
+def region(image, session, rect):
+    x, y, w, h = (int(v * session.scale) for v in rect)
+    return [image.pixel(cx, cy) for cy in range(y, y + h, 2) for cx in range(x, x + w)]
+
+
+def differing(a, b, session, rect):
+    return sum(1 for p, q in zip(region(a, session, rect), region(b, session, rect)) if p != q)
+
+
+class XClientMessageEvent(ctypes.Structure):
+    _fields_ = [
+        ("type", ctypes.c_int),
+        ("serial", ctypes.c_ulong),
+        ("send_event", ctypes.c_int),
+        ("display", ctypes.c_void_p),
+        ("window", ctypes.c_ulong),
+        ("message_type", ctypes.c_ulong),
+        ("format", ctypes.c_int),
+        ("data", ctypes.c_long * 5),
+    ]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("xclient", XClientMessageEvent), ("pad", ctypes.c_long * 24)]
+
+
+def request_close(display_name, window):
+    """Sends the window the WM_DELETE_WINDOW request that a window manager sends when its
+    close button is pressed."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(XEvent)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(display_name.encode())
+    if not display:
+        raise ravo_x11.DriverError("cannot open display %s" % display_name)
+    try:
+        event = XEvent()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.window = window
+        event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+        event.xclient.data[1] = 0  # CurrentTime
+        x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+        x11.XFlush(display)
+    finally:
+        x11.XCloseDisplay(display)
+
+
+def drag_scroll_thumb(session, to_x):
+    """Drags the scroll bar's thumb from its place at the left end to x (layout pixels);
+    the slow-down is written once, when the thumb is released."""
+    x, y, w, h = SCROLL_BAR
+    wx, wy, _, _ = session.geometry(session.window)
+    sx, sy = session.at(x + 17 + 4, y + h // 2)
+    tx, _ = session.at(to_x, 0)
+    session.xdotool("mousemove", "--sync", wx + sx, wy + sy)
+    session.xdotool("mousedown", "1")
+    session.xdotool("mousemove", "--sync", wx + tx, wy + sy)
+    session.xdotool("mouseup", "1")
+
+
+def answer(session, key):
+    box = session.wait_for_window(ravo_x11.QUESTION_TITLE, 15)
+    session.xdotool("windowfocus", "--sync", box)
+    session.xdotool("key", "--clearmodifiers", key)
+    session.wait_until(lambda: not session.find_windows(ravo_x11.QUESTION_TITLE), 15,
+                       "the box to close")
+
+
+def main(argv):
+    if len(argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    started = time.monotonic()
+    with ravo_x11.RavoSession(argv[1]) as session:
+        first = session.run()
+
+        # 1. A frequency that is no number.
+        session.click_control(FREQUENCY_BOX)
+        session.xdotool("key", "--clearmodifiers", "ctrl+a")
+        session.xdotool("type", "abc")
+        session.click_control(ravo_x11.START_BUTTON)
+        box = session.wait_for_window(ravo_x11.QUESTION_TITLE, 15)
+        check(bool(box), "a message titled \"Ravo\" answers the frequency \"abc\"")
+        session.xdotool("windowfocus", "--sync", box)
+        session.xdotool("key", "--clearmodifiers", "Return")
+        session.wait_until(lambda: not session.find_windows(ravo_x11.QUESTION_TITLE), 15,
+                           "the message to close")
+        after = session.wait_until_still(10)
+        check(differing(first, after, session, PICTURE) == 0,
+              "the refused run left the picture as it was")
+
+        # 2. Covered and uncovered during a slower run.
+        session.click_control(BLUE_BUTTON)
+        drag_scroll_thumb(session, SCROLL_BAR[0] + 17 + 8)
+        session.click_control(ravo_x11.START_BUTTON)
+        answer(session, "Return")  # "Yes": everything is drawn anew
+        run_started = time.monotonic()
+        time.sleep(0.5)
+        cover = subprocess.Popen(["xlogo", "-geometry", "500x300+100+200"],
+                                 env=session._env(), stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(1.0)
+        finally:
+            cover.terminate()
+            cover.wait(timeout=5)
+        time.sleep(0.2)
+        uncovered = session.grab()
+        # Nothing of the other window's white may remain where it stood: the window
+        # repainted that area while the run went on (its white arrows come only at the end).
+        wx, wy, _, _ = session.geometry(session.window)
+        under = (100 - wx, 200 - wy, 500, 300)
+        white = sum(1 for p in region(uncovered, session, under) if p == (255, 255, 255))
+        check(white == 0, "the uncovered area was repainted during the run (%d white pixels)"
+              % white)
+        redrawn = session.wait_until_still(60, quiet=1.5)
+        print("the slower run took about %.1f s" % (time.monotonic() - run_started - 1.5))
+        check(differing(uncovered, redrawn, session, PICTURE) > 0,
+              "the run was still drawing when the window was uncovered")
+        check(differing(first, redrawn, session, PICTURE) == 0,
+              "after covering and uncovering the picture equals that of the first run")
+
+        # 3. Closed at the slowest pace.
+        drag_scroll_thumb(session, SCROLL_BAR[0] + SCROLL_BAR[2] + 40)
+        session.click_control(ravo_x11.START_BUTTON)
+        answer(session, "Escape")
+        time.sleep(1.5)
+        check(session.ravo.poll() is None, "the slowest run is still going after 1.5 s")
+        closing = time.monotonic()
+        request_close(session.display, session.window)
+        try:
+            status = session.ravo.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            status = None
+        took = time.monotonic() - closing
+        check(status == 0 and took < 1.0,
+              "closed during the run, the program ended in %.2f s with status %s"
+              % (took, status))
+    print("%d failed, %.1f s" % (len(failures), time.monotonic() - started), flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main(sys.argv))
+    except ravo_x11.DriverError as error:
+        print("FAIL " + str(error), flush=True)
+        sys.exit(1)
