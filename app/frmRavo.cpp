@@ -81,14 +81,14 @@ void setBackground(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
-QWidget* createControl(const ControlSpec& spec, QWidget* container) {
-    const QString text = nameOf(spec.text);
-    switch (spec.kind) {
+QWidget* createControl(const ControlSpec& entry, QWidget* container) {
+    const QString text = nameOf(entry.text);
+    switch (entry.kind) {
     case ControlKind::Label: {
         auto* label = new DrawingLayerLabel(text, container);
         // Its text is part of the picture: clicks go to the picture, as on any drawing.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        if (std::string_view(spec.name) == "labKlepnete")
+        if (std::string_view(entry.name) == "labKlepnete")
             label->setAlignment(Qt::AlignCenter);
         else
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -120,7 +120,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container) {
     }
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(text, container);
-        switch (spec.textBox) {
+        switch (entry.textBox) {
         case TextBoxRole::Editable:
             box->setAlignment(Qt::AlignCenter);
             break;
@@ -146,9 +146,9 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container) {
         case TextBoxRole::None:
             break;
         }
-        if (spec.textBox != TextBoxRole::Editable) {
+        if (entry.textBox != TextBoxRole::Editable) {
             QPalette palette = box->palette();
-            palette.setColor(QPalette::Base, spec.background);
+            palette.setColor(QPalette::Base, entry.background);
             box->setPalette(palette);
         }
         return box;
@@ -192,19 +192,19 @@ frmRavo::~frmRavo() = default;
 
 void frmRavo::buildControls() {
     std::map<std::string, QWidget*> containers;
-    for (const ControlSpec& spec : controlTable()) {
-        QWidget* container = spec.container ? containers.at(spec.container) : this;
-        QWidget* control = createControl(spec, container);
-        control->setObjectName(nameOf(spec.name));
-        control->setGeometry(spec.geometry);
-        if (spec.font != FontRole::Default)
-            control->setFont(fontFor(spec.font));
-        if (spec.kind != ControlKind::Label && spec.kind != ControlKind::TextBox)
-            setBackground(*control, spec.background);
-        control->setVisible(spec.shownAtStart);
-        if (spec.kind == ControlKind::Frame)
-            containers[spec.name] = control;
-        if (spec.kind == ControlKind::ScrollBar)
+    for (const ControlSpec& entry : controlTable()) {
+        QWidget* container = entry.container ? containers.at(entry.container) : this;
+        QWidget* control = createControl(entry, container);
+        control->setObjectName(nameOf(entry.name));
+        control->setGeometry(entry.geometry);
+        if (entry.font != FontRole::Default)
+            control->setFont(fontFor(entry.font));
+        if (entry.kind != ControlKind::Label && entry.kind != ControlKind::TextBox)
+            setBackground(*control, entry.background);
+        control->setVisible(entry.shownAtStart);
+        if (entry.kind == ControlKind::Frame)
+            containers[entry.name] = control;
+        if (entry.kind == ControlKind::ScrollBar)
             scrollBar_ = static_cast<QScrollBar*>(control);
         if (auto* label = qobject_cast<QLabel*>(control))
             canvas_->paintIntoPicture(*label);
@@ -213,13 +213,13 @@ void frmRavo::buildControls() {
 
 void frmRavo::setTabOrderFromTable() {
     std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : controlTable())
-        order.push_back(&spec);
+    for (const ControlSpec& entry : controlTable())
+        order.push_back(&entry);
     std::sort(order.begin(), order.end(),
               [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
     QWidget* previous = nullptr;
-    for (const ControlSpec* spec : order) {
-        auto* widget = findChild<QWidget*>(nameOf(spec->name));
+    for (const ControlSpec* entry : order) {
+        auto* widget = findChild<QWidget*>(nameOf(entry->name));
         if (!widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
