@@ -9,7 +9,7 @@ using F = FontRole;
 using T = TextBoxRole;
 
 // clang-format off
-const ControlSpec table[] = {
+const ControlEntry table[] = {
     // name                    kind            container          text                          geometry (px)            tab shown font         text box
     {"labTitul",               K::Label,       nullptr,           "Ravo",                       {456, 0, 49, 25},        0,  true,  F::Title},
     {"cmdStart",               K::PushButton,  nullptr,           "Start",                      {552, 8, 65, 25},        1,  true,  F::Button},
@@ -61,7 +61,7 @@ const ControlSpec table[] = {
 
 } // namespace
 
-std::span<const ControlSpec> controlTable() {
+std::span<const ControlEntry> controlTable() {
     return table;
 }
 

@@ -27,7 +27,7 @@ enum class TextBoxRole {
 
 // One control of the window. Positions are pixels relative to the container: the client
 // area for controls on the window, the frame for controls inside one.
-struct ControlSpec {
+struct ControlEntry {
     const char* name;
     ControlKind kind;
     const char* container; // nullptr: on the window
@@ -42,6 +42,6 @@ struct ControlSpec {
 
 // Every control of frmRavo, containers before their contents, rows of a frame from top
 // to bottom.
-std::span<const ControlSpec> controlTable();
+std::span<const ControlEntry> controlTable();
 
 } // namespace ravo

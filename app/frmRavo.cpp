@@ -81,7 +81,7 @@ void setBackground(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
-QWidget* createControl(const ControlSpec& entry, QWidget* container) {
+QWidget* createControl(const ControlEntry& entry, QWidget* container) {
     const QString text = nameOf(entry.text);
     switch (entry.kind) {
     case ControlKind::Label: {
@@ -192,7 +192,7 @@ frmRavo::~frmRavo() = default;
 
 void frmRavo::buildControls() {
     std::map<std::string, QWidget*> containers;
-    for (const ControlSpec& entry : controlTable()) {
+    for (const ControlEntry& entry : controlTable()) {
         QWidget* container = entry.container ? containers.at(entry.container) : this;
         QWidget* control = createControl(entry, container);
         control->setObjectName(nameOf(entry.name));
@@ -212,13 +212,13 @@ void frmRavo::buildControls() {
 }
 
 void frmRavo::setTabOrderFromTable() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& entry : controlTable())
+    std::vector<const ControlEntry*> order;
+    for (const ControlEntry& entry : controlTable())
         order.push_back(&entry);
     std::sort(order.begin(), order.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+              [](const ControlEntry* a, const ControlEntry* b) { return a->tabIndex < b->tabIndex; });
     QWidget* previous = nullptr;
-    for (const ControlSpec* entry : order) {
+    for (const ControlEntry* entry : order) {
         auto* widget = findChild<QWidget*>(nameOf(entry->name));
         if (!widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
