@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ravo {
@@ -77,7 +78,7 @@ void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2,
         return;
     const QLineF line(x1, y1, x2, y2);
     painter(colour).drawLine(line);
-    touched(QRectF(line.p1(), line.p2()).normalized());
+    touched(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
     presentIfDue();
 }
 
@@ -85,16 +86,33 @@ void QtDrawingSurface::DrawCircle(float x, float y, float radius, std::optional<
     if (!drawable(x) || !drawable(y) || !drawable(radius))
         return;
     painter(colour).drawEllipse(QPointF(x, y), radius, radius);
-    touched(QRectF(x - radius, y - radius, 2 * radius, 2 * radius));
+    touched(x - radius, y - radius, x + radius, y + radius);
     presentIfDue();
 }
 
-void QtDrawingSurface::touched(const QRectF& area) {
-    const qreal margin = penWidth_ + 1;
-    const QRectF grown = area.adjusted(-margin, -margin, margin, margin);
-    const QRectF visible = grown.intersected(QRectF(canvas_.pictureRect()));
-    if (!visible.isEmpty())
-        dirty_ = dirty_.isNull() ? visible : dirty_.united(visible);
+// Kept as four numbers: this runs for every line, and the clipping waits for the showing.
+void QtDrawingSurface::touched(float left, float top, float right, float bottom) {
+    const float margin = float(penWidth_ + 1);
+    if (dirtyLeft_ > dirtyRight_) {
+        dirtyLeft_ = left - margin;
+        dirtyTop_ = top - margin;
+        dirtyRight_ = right + margin;
+        dirtyBottom_ = bottom + margin;
+        return;
+    }
+    dirtyLeft_ = std::min(dirtyLeft_, left - margin);
+    dirtyTop_ = std::min(dirtyTop_, top - margin);
+    dirtyRight_ = std::max(dirtyRight_, right + margin);
+    dirtyBottom_ = std::max(dirtyBottom_, bottom + margin);
+}
+
+QRect QtDrawingSurface::takeDirty() {
+    if (dirtyLeft_ > dirtyRight_)
+        return {};
+    const QRectF area(QPointF(dirtyLeft_, dirtyTop_), QPointF(dirtyRight_, dirtyBottom_));
+    dirtyLeft_ = 1;
+    dirtyRight_ = 0;
+    return area.intersected(QRectF(canvas_.pictureRect())).toAlignedRect();
 }
 
 void QtDrawingSurface::presentIfDue() {
@@ -107,10 +125,8 @@ void QtDrawingSurface::present() {
         return;
     presenting_ = true;
     endPainting();
-    if (!dirty_.isNull()) {
-        canvas_.repaint(dirty_.toAlignedRect());
-        dirty_ = QRectF();
-    }
+    if (const QRect area = takeDirty(); !area.isEmpty())
+        canvas_.repaint(area);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     lastPresent_ = Clock::now();
     presenting_ = false;
@@ -119,9 +135,8 @@ void QtDrawingSurface::present() {
 
 void QtDrawingSurface::settle() {
     endPainting();
-    if (!dirty_.isNull())
-        canvas_.update(dirty_.toAlignedRect());
-    dirty_ = QRectF();
+    if (const QRect area = takeDirty(); !area.isEmpty())
+        canvas_.update(area);
 }
 
 void QtDrawingSurface::Flush() {

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QPointer>
-#include <QRectF>
+#include <QRect>
 
 #include <chrono>
 #include <functional>
@@ -66,7 +66,9 @@ public:
 private:
     QPainter& painter(std::optional<Colour> colour);
     void endPainting();
-    void touched(const QRectF& area);
+    void touched(float left, float top, float right, float bottom);
+    // The changed area as pixels of the picture, or an empty rectangle; forgets it.
+    QRect takeDirty();
     void presentIfDue();
     void throwIfStopped() const;
     void showModal(QMessageBox& box);
@@ -76,7 +78,8 @@ private:
     QPainter painter_;
     int penWidth_ = 1;
     QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
-    QRectF dirty_;
+    // The bounding box of everything drawn since the last showing (empty: left > right).
+    float dirtyLeft_ = 1, dirtyTop_ = 1, dirtyRight_ = 0, dirtyBottom_ = 0;
     Clock::time_point lastPresent_ = Clock::now();
     bool presenting_ = false;
     bool stopRequested_ = false;
