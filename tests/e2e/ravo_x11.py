@@ -359,6 +359,36 @@ def topmost(image, x, colour, top, bottom):
     return None
 
 
+# -- for the test scripts ---------------------------------------------------------------
+
+findings = {"passed": 0, "failed": []}
+
+
+def check(condition, message):
+    """Prints one finding of a test script and counts it."""
+    print(("ok   " if condition else "FAIL ") + message, flush=True)
+    if condition:
+        findings["passed"] += 1
+    else:
+        findings["failed"].append(message)
+
+
+def finish(started):
+    """Prints the closing lines of a test script; returns its exit status."""
+    print("%.1f s" % (time.monotonic() - started), flush=True)
+    print("%d passed, %d failed" % (findings["passed"], len(findings["failed"])), flush=True)
+    return 1 if findings["failed"] else 0
+
+
+def run_test(main):
+    """Runs a test script's main; a failure of the driver counts as a failed check."""
+    try:
+        sys.exit(main(sys.argv))
+    except DriverError as error:
+        print("FAIL " + str(error), flush=True)
+        sys.exit(1)
+
+
 def main(argv):
     """python3 ravo_x11.py BINARY OUT.png [SCALE]: the window after a red, a green and a
     blue run, the second and third answered "No", as a PNG."""

@@ -29,13 +29,7 @@ BLUE_BUTTON = ravo_x11.COLOUR_BUTTONS["Blue"]
 SCROLL_BAR = (416, 24, 121, 17)
 PICTURE = (0, 180, 800, 400)  # below the strip of controls: only the run draws here
 
-failures = []
-
-
-def check(condition, message):
-    print(("ok   " if condition else "FAIL ") + message, flush=True)
-    if not condition:
-        failures.append(message)
+check = ravo_x11.check
 
 
 def region(image, session, rect):
@@ -184,13 +178,8 @@ def main(argv):
         check(status == 0 and took < 1.0,
               "closed during the run, the program ended in %.2f s with status %s"
               % (took, status))
-    print("%d failed, %.1f s" % (len(failures), time.monotonic() - started), flush=True)
-    return 1 if failures else 0
+    return ravo_x11.finish(started)
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main(sys.argv))
-    except ravo_x11.DriverError as error:
-        print("FAIL " + str(error), flush=True)
-        sys.exit(1)
+    ravo_x11.run_test(main)

@@ -22,13 +22,7 @@ import ravo_x11  # noqa: E402
 BLUE = (0, 0, 255)
 RED = (255, 0, 0)
 
-failures = []
-
-
-def check(condition, message):
-    print(("ok   " if condition else "FAIL ") + message, flush=True)
-    if not condition:
-        failures.append(message)
+check = ravo_x11.check
 
 
 class Curve:
@@ -150,14 +144,8 @@ def main(argv):
         except Exception:
             status = None
         check(status == 0, "\"Exit\" ends the program cleanly (exit status %s)" % status)
-    elapsed = time.monotonic() - started
-    print("%d failed, %.1f s" % (len(failures), elapsed), flush=True)
-    return 1 if failures else 0
+    return ravo_x11.finish(started)
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main(sys.argv))
-    except ravo_x11.DriverError as error:
-        print("FAIL " + str(error), flush=True)
-        sys.exit(1)
+    ravo_x11.run_test(main)
