@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "QtDrawingSurface.h"
 
 #include <QColor>
 #include <QImage>
@@ -22,9 +23,7 @@ struct DrawCall {
 };
 
 inline QRgb toRgb(std::optional<Colour> colour) {
-    if (!colour)
-        return qRgb(0, 0, 0);
-    return qRgb(int(*colour & 0xFF), int((*colour >> 8) & 0xFF), int((*colour >> 16) & 0xFF));
+    return toQColor(colour).rgb();
 }
 
 // Keeps the lines and circles of a run with the pen in force for each; answers every

@@ -16,12 +16,6 @@ namespace ravo {
 
 namespace {
 
-QColor toQColor(std::optional<Colour> colour) {
-    if (!colour)
-        return Qt::black;
-    return QColor(int(*colour & 0xFF), int((*colour >> 8) & 0xFF), int((*colour >> 16) & 0xFF));
-}
-
 // Coordinates of this program stay within a few thousand pixels; anything that is not a
 // plain finite number of moderate size is never handed to the rasteriser.
 bool drawable(float v) {
@@ -33,6 +27,12 @@ QString fromUtf8(std::string_view text) {
 }
 
 } // namespace
+
+QColor toQColor(std::optional<Colour> colour) {
+    if (!colour)
+        return Qt::black;
+    return QColor(int(*colour & 0xFF), int((*colour >> 8) & 0xFF), int((*colour >> 16) & 0xFF));
+}
 
 QtDrawingSurface::QtDrawingSurface(QWidget& window, DrawingCanvas& canvas)
     : window_(window), canvas_(canvas) {}

@@ -18,6 +18,9 @@ namespace ravo {
 
 class DrawingCanvas;
 
+// A colour of the run (&H00BBGGRR, or none for the foreground black) as Qt's colour.
+QColor toQColor(std::optional<Colour> colour);
+
 // The run's surface over Qt. Drawing goes into the canvas's retained image; the area
 // changed since the last showing is kept as one bounding rectangle and put on the screen
 // at least once per display frame, and whenever the run asks. At those points pending
