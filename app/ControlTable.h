@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtDrawingSurface.h"
+
 #include <QColor>
 #include <QRect>
 
@@ -37,7 +39,7 @@ struct ControlEntry {
     bool shownAtStart;
     FontRole font = FontRole::Default;
     TextBoxRole textBox = TextBoxRole::None;
-    QColor background = QColor(192, 192, 192);
+    QColor background = toQColor(backgroundGrey);
 };
 
 // Every control of frmRavo, containers before their contents, rows of a frame from top

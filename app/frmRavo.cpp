@@ -173,7 +173,7 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Ravo - https://ravo.example.org");
     setWindowIcon(programIcon());
     setFont(fontFor(FontRole::Default));
-    setBackground(*this, QColor(192, 192, 192));
+    setBackground(*this, toQColor(backgroundGrey));
 
     canvas_ = new DrawingCanvas(this);
     canvas_->lower();
@@ -290,7 +290,7 @@ void frmRavo::Form_Load() {
     select("opModrý");
     write(Setting::nStart, "1");
     select("opBody");
-    write(Setting::nDisperze, "Yes");
+    write(Setting::nDisperze, words::yes);
     write(Setting::nClona, "0");
     select("opClonaŠiroká");
     write(Setting::nSpomaleni, "1");
@@ -317,7 +317,8 @@ void frmRavo::opIndexMalý_Click() {
 }
 
 void frmRavo::chDisperze_Click() {
-    write(Setting::nDisperze, settings_->text(Setting::nDisperze) == "Yes" ? "No" : "Yes");
+    write(Setting::nDisperze,
+          settings_->text(Setting::nDisperze) == words::yes ? words::no : words::yes);
 }
 
 void frmRavo::opČervený_Click() {
@@ -345,10 +346,10 @@ void frmRavo::opPůlNe_Click() {
     write(Setting::nPůlLupy, "80");
 }
 void frmRavo::opPruhy_Click() {
-    write(Setting::nZobrazení, "Pruhy");
+    write(Setting::nZobrazení, words::bars);
 }
 void frmRavo::opBody_Click() {
-    write(Setting::nZobrazení, "Body");
+    write(Setting::nZobrazení, words::dots);
 }
 void frmRavo::opRychlá_Click() {
     write(Setting::nSpomaleni, "1");

@@ -53,24 +53,6 @@ private:
     int penWidth_ = 1;
 };
 
-// A surface that discards everything: what is left of a run is its arithmetic, its reads
-// of the settings and its slow-down.
-class DiscardingSurface : public DrawingSurface {
-public:
-    explicit DiscardingSurface(bool answer) : answer_(answer) {}
-
-    void SetScaleToPixels() override {}
-    void SetPenWidth(int) override {}
-    void DrawLine(float, float, float, float, std::optional<Colour>) override {}
-    void DrawCircle(float, float, float, std::optional<Colour>) override {}
-    bool AskYesNo(std::string_view) override { return answer_; }
-    void ShowControl(std::string_view) override {}
-    void ShowMessage(std::string_view) override {}
-
-private:
-    bool answer_;
-};
-
 // Draws recorded calls into an image with one painter, changing the pen only when the
 // width or colour changes: the least any surface over QPainter has to do.
 inline void replay(const std::vector<DrawCall>& calls, QImage& image) {

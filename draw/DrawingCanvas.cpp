@@ -1,5 +1,7 @@
 #include "DrawingCanvas.h"
 
+#include "QtDrawingSurface.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -23,7 +25,7 @@ void DrawingCanvas::ensurePicture(QSize logicalSize) {
         return;
     QImage grown((QSizeF(wanted) * ratio).toSize(), QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio);
-    grown.fill(background);
+    grown.fill(toQColor(backgroundGrey));
     if (!image_.isNull()) {
         QPainter painter(&grown);
         painter.drawImage(QPointF(0, 0), image_);

@@ -14,7 +14,6 @@ class DrawingCanvas : public QWidget {
 public:
     // Every run's drawing fits in this area, even when the window is smaller.
     static constexpr QSize minimumPicture{800, 581};
-    static constexpr QRgb background = qRgb(192, 192, 192);
 
     explicit DrawingCanvas(QWidget* parent);
 

@@ -116,7 +116,7 @@ QRect QtDrawingSurface::takeDirty() {
 }
 
 void QtDrawingSurface::presentIfDue() {
-    if (Clock::now() - lastPresent_ >= frame)
+    if (Clock::now() - lastPresent_ >= displayFrame)
         present();
 }
 

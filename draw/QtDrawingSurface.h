@@ -29,7 +29,6 @@ QColor toQColor(std::optional<Colour> colour);
 class QtDrawingSurface : public DrawingSurface {
 public:
     using Clock = std::chrono::steady_clock;
-    static constexpr std::chrono::milliseconds frame{16};
 
     QtDrawingSurface(QWidget& window, DrawingCanvas& canvas);
     ~QtDrawingSurface() override;

@@ -1,5 +1,7 @@
 #include "Countdown.h"
 
+#include "DrawingSurface.h"
+
 namespace ravo {
 
 std::int64_t Countdown::run(std::int64_t steps) {
@@ -7,7 +9,7 @@ std::int64_t Countdown::run(std::int64_t steps) {
     if (steps <= 0)
         return performed;
     const Clock::time_point start = Clock::now();
-    Clock::time_point nextFrame = start + frame;
+    Clock::time_point nextFrame = start + displayFrame;
     std::int64_t counter = steps;
     while (counter != 0) {
         --counter;
@@ -17,13 +19,13 @@ std::int64_t Countdown::run(std::int64_t steps) {
         while (now < due) {
             if (now >= nextFrame) {
                 keepAlive_();
-                nextFrame = Clock::now() + frame;
+                nextFrame = Clock::now() + displayFrame;
             }
             now = Clock::now();
         }
         if (now >= nextFrame) {
             keepAlive_();
-            nextFrame = Clock::now() + frame;
+            nextFrame = Clock::now() + displayFrame;
         }
     }
     return performed;

@@ -14,7 +14,6 @@ class Countdown {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::nanoseconds stepLength{500};
-    static constexpr std::chrono::milliseconds frame{16};
 
     explicit Countdown(std::function<void()> keepAlive) : keepAlive_(std::move(keepAlive)) {}
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -19,6 +20,9 @@ inline constexpr Colour green = 0x00FF00;
 inline constexpr Colour blue = 0xFF0000;
 inline constexpr Colour red = 0x0000FF;
 inline constexpr Colour white = 0xFFFFFF;
+
+// The display frame: while a run waits, the screen is brought up to date at least this often.
+inline constexpr std::chrono::milliseconds displayFrame{16};
 
 // What a run needs from the window: lines and circles in pixels, y downwards, a pen
 // width, a yes/no question, a message, and showing a hidden control. A line or circle

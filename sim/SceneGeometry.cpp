@@ -17,14 +17,17 @@ SceneGeometry SceneGeometry::from(const SettingsAccess& settings) {
     g.openingTopY = c + g.glassTopY;
     g.openingBottomY = g.glassBottomY - c;
     g.surfaceCentreX = (g.glassPlaneX - radius) + 60;
-    g.halfFactor = settings.number(Setting::nPůlLupy) == 80 ? 1.0 : 0.5;
+    g.halfFactor = isWholeLens(settings.number(Setting::nPůlLupy)) ? 1.0 : 0.5;
     g.spiralBaseY = g.axisY + 150;
     g.markBaseY = g.axisY - 60;
     return g;
 }
 
 double SceneGeometry::surfaceX(const SettingsAccess& settings, double y) const {
-    const double radius = settings.number(Setting::nPoloměr);
+    return surfaceX(settings.number(Setting::nPoloměr), y);
+}
+
+double SceneGeometry::surfaceX(double radius, double y) const {
     const double dy = y - axisY;
     return surfaceCentreX + std::sqrt(radius * radius - dy * dy);
 }

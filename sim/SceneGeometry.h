@@ -4,6 +4,11 @@ namespace ravo {
 
 class SettingsAccess;
 
+// nPůlLupy is 80 for the whole lens; any other value opens only its upper half.
+inline bool isWholeLens(double halfLens) {
+    return halfLens == 80;
+}
+
 // The pixel positions of one run, fixed from its start. The curved face of the lens is an
 // arc of radius nPoloměr whose vertex lies 60 pixels right of the flat face, on the axis.
 struct SceneGeometry {
@@ -27,6 +32,8 @@ struct SceneGeometry {
 
     // The x of the lens face at height y; the radius is read from the settings at each call.
     double surfaceX(const SettingsAccess& settings, double y) const;
+    // The same for a given radius.
+    double surfaceX(double radius, double y) const;
 };
 
 } // namespace ravo

@@ -30,6 +30,14 @@ inline constexpr std::array<Setting, 9> allSettings{
 };
 #endif
 
+// The words that settings hold besides numbers.
+namespace words {
+inline constexpr std::string_view yes = "Yes";    // nDisperze: the glass bends by colour
+inline constexpr std::string_view no = "No";      // nDisperze: every colour bends alike
+inline constexpr std::string_view bars = "Pruhy"; // nZobrazení: marks as vertical bars
+inline constexpr std::string_view dots = "Body";  // nZobrazení: marks as dots
+} // namespace words
+
 // The object name of the text box that holds a setting.
 std::string_view settingName(Setting setting);
 

@@ -3,6 +3,7 @@
 #include "Countdown.h"
 #include "DrawingSurface.h"
 #include "NumberText.h"
+#include "PathSum.h"
 #include "Settings.h"
 
 #include <cmath>
@@ -15,23 +16,6 @@ namespace {
 // No path takes longer than this: at most 60 pixels of glass at a factor of 2.1, and
 // under 810 pixels from the lens face to the farthest detector point.
 constexpr double longestPathTime = 1000;
-
-struct MarkStyle {
-    Colour colour;
-    double markFactor;
-};
-
-// The mark of a frequency: blue for 1, red for 0.5, green for 0.75; none otherwise.
-std::optional<MarkStyle> markStyle(double f) {
-    std::optional<MarkStyle> style;
-    if (f == 1)
-        style = MarkStyle{blue, 1.3};
-    if (f == 0.5)
-        style = MarkStyle{red, 1};
-    if (f == 0.75)
-        style = MarkStyle{green, 1.08};
-    return style;
-}
 
 } // namespace
 
@@ -85,7 +69,7 @@ void SimulationRun::eraseRows(int kFirst, int kLast, double left, double right) 
 }
 
 void SimulationRun::erase() {
-    if (settings_.text(Setting::nZobrazení) == "Pruhy") {
+    if (settings_.text(Setting::nZobrazení) == words::bars) {
         eraseRows(1, 555, 10, geometry_.frameRight);
         return;
     }
@@ -150,99 +134,68 @@ void SimulationRun::drawIncomingRays() {
 // --- The path sum ---------------------------------------------------------------------
 
 void SimulationRun::formFactors() {
-    // The glass factor is chosen by the frequency text, compared with the texts that the
-    // colour buttons write; a typed number that matches none of them adds no glass time.
-    const std::string f = settings_.text(Setting::nKmitočet);
-    const bool dispersion = settings_.text(Setting::nDisperze) == "Yes";
-    double k = 0;
-    if (f == numberText(0.5))
-        k = dispersion ? 1.9 : 2.1;
-    if (f == numberText(0.75))
-        k = dispersion ? 1.98 : 2.1;
-    if (f == numberText(1))
-        k = 2.1;
-    refractiveFactor_ = settings_.number(Setting::nIndex) * k;
-    phaseFactor_ = settings_.number(Setting::nKmitočet) * 0.8;
+    factors_ = RunFactors::from(settings_);
 }
 
 void SimulationRun::slowDown() {
     const double value = settings_.number(Setting::nSpomaleni);
     const std::int64_t steps =
         std::isfinite(value) && value > 0 ? std::int64_t(std::llround(value)) * 200 : 0;
-    if (Countdown::duration(steps) > Countdown::frame)
+    if (Countdown::duration(steps) > displayFrame)
         surface_.Flush(); // the point just drawn shows through the pause
     Countdown countdown([this] { surface_.KeepAlive(); });
     outcome_.countdownSteps += countdown.run(steps);
 }
 
-double SimulationRun::pathY(int j) const {
-    return geometry_.openingTopY + 5.0 * j;
-}
-
-double SimulationRun::phase(double detectorX, double y) const {
-    const double faceX = geometry_.surfaceX(settings_, y);
-    const double glassThickness = faceX - geometry_.glassPlaneX;
-    const double dx = detectorX - faceX;
-    const double dy = y - geometry_.axisY;
-    const double pathDistance = std::sqrt(dx * dx + dy * dy);
-    const double pathTime = glassThickness * refractiveFactor_ + pathDistance;
-    return phaseFactor_ * pathTime;
-}
-
+// Draws detector point i from its path sum: per path its ray, its arrow at the point, the
+// two base lines and its segment of the spiral; then the resultant and the mark.
 void SimulationRun::traceDetectorPoint(int i) {
-    const double detectorX = geometry_.detectorBaseX + 7.0 * i;
+    const PathSum sum(PathSumParameters::from(settings_, geometry_, factors_));
+    sum.trace(i, trace_);
+    const double detectorX = trace_.result.x;
     const double axisY = geometry_.axisY;
     const double baseY = geometry_.spiralBaseY;
     double sx = detectorX;
     double sy = baseY;
-    const double lastPath = settings_.number(Setting::nPůlLupy) -
-                            settings_.number(Setting::nClona) * 0.4 * geometry_.halfFactor;
-    for (int j = 0; j <= lastPath; ++j) {
-        const double y = pathY(j);
-        surface_.DrawLine(0, float(y), float(geometry_.surfaceX(settings_, y) + 5), float(y));
-        const double angle = phase(detectorX, y);
-        const double c = std::cos(angle);
-        const double s = std::sin(angle);
-        surface_.DrawLine(float(detectorX), float(axisY), float(detectorX + arrowLength * c),
-                          float(axisY + arrowLength * s));
+    for (const PathStep& path : trace_.paths) {
+        surface_.DrawLine(0, float(path.y), float(path.faceX + 5), float(path.y));
+        surface_.DrawLine(float(detectorX), float(axisY), float(detectorX + arrowLength * path.cos),
+                          float(axisY + arrowLength * path.sin));
         surface_.DrawLine(float(geometry_.detectorBaseX), float(baseY), float(geometry_.axisEndX),
                           float(baseY));
         surface_.DrawLine(float(geometry_.detectorBaseX), float(geometry_.markBaseY),
                           float(geometry_.axisEndX), float(geometry_.markBaseY));
-        const double step = settings_.number(Setting::nPůlLupy) == 80 ? 1.5 : 2.25;
-        surface_.DrawLine(float(sx), float(sy), float(sx + step * c), float(sy + step * s));
-        sx += step * c;
-        sy += step * s;
+        surface_.DrawLine(float(sx), float(sy), float(path.spiralX), float(path.spiralY));
+        sx = path.spiralX;
+        sy = path.spiralY;
     }
     surface_.SetPenWidth(2);
     surface_.DrawLine(float(detectorX), float(baseY), float(sx), float(sy), green);
-    const double rx = sx - detectorX;
-    const double ry = sy - baseY;
-    drawMark(detectorX, (rx * rx + ry * ry) * 0.015 * 0.8);
+    drawMark(trace_.result);
     surface_.SetPenWidth(1);
+    outcome_.points.push_back(trace_.result);
 }
 
-void SimulationRun::drawMark(double detectorX, double probability) {
-    const std::optional<MarkStyle> style = markStyle(settings_.number(Setting::nKmitočet));
-    if (!style)
+void SimulationRun::drawMark(const PointResult& point) {
+    if (!point.mark)
         return;
-    const double markY = geometry_.markBaseY - style->markFactor * probability;
     const std::string kind = settings_.text(Setting::nZobrazení);
-    if (kind == "Body")
-        surface_.DrawCircle(float(detectorX), float(markY), 1, style->colour);
-    else if (kind == "Pruhy")
-        surface_.DrawLine(float(detectorX), float(markY), float(detectorX),
-                          float(geometry_.markBaseY), style->colour);
+    if (kind == words::dots)
+        surface_.DrawCircle(float(point.x), float(point.markY), 1, point.mark->colour);
+    else if (kind == words::bars)
+        surface_.DrawLine(float(point.x), float(point.markY), float(point.x),
+                          float(geometry_.markBaseY), point.mark->colour);
 }
 
 // White arrows at every fifth detector point. The bound is nPůlLupy itself, whatever the
 // aperture, so the sample always has 81 (or 41) arrows per point.
 void SimulationRun::drawWhiteSample() {
     for (int i = 1; i <= samplePointCount; ++i) {
+        const PathSum sum(PathSumParameters::from(settings_, geometry_, factors_));
         const double x = geometry_.detectorBaseX + 35.0 * i;
         const double last = settings_.number(Setting::nPůlLupy);
         for (int j = 0; j <= last; ++j) {
-            const double angle = phase(x, pathY(j));
+            const double angle = sum.phase(x, sum.pathY(j));
             surface_.DrawLine(float(x), float(geometry_.axisY),
                               float(x + arrowLength * std::cos(angle)),
                               float(geometry_.axisY + arrowLength * std::sin(angle)), white);

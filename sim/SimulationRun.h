@@ -1,9 +1,11 @@
 #pragma once
 
+#include "PathSum.h"
 #include "SceneGeometry.h"
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace ravo {
 
@@ -17,6 +19,7 @@ inline constexpr std::string_view frequencyRefusal =
 struct RunOutcome {
     bool completed = false;          // false when the frequency text was refused
     std::int64_t countdownSteps = 0; // slow-down steps performed, over all detector points
+    std::vector<PointResult> points; // the detector points traced, in order
 };
 
 // One run started by "Start": the erase, the static scene (axis, glass, outline, blades,
@@ -25,7 +28,7 @@ struct RunOutcome {
 // read at the moment it is used.
 class SimulationRun {
 public:
-    static constexpr int detectorCount = 85;
+    static constexpr int detectorCount = PathSum::detectorCount;
     static constexpr int samplePointCount = 16;
     static constexpr double arrowLength = 20;
 
@@ -52,18 +55,15 @@ private:
     void formFactors();
     void slowDown();
     void traceDetectorPoint(int i);
-    void drawMark(double detectorX, double probability);
+    void drawMark(const PointResult& point);
     void drawWhiteSample();
     void finish();
-
-    double pathY(int j) const;
-    double phase(double detectorX, double y) const;
 
     SettingsAccess& settings_;
     DrawingSurface& surface_;
     SceneGeometry geometry_;
-    double refractiveFactor_ = 0;
-    double phaseFactor_ = 0;
+    RunFactors factors_;
+    DetectorTrace trace_; // the detector point being drawn; its capacity is kept
     RunOutcome outcome_;
 };
 

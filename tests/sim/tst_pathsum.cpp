@@ -1,4 +1,5 @@
 #include "NumberText.h"
+#include "PathSum.h"
 #include "RunHelpers.h"
 
 #include <QtTest>
@@ -45,19 +46,20 @@ std::vector<Detector> detectorsOf(const RecordingSurface& s) {
     return out;
 }
 
-double factorOf(Colour colour) {
-    if (colour == blue)
-        return 1.3;
-    if (colour == red)
-        return 1.0;
-    return 1.08;
+std::size_t peakOf(const std::vector<PointResult>& points) {
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        if (points[i].probability > points[best].probability)
+            best = i;
+    return best;
 }
 
-std::vector<double> probabilities(const RecordingSurface& s) {
-    std::vector<double> out;
-    for (const Mark& m : marksOf(s))
-        out.push_back(probabilityOf(m, factorOf(m.colour)));
-    return out;
+// True when the value is within tolerance of the expected one; says what it was if not.
+bool near(double value, double expected, double tolerance) {
+    if (std::abs(value - expected) < tolerance)
+        return true;
+    qWarning("got %.6f, expected %.6f", value, expected);
+    return false;
 }
 
 } // namespace
@@ -100,39 +102,91 @@ private slots:
         settings.values[Setting::nKmitočet] = frequency.toStdString();
         settings.values[Setting::nDisperze] = dispersion.toStdString();
         settings.values[Setting::nPůlLupy] = half.toStdString();
+        const std::vector<PointResult> points = pointsOf(settings);
+
+        QCOMPARE(points.size(), std::size_t(85));
+        const std::size_t peak = peakOf(points);
+        QCOMPARE(points[peak].index, peakPoint);
+        QCOMPARE(points[peak].x, double(150 + 7 * peakPoint));
+        if (peakP > 0)
+            QVERIFY(near(points[peak].probability, peakP, 0.06));
+        for (const PointResult& p : points) {
+            QVERIFY(p.mark);
+            QCOMPARE(p.mark->colour, Colour(colour));
+            // No mark leaves the top of the drawing.
+            QVERIFY(p.markY > 0);
+        }
+    }
+
+    // The run draws each detector point's mark where the path sum puts it, and hands the
+    // points out in the order it drew them.
+    void marksDrawnFromThePathSum_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("half");
+        QTest::addColumn<QString>("aperture");
+        QTest::newRow("blue dots") << "1"
+                                   << "Body"
+                                   << "80"
+                                   << "0";
+        QTest::newRow("green bars, half lens") << numberText(0.75).c_str() << "Pruhy"
+                                               << "40"
+                                               << "50";
+        QTest::newRow("red dots, narrow") << numberText(0.5).c_str() << "Body"
+                                          << "80"
+                                          << "100";
+    }
+    void marksDrawnFromThePathSum() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, kind);
+        QFETCH(QString, half);
+        QFETCH(QString, aperture);
+        TableSettings settings;
+        settings.values[Setting::nKmitočet] = frequency.toStdString();
+        settings.values[Setting::nZobrazení] = kind.toStdString();
+        settings.values[Setting::nPůlLupy] = half.toStdString();
+        settings.values[Setting::nClona] = aperture.toStdString();
+        const std::vector<PointResult> points = pointsOf(settings);
         RecordingSurface surface;
-        QVERIFY(runOnce(settings, surface).completed);
+        const RunOutcome outcome = runOnce(settings, surface);
+        QVERIFY(outcome.points == points);
 
         const auto marks = marksOf(surface);
-        QCOMPARE(marks.size(), std::size_t(85));
-        const std::size_t peak = peakOf(marks);
-        QCOMPARE(int(peak) + 1, peakPoint);
-        QCOMPARE(marks[peak].x, float(150 + 7 * peakPoint));
-        for (const Mark& m : marks) {
-            QCOMPARE(m.colour, Colour(colour));
-            QCOMPARE(m.penWidth, 2);
-            QVERIFY(!m.bar);
+        QCOMPARE(marks.size(), points.size());
+        for (std::size_t i = 0; i < marks.size(); ++i) {
+            // Exactly the single-precision values of the sum's numbers.
+            QVERIFY(marks[i].x == float(points[i].x));
+            QVERIFY(marks[i].markY == float(points[i].markY));
+            QCOMPARE(marks[i].colour, points[i].mark->colour);
+            QCOMPARE(marks[i].bar, kind == "Pruhy");
+            QCOMPARE(marks[i].penWidth, 2);
         }
-        if (peakP > 0)
-            QVERIFY2(std::abs(probabilityOf(marks[peak], factorOf(colour)) - peakP) < 0.06,
-                     qPrintable(QString::number(probabilityOf(marks[peak], factorOf(colour)))));
-        // No mark leaves the top of the drawing.
-        for (const Mark& m : marks)
-            QVERIFY(m.markY > 0);
+        // Each green resultant ends where the path sum's spiral ends.
+        const auto detectors = detectorsOf(surface);
+        QCOMPARE(detectors.size(), points.size());
+        const PathSum sum(PathSumParameters::from(settings));
+        for (std::size_t i = 0; i < detectors.size(); ++i) {
+            const DetectorTrace trace = sum.trace(int(i) + 1);
+            QVERIFY(trace.result == points[i]);
+            QVERIFY(detectors[i].resultant.x2 == float(trace.paths.back().spiralX));
+            QVERIFY(detectors[i].resultant.y2 == float(trace.paths.back().spiralY));
+        }
     }
 
     void defaultCurve() {
         TableSettings settings;
+        const std::vector<PointResult> p = pointsOf(settings);
+        QCOMPARE(p.size(), std::size_t(85));
+        QVERIFY(near(p[0].probability, 0.26, 0.006));
+        QVERIFY(near(p[50].probability, 131.7, 0.06));
+        QVERIFY(near(p[51].probability, 134.0, 0.06));
+        QVERIFY(near(p[52].probability, 130.7, 0.06));
+        QVERIFY(near(p[51].markY, 56.3, 0.06));
+        for (const PointResult& point : p)
+            QVERIFY(std::isfinite(point.probability));
+
         RecordingSurface surface;
         runOnce(settings, surface);
-        const auto p = probabilities(surface);
-        QCOMPARE(p.size(), std::size_t(85));
-        QVERIFY2(std::abs(p[0] - 0.26) < 0.006, qPrintable(QString::number(p[0])));
-        QVERIFY2(std::abs(p[50] - 131.7) < 0.06, qPrintable(QString::number(p[50])));
-        QVERIFY2(std::abs(p[51] - 134.0) < 0.06, qPrintable(QString::number(p[51])));
-        QVERIFY2(std::abs(p[52] - 130.7) < 0.06, qPrintable(QString::number(p[52])));
-        const Mark peak = marksOf(surface)[51];
-        QVERIFY(std::abs(peak.markY - 56.3f) < 0.06f);
         QCOMPARE(surface.nonFinite, 0);
     }
 
@@ -148,7 +202,7 @@ private slots:
             QCOMPARE(marks[i].x, float(157 + 7 * i));
             QCOMPARE(marks[i].penWidth, 2);
         }
-        QVERIFY(std::abs(probabilityOf(marks[51], 1.3) - 134.0) < 0.06);
+        QCOMPARE(marks[51].markY, float(pointsOf(settings)[51].markY));
         QVERIFY(surface.ofKind(Call::Circle).size() == 1); // only the lens outline
     }
 
@@ -196,6 +250,9 @@ private slots:
             QCOMPARE(detectors[i].resultant.x1, float(157 + 7 * i));
         }
         QCOMPARE(marksOf(surface).size(), std::size_t(85));
+        const PathSum sum(PathSumParameters::from(settings));
+        QCOMPARE(int(sum.trace(1).paths.size()), paths);
+        QCOMPARE(int(sum.trace(85).paths.size()), paths);
 
         std::vector<Call> whiteLines;
         for (const Call& c : surface.calls)
@@ -269,27 +326,30 @@ private slots:
     void typedNumberWithoutGlassTime() {
         TableSettings settings;
         settings.values[Setting::nKmitočet] = "1.0";
+        const PathSumParameters parameters = PathSumParameters::from(settings);
+        QCOMPARE(parameters.factors.refractiveFactor, 0.0);
+        QCOMPARE(parameters.mark, std::optional<MarkStyle>(MarkStyle{blue, 1.3}));
+
+        const PathSum sum(parameters);
+        const double faceX = 110 - 500 + std::sqrt(500.0 * 500.0 - 200.0 * 200.0);
+        const double distance = std::hypot(157 - faceX, 200.0);
+        QVERIFY(near(sum.trace(1).paths.front().phase, 0.8 * distance, 1e-9));
+
+        // The arrow drawn for the first path turns by that phase.
         RecordingSurface surface;
         QVERIFY(runOnce(settings, surface).completed);
-        const auto marks = marksOf(surface);
-        QCOMPARE(marks.size(), std::size_t(85));
-        QCOMPARE(marks.front().colour, blue);
-
         const auto arrow =
             std::find_if(surface.calls.begin(), surface.calls.end(), [](const Call& c) {
                 return c.kind == Call::Line && c.x1 == 157 && c.y1 == 290.5f && !c.colour;
             });
-        const double faceX = 110 - 500 + std::sqrt(500.0 * 500.0 - 200.0 * 200.0);
-        const double distance = std::hypot(157 - faceX, 200.0);
-        const double expected = 0.8 * distance;
+        QVERIFY(arrow != surface.calls.end());
         const double drawn = std::atan2(arrow->y2 - arrow->y1, arrow->x2 - arrow->x1);
-        QVERIFY(std::abs(std::remainder(drawn - expected, 2 * std::numbers::pi)) < 1e-4);
+        QVERIFY(std::abs(std::remainder(drawn - 0.8 * distance, 2 * std::numbers::pi)) < 1e-4);
 
         // The curve differs from that of "1", which counts the glass.
         TableSettings blueSettings;
-        RecordingSurface blueSurface;
-        runOnce(blueSettings, blueSurface);
-        QVERIFY(std::abs(probabilities(surface)[51] - probabilities(blueSurface)[51]) > 1);
+        QVERIFY(std::abs(pointsOf(settings)[51].probability -
+                         pointsOf(blueSettings)[51].probability) > 1);
     }
 
     void otherNumbersDrawNoMark_data() {
@@ -306,6 +366,7 @@ private slots:
         RecordingSurface surface;
         QVERIFY(runOnce(settings, surface).completed);
         QVERIFY(marksOf(surface).empty());
+        QVERIFY(!PathSumParameters::from(settings).mark);
         QCOMPARE(surface.nonFinite, 0);
         QCOMPARE(detectorsOf(surface).size(), std::size_t(85));
     }

@@ -31,21 +31,6 @@ inline std::vector<Mark> marksOf(const RecordingSurface& surface) {
     return marks;
 }
 
-// The probability that a mark shows: its height above the base line over the factor of
-// its colour.
-inline double probabilityOf(const Mark& mark, double markFactor) {
-    return (230.5 - mark.markY) / markFactor;
-}
-
-// Index (0-based) of the mark with the largest probability.
-inline std::size_t peakOf(const std::vector<Mark>& marks) {
-    std::size_t best = 0;
-    for (std::size_t i = 1; i < marks.size(); ++i)
-        if (marks[i].markY < marks[best].markY)
-            best = i;
-    return best;
-}
-
 inline RunOutcome runOnce(TableSettings& settings, RecordingSurface& surface) {
     return SimulationRun(settings, surface).perform();
 }
