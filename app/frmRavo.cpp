@@ -1,18 +1,26 @@
 #include "frmRavo.h"
 
+#include "ControlHelp.h"
 #include "ControlTable.h"
 #include "NumberText.h"
 #include "ProgramIcon.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyleFactory>
+#include <QToolTip>
+
+#include <cstdio>
 
 #include <algorithm>
 #include <map>
@@ -182,10 +190,12 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     surface_ = std::make_unique<QtDrawingSurface>(*this, *canvas_);
     setTabOrderFromTable();
     connectHandlers();
+    connectExtras();
     resize(startClientSize);
     if (auto* start = findChild<QPushButton*>("cmdStart"))
         start->setFocus();
     Form_Load();
+    refreshHelp();
 }
 
 frmRavo::~frmRavo() = default;
@@ -215,8 +225,9 @@ void frmRavo::setTabOrderFromTable() {
     std::vector<const ControlEntry*> order;
     for (const ControlEntry& entry : controlTable())
         order.push_back(&entry);
-    std::sort(order.begin(), order.end(),
-              [](const ControlEntry* a, const ControlEntry* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(order.begin(), order.end(), [](const ControlEntry* a, const ControlEntry* b) {
+        return a->tabIndex < b->tabIndex;
+    });
     QWidget* previous = nullptr;
     for (const ControlEntry* entry : order) {
         auto* widget = findChild<QWidget*>(nameOf(entry->name));
@@ -258,6 +269,129 @@ void frmRavo::connectHandlers() {
         connect(findChild<QAbstractButton*>(nameOf(name)), &QAbstractButton::clicked, this,
                 handler);
     connect(scrollBar_, &QScrollBar::valueChanged, this, &frmRavo::HScroll1_Change);
+}
+
+// What the window offers beyond its controls: copying the picture, Ctrl+Q, the readout of
+// the marks, and help texts that follow the settings.
+void frmRavo::connectExtras() {
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &frmRavo::copyPicture);
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, [this] {
+        if (takesInput())
+            cmdKonec_Click();
+    });
+    canvas_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(canvas_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint point) { showPictureMenu(canvas_->mapToGlobal(point)); });
+    canvas_->installEventFilter(this);
+    canvas_->setAccessibleName("Picture");
+    for (Setting setting : allSettings) {
+        const std::string_view name = settingName(setting);
+        auto* box = findChild<QLineEdit*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        connect(box, &QLineEdit::textChanged, this, &frmRavo::refreshHelp);
+    }
+}
+
+void frmRavo::refreshHelp() {
+    for (const ControlHelp& help : controlHelp()) {
+        auto* control = findChild<QWidget*>(nameOf(help.control));
+        if (!control)
+            continue;
+        const QString text = help.text(*settings_);
+        control->setToolTip(text);
+        control->setAccessibleName(nameOf(help.accessibleName));
+        control->setAccessibleDescription(text);
+    }
+}
+
+// The picture's description names the peak of the last completed run.
+void frmRavo::describePicture() {
+    QString light = "Frequency " + QString::fromStdString(settings_->text(Setting::nKmitočet));
+    if (runPeak_.marked) {
+        light = QString::fromStdString(MarkReadout::colourName(runPeak_.colour)) + " light";
+        light[0] = light[0].toUpper();
+    }
+    char peak[64];
+    std::snprintf(peak, sizeof peak, ": highest probability %.1f at x = %s", runPeak_.probability,
+                  numberText(runPeak_.detectorX).c_str());
+    canvas_->setAccessibleDescription(light + peak);
+}
+
+bool frmRavo::takesInput() const {
+    return !running_ || surface_->held();
+}
+
+void frmRavo::copyPicture() {
+    if (takesInput())
+        QGuiApplication::clipboard()->setImage(grab().toImage());
+}
+
+QPointF frmRavo::designPoint(QPoint windowPoint) const {
+    return QPointF(windowPoint) + QPointF(0.5, 0.5); // the centre of the pixel
+}
+
+void frmRavo::showPictureMenu(QPoint globalPoint) {
+    QMenu menu(this);
+    menu.addAction("Copy picture", this, &frmRavo::copyPicture);
+    menu.exec(globalPoint);
+}
+
+// Input that a run holds back: its own keys, and while it is held, copying and the menu.
+void frmRavo::runInput(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat())
+            return;
+        if (surface_->held() && key->matches(QKeySequence::Copy))
+            copyPicture();
+        else if (surface_->held() && key->keyCombination() == (Qt::CTRL | Qt::Key_Q))
+            cmdKonec_Click();
+        else if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            surface_->runKey(key->key());
+        return;
+    }
+    if (event->type() == QEvent::MouseButtonPress && surface_->held()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            return;
+        QPoint inWindow = mouse->position().toPoint();
+        if (auto* widget = qobject_cast<QWidget*>(watched))
+            inWindow = widget->mapTo(this, inWindow);
+        if (childAt(inWindow) == canvas_)
+            showPictureMenu(mouse->globalPosition().toPoint());
+    }
+}
+
+// Resting the mouse on a mark shows its readout.
+bool frmRavo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != canvas_ || event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPointF at = designPoint(canvas_->mapTo(this, help->pos()));
+    const std::string text = readout_.textAt(at.x(), at.y());
+    if (text.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), QString::fromStdString(text), canvas_);
+    }
+    return true;
+}
+
+void frmRavo::erased(double left, double top, double right, double bottom) {
+    readout_.erase(left, top, right, bottom);
+}
+
+void frmRavo::pointTraced(const PointReport& report) {
+    if (report.marked) {
+        if (runSettings_.empty())
+            runSettings_ = MarkReadout::runSettingsText(*settings_, report.colour);
+        readout_.add(report, runSettings_);
+    }
+    if (runPeak_.point == 0 || report.probability > runPeak_.probability)
+        runPeak_ = report;
+    surface_->pointDone(report.point == SimulationRun::detectorCount);
 }
 
 void frmRavo::resizeEvent(QResizeEvent* event) {
@@ -369,16 +503,24 @@ void frmRavo::cmdStart_Click() {
     if (running_)
         return;
     running_ = true;
+    runSettings_.clear();
+    runPeak_ = {};
+    surface_->beginRun();
     {
-        RunInputGuard guard(*this);
+        RunInputGuard guard(*this,
+                            [this](QObject* watched, QEvent* event) { runInput(watched, event); });
         try {
-            lastOutcome_ = SimulationRun(*settings_, *surface_).perform();
+            SimulationRun run(*settings_, *surface_);
+            run.setListener(this);
+            lastOutcome_ = run.perform();
         } catch (const RunStopped&) {
             lastOutcome_ = {};
         }
         surface_->settle();
     }
     running_ = false;
+    if (lastOutcome_.completed)
+        describePicture();
     if (surface_->stopRequested())
         close();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawingCanvas.h"
+#include "MarkReadout.h"
 #include "QtDrawingSurface.h"
 #include "SimulationRun.h"
 #include "SimulationSettings.h"
@@ -17,7 +18,7 @@ namespace ravo {
 // The program's only window: the controls that set up the experiment, and the picture on
 // which a run draws. Each control event has one short handler that writes one setting;
 // "Start" performs a whole run before any other input is handled.
-class frmRavo : public QWidget {
+class frmRavo : public QWidget, private RunListener {
 public:
     static constexpr QSize startClientSize{800, 581};
 
@@ -29,6 +30,13 @@ public:
     DrawingCanvas& canvas() { return *canvas_; }
     bool running() const { return running_; }
     const RunOutcome& lastOutcome() const { return lastOutcome_; }
+    const MarkReadout& readout() const { return readout_; }
+
+    // Puts the window's client area as shown, controls included, on the clipboard as an
+    // image at the screen's resolution. Does nothing while a run draws.
+    void copyPicture();
+    // A point of the window in the coordinates of the picture's design.
+    QPointF designPoint(QPoint windowPoint) const;
 
     // Start-up: selects the default button of each group, which writes the defaults.
     void Form_Load();
@@ -60,6 +68,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -67,6 +76,14 @@ private:
     void setTabOrderFromTable();
     void select(const char* optionButton);
     void write(Setting setting, std::string_view value);
+    void connectExtras();
+    void refreshHelp();
+    void describePicture();
+    bool takesInput() const;
+    void runInput(QObject* watched, QEvent* event);
+    void showPictureMenu(QPoint globalPoint);
+    void erased(double left, double top, double right, double bottom) override;
+    void pointTraced(const PointReport& report) override;
 
     DrawingCanvas* canvas_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
@@ -74,6 +91,9 @@ private:
     std::unique_ptr<QtDrawingSurface> surface_;
     bool running_ = false;
     RunOutcome lastOutcome_;
+    MarkReadout readout_;
+    std::string runSettings_; // the settings text of the run in progress
+    PointReport runPeak_;     // its highest probability so far
 };
 
 // Application-wide set-up shared by the program and its tests: the widget style.

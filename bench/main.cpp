@@ -67,7 +67,7 @@ void measurePause(ravo::frmRavo& window, int slowDown, int points) {
     const std::int64_t steps = std::int64_t(slowDown) * 200;
     const double nominal =
         std::chrono::duration<double, std::milli>(ravo::Countdown::duration(steps)).count();
-    ravo::Countdown countdown([&window] { window.surface().KeepAlive(); });
+    ravo::Countdown countdown(window.surface());
     std::vector<double> times;
     for (int p = 0; p < points; ++p)
         times.push_back(millisecondsOf([&] { countdown.run(steps); }));

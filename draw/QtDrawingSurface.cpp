@@ -35,7 +35,11 @@ QColor toQColor(std::optional<Colour> colour) {
 }
 
 QtDrawingSurface::QtDrawingSurface(QWidget& window, DrawingCanvas& canvas)
-    : window_(window), canvas_(canvas) {}
+    : window_(window), canvas_(canvas) {
+    // Only wakes the event loop at the end of a wait; nothing is connected to it.
+    wakeUp_.setSingleShot(true);
+    wakeUp_.setTimerType(Qt::PreciseTimer);
+}
 
 QtDrawingSurface::~QtDrawingSurface() {
     endPainting();
@@ -74,6 +78,7 @@ void QtDrawingSurface::SetPenWidth(int width) {
 
 void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2,
                                 std::optional<Colour> colour) {
+    holdIfAsked();
     if (!drawable(x1) || !drawable(y1) || !drawable(x2) || !drawable(y2))
         return;
     const QLineF line(x1, y1, x2, y2);
@@ -83,6 +88,7 @@ void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2,
 }
 
 void QtDrawingSurface::DrawCircle(float x, float y, float radius, std::optional<Colour> colour) {
+    holdIfAsked();
     if (!drawable(x) || !drawable(y) || !drawable(radius))
         return;
     painter(colour).drawEllipse(QPointF(x, y), radius, radius);
@@ -141,14 +147,89 @@ void QtDrawingSurface::settle() {
 
 void QtDrawingSurface::Flush() {
     present();
+    holdIfAsked();
 }
 
 void QtDrawingSurface::KeepAlive() {
     present();
+    holdIfAsked();
+}
+
+// Sleeps in the event loop until the deadline or the next event, whichever comes first;
+// the countdown asks again if time remains.
+bool QtDrawingSurface::WaitUntil(Clock::time_point deadline) {
+    present();
+    holdIfAsked();
+    const auto remaining =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (stepping_ || remaining.count() <= 0)
+        return true;
+    wakeUp_.start(remaining);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    wakeUp_.stop();
+    lastPresent_ = Clock::now();
+    throwIfStopped();
+    holdIfAsked();
+    return true;
+}
+
+void QtDrawingSurface::beginRun() {
+    cancelled_ = false;
+    holdAsked_ = false;
+    stepping_ = false;
+}
+
+bool QtDrawingSurface::runKey(int key) {
+    switch (key) {
+    case Qt::Key_Space:
+        holdAsked_ = !holdAsked_;
+        stepping_ = false;
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_PageDown:
+        if (holdAsked_) {
+            holdAsked_ = false;
+            stepping_ = true;
+        }
+        return true;
+    case Qt::Key_Escape:
+        cancelled_ = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void QtDrawingSurface::pointDone(bool last) {
+    if (!stepping_)
+        return;
+    stepping_ = false;
+    holdAsked_ = !last;
+}
+
+// Waits, drawing nothing, until the run is released, stepped or stopped. The time spent
+// here is kept, so that the slow-down goes on from where it was.
+void QtDrawingSurface::hold() {
+    present();
+    if (!holdAsked_)
+        return;
+    holding_ = true;
+    const QString caption = window_.windowTitle();
+    window_.setWindowTitle(caption + " (paused)");
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const Clock::time_point since = Clock::now();
+    while (holdAsked_ && !stopRequested_ && !cancelled_)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    heldTime_ += Clock::now() - since;
+    QApplication::restoreOverrideCursor();
+    window_.setWindowTitle(caption);
+    holding_ = false;
+    lastPresent_ = Clock::now();
+    throwIfStopped();
 }
 
 void QtDrawingSurface::throwIfStopped() const {
-    if (stopRequested_)
+    if (stopRequested_ || cancelled_)
         throw RunStopped{};
 }
 
@@ -203,7 +284,8 @@ void QtDrawingSurface::ShowControl(std::string_view controlName) {
     }
 }
 
-RunInputGuard::RunInputGuard(QWidget& window) : window_(window) {
+RunInputGuard::RunInputGuard(QWidget& window, RunInput runInput)
+    : window_(window), runInput_(std::move(runInput)) {
     qApp->installEventFilter(this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -232,10 +314,12 @@ bool RunInputGuard::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::TabletRelease:
     case QEvent::InputMethod: {
         const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == &window_)
-            return true;
         // Events to the window's QWindow (before they reach a widget) are held back too.
-        return watched == static_cast<QObject*>(window_.windowHandle());
+        const bool toWindow = (widget && widget->window() == &window_) ||
+                              watched == static_cast<QObject*>(window_.windowHandle());
+        if (toWindow && runInput_)
+            runInput_(watched, event);
+        return toWindow;
     }
     default:
         return false;

@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QPointer>
 #include <QRect>
+#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -44,6 +45,9 @@ public:
     void ShowMessage(std::string_view text) override;
     void Flush() override;
     void KeepAlive() override;
+    bool WaitUntil(Clock::time_point deadline) override;
+    Clock::duration HeldTime() const override { return heldTime_; }
+    bool Hurried() const override { return stepping_; }
 
     int penWidth() const { return penWidth_; }
 
@@ -51,6 +55,19 @@ public:
     void requestStop();
     bool stopRequested() const { return stopRequested_; }
     void clearStop() { stopRequested_ = false; }
+
+    // Holding a run. A run starts free; Space holds it at its next drawing or waiting step
+    // and releases it again; Right or Page Down lets a held run draw up to its next mark
+    // without the slow-down; Escape stops it. Returns false for any other key.
+    void beginRun();
+    bool runKey(int key);
+    // The run has drawn the mark of a detector point; a stepped run holds again after it,
+    // unless it was the last.
+    void pointDone(bool last);
+    // True while the run waits, held, for a key.
+    bool held() const { return holding_; }
+    // True once Escape has stopped the run.
+    bool runStopped() const { return cancelled_; }
 
     // Test seams: answer the next questions, or take the messages, without a modal wait.
     void setAnswerProvider(std::function<bool(std::string_view)> provider) {
@@ -73,6 +90,11 @@ private:
     QRect takeDirty();
     void presentIfDue();
     void throwIfStopped() const;
+    void holdIfAsked() {
+        if (holdAsked_)
+            hold();
+    }
+    void hold();
     void showModal(QMessageBox& box);
 
     QWidget& window_;
@@ -85,16 +107,24 @@ private:
     Clock::time_point lastPresent_ = Clock::now();
     bool presenting_ = false;
     bool stopRequested_ = false;
+    bool cancelled_ = false;
+    bool holdAsked_ = false;
+    bool stepping_ = false;
+    bool holding_ = false;
+    Clock::duration heldTime_{};
+    QTimer wakeUp_;
     QPointer<QMessageBox> openBox_;
     std::function<bool(std::string_view)> answerProvider_;
     std::function<void(std::string_view)> messageSink_;
 };
 
 // For the length of a run: a busy cursor, and no mouse or keyboard input to the window
-// (the question box, a window of its own, still takes its answer).
+// (the question box, a window of its own, still takes its answer). Every input event held
+// back is first shown to runInput, through which the run hears its own keys.
 class RunInputGuard : public QObject {
 public:
-    explicit RunInputGuard(QWidget& window);
+    using RunInput = std::function<void(QObject* watched, QEvent* event)>;
+    explicit RunInputGuard(QWidget& window, RunInput runInput = {});
     ~RunInputGuard() override;
 
 protected:
@@ -102,6 +132,7 @@ protected:
 
 private:
     QWidget& window_;
+    RunInput runInput_;
 };
 
 } // namespace ravo

@@ -9,23 +9,41 @@ std::int64_t Countdown::run(std::int64_t steps) {
     if (steps <= 0)
         return performed;
     const Clock::time_point start = Clock::now();
+    const Clock::duration heldBefore = surface_.HeldTime();
+    Clock::duration held{};
+    bool hurried = surface_.Hurried();
+    bool canWait = true;
     Clock::time_point nextFrame = start + displayFrame;
+
+    // Everything the surface does while the countdown waits may change whether the run is
+    // held or hurried; both are read again after each call.
+    auto afterSurface = [&] {
+        held = surface_.HeldTime() - heldBefore;
+        hurried = surface_.Hurried();
+        nextFrame = Clock::now() + displayFrame;
+    };
+
     std::int64_t counter = steps;
     while (counter != 0) {
         --counter;
         ++performed;
-        const Clock::time_point due = start + performed * stepLength;
+        if (hurried)
+            continue;
         Clock::time_point now = Clock::now();
-        while (now < due) {
-            if (now >= nextFrame) {
-                keepAlive_();
-                nextFrame = Clock::now() + displayFrame;
+        while (!hurried && now < start + held + performed * stepLength) {
+            const Clock::time_point wakeUp = start + held + steps * stepLength - spinMargin;
+            if (canWait && now < wakeUp) {
+                canWait = surface_.WaitUntil(wakeUp);
+                afterSurface();
+            } else if (now >= nextFrame) {
+                surface_.KeepAlive();
+                afterSurface();
             }
             now = Clock::now();
         }
-        if (now >= nextFrame) {
-            keepAlive_();
-            nextFrame = Clock::now() + displayFrame;
+        if (!hurried && now >= nextFrame) {
+            surface_.KeepAlive();
+            afterSurface();
         }
     }
     return performed;

@@ -2,20 +2,26 @@
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
 
 namespace ravo {
 
-// The slow-down before each detector point: a busy countdown of a given number of steps
-// on the event thread. Each step lasts half a microsecond, held against a steady clock,
-// so the pace is the same on every machine. While it counts, keepAlive is called about
-// once per display frame so the window can repaint and hear a close request.
+class DrawingSurface;
+
+// The slow-down before each detector point: a countdown of a given number of steps on the
+// event thread. Each step lasts half a microsecond, held against a steady clock as an
+// absolute deadline, so the pace is the same on every machine. While more than a
+// millisecond remains, the surface may sleep until then (waking for events); the rest is
+// counted busily. At least once per display frame the surface is kept alive, so the window
+// repaints and hears its keys and a close request. Time that the run spends held moves the
+// deadlines later; a hurried countdown counts its steps without waiting.
 class Countdown {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::nanoseconds stepLength{500};
+    // The last part of a pause that is always counted busily, for an exact end.
+    static constexpr std::chrono::milliseconds spinMargin{1};
 
-    explicit Countdown(std::function<void()> keepAlive) : keepAlive_(std::move(keepAlive)) {}
+    explicit Countdown(DrawingSurface& surface) : surface_(surface) {}
 
     // Counts steps down to zero; returns the number of steps performed.
     std::int64_t run(std::int64_t steps);
@@ -23,7 +29,7 @@ public:
     static Clock::duration duration(std::int64_t steps) { return steps * stepLength; }
 
 private:
-    std::function<void()> keepAlive_;
+    DrawingSurface& surface_;
 };
 
 } // namespace ravo

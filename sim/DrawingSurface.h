@@ -49,6 +49,15 @@ public:
     // Called at least once per display frame while a run waits, so the window stays
     // alive. May throw RunStopped when the window is closing.
     virtual void KeepAlive() {}
+
+    // The slow-down's view of the window while it waits. WaitUntil may sleep until the
+    // deadline or the next event; a surface that cannot returns false at once and the
+    // countdown counts the time itself. HeldTime is how long the run has been held so far,
+    // by which the countdown's deadlines move later; while Hurried, the countdown counts
+    // its steps without waiting. Each may throw RunStopped.
+    virtual bool WaitUntil(std::chrono::steady_clock::time_point) { return false; }
+    virtual std::chrono::steady_clock::duration HeldTime() const { return {}; }
+    virtual bool Hurried() const { return false; }
 };
 
 // Thrown out of a surface call when the window is closing during a run; the run unwinds

@@ -66,6 +66,7 @@ void SimulationRun::eraseRows(int kFirst, int kLast, double left, double right) 
         const double y = geometry_.frameHeight - k;
         surface_.DrawLine(float(left), float(y), float(right), float(y), backgroundGrey);
     }
+    reportErased(left, geometry_.frameHeight - kLast, right, geometry_.frameHeight - kFirst);
 }
 
 void SimulationRun::erase() {
@@ -76,6 +77,7 @@ void SimulationRun::erase() {
     // The band that holds the prompt "Please press button Start".
     for (int y = 240; y <= 265; ++y)
         surface_.DrawLine(200, float(y), 600, float(y), backgroundGrey);
+    reportErased(200, 240, 600, 265);
     if (settings_.number(Setting::nStart) == 1)
         return;
     surface_.Flush();
@@ -143,7 +145,7 @@ void SimulationRun::slowDown() {
         std::isfinite(value) && value > 0 ? std::int64_t(std::llround(value)) * 200 : 0;
     if (Countdown::duration(steps) > displayFrame)
         surface_.Flush(); // the point just drawn shows through the pause
-    Countdown countdown([this] { surface_.KeepAlive(); });
+    Countdown countdown(surface_);
     outcome_.countdownSteps += countdown.run(steps);
 }
 
@@ -172,6 +174,7 @@ void SimulationRun::traceDetectorPoint(int i) {
     surface_.SetPenWidth(2);
     surface_.DrawLine(float(detectorX), float(baseY), float(sx), float(sy), green);
     drawMark(trace_.result);
+    report(trace_.result);
     surface_.SetPenWidth(1);
     outcome_.points.push_back(trace_.result);
 }
@@ -185,6 +188,26 @@ void SimulationRun::drawMark(const PointResult& point) {
     else if (kind == words::bars)
         surface_.DrawLine(float(point.x), float(point.markY), float(point.x),
                           float(geometry_.markBaseY), point.mark->colour);
+}
+
+void SimulationRun::report(const PointResult& point) {
+    if (!listener_)
+        return;
+    PointReport report{point.index, point.x, point.probability};
+    const std::string kind = settings_.text(Setting::nZobrazení);
+    if (point.mark && (kind == words::dots || kind == words::bars)) {
+        report.marked = true;
+        report.markY = point.markY;
+        report.markBaseY = geometry_.markBaseY;
+        report.colour = point.mark->colour;
+        report.bar = kind == words::bars;
+    }
+    listener_->pointTraced(report);
+}
+
+void SimulationRun::reportErased(double left, double top, double right, double bottom) {
+    if (listener_)
+        listener_->erased(left, top, right, bottom);
 }
 
 // White arrows at every fifth detector point. The bound is nPůlLupy itself, whatever the

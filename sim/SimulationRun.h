@@ -9,7 +9,6 @@
 
 namespace ravo {
 
-class DrawingSurface;
 class SettingsAccess;
 
 inline constexpr std::string_view frequencyRefusal =
@@ -20,6 +19,26 @@ struct RunOutcome {
     bool completed = false;          // false when the frequency text was refused
     std::int64_t countdownSteps = 0; // slow-down steps performed, over all detector points
     std::vector<PointResult> points; // the detector points traced, in order
+};
+
+// One detector point as the run traced it, reported right after its mark.
+struct PointReport {
+    int point = 0; // 1 to 85
+    double detectorX = 0;
+    double probability = 0;
+    bool marked = false; // false when the frequency has no mark or the mark kind is unknown
+    double markY = 0;
+    double markBaseY = 0; // where a bar ends
+    Colour colour = 0;
+    bool bar = false;
+};
+
+// Follows a run: the areas that its erase paints over, and each detector point traced.
+class RunListener {
+public:
+    virtual ~RunListener() = default;
+    virtual void erased(double left, double top, double right, double bottom) = 0;
+    virtual void pointTraced(const PointReport& report) = 0;
 };
 
 // One run started by "Start": the erase, the static scene (axis, glass, outline, blades,
@@ -35,6 +54,9 @@ public:
     SimulationRun(SettingsAccess& settings, DrawingSurface& surface);
 
     RunOutcome perform();
+
+    // Someone to tell about the erase and each detector point; nullptr for nobody.
+    void setListener(RunListener* listener) { listener_ = listener; }
 
     // True when the text of nKmitočet can be used as a frequency: a number by the strict
     // rule whose phases stay finite.
@@ -56,6 +78,8 @@ private:
     void slowDown();
     void traceDetectorPoint(int i);
     void drawMark(const PointResult& point);
+    void report(const PointResult& point);
+    void reportErased(double left, double top, double right, double bottom);
     void drawWhiteSample();
     void finish();
 
@@ -65,6 +89,7 @@ private:
     RunFactors factors_;
     DetectorTrace trace_; // the detector point being drawn; its capacity is kept
     RunOutcome outcome_;
+    RunListener* listener_ = nullptr;
 };
 
 } // namespace ravo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+namespace ravo {
+
+class SettingsAccess;
+
+// What one shown control does, for its tooltip and for assistive technology: a short
+// name and a sentence that says what it sets, with the current value where it has one.
+struct ControlHelp {
+    const char* control;
+    const char* accessibleName;
+    QString (*text)(const SettingsAccess& settings);
+};
+
+std::span<const ControlHelp> controlHelp();
+
+// "Slow-down 37: 3.7 ms per detector point, a run of about 0.3 s".
+QString slowDownHelp(int value);
+
+} // namespace ravo
