@@ -3,8 +3,9 @@
 //   (b) the raster floor: the same drawing calls replayed into a bare image,
 //   (c) the arithmetic alone: the path sum of the run's 85 detector points and the phases
 //       of its white sample, without drawing or slow-down,
-// the ratio a/b, the slow-down's pause per detector point against its nominal length,
-// and the peak memory of the process.
+// the ratio a/b, the slow-down's pause per detector point against its nominal length, the
+// share of a processor core that the slow-down takes while it waits, and the peak memory
+// of the process.
 //
 // usage: ravo-bench [runs]     (default 7; the platform is offscreen unless
 //                               QT_QPA_PLATFORM says otherwise)
@@ -77,6 +78,29 @@ void measurePause(ravo::frmRavo& window, int slowDown, int points) {
                 "%+.3f %% (worst of %d: %+.3f %%)\n",
                 slowDown, static_cast<long long>(steps), m, nominal, (m / nominal - 1) * 100,
                 points, (worst / nominal - 1) * 100);
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Process CPU time over wall time while the slow-down waits before a few detector points,
+// with the window's surface kept alive as during a run.
+void measureCpuShare(ravo::frmRavo& window, int slowDown, int points) {
+    const std::int64_t steps = std::int64_t(slowDown) * 200;
+    ravo::Countdown countdown(window.surface());
+    const double cpuBefore = cpuSeconds();
+    const double wall = millisecondsOf([&] {
+        for (int p = 0; p < points; ++p)
+            countdown.run(steps);
+    });
+    const double cpu = (cpuSeconds() - cpuBefore) * 1000;
+    std::printf("CPU share at slow-down %-5d over %d points   %9.2f %%   (%.1f ms CPU in %.1f ms; "
+                "goal < 3 %%)\n",
+                slowDown, points, cpu / wall * 100, cpu, wall);
 }
 
 } // namespace
@@ -153,6 +177,7 @@ int main(int argc, char* argv[]) {
 
     measurePause(window, 37, 7);
     measurePause(window, 1000, 3);
+    measureCpuShare(window, 1000, 5);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace ravo {
 
@@ -155,19 +156,35 @@ void QtDrawingSurface::KeepAlive() {
     holdIfAsked();
 }
 
-// Sleeps in the event loop until the deadline or the next event, whichever comes first;
-// the countdown asks again if time remains.
+// Sleeps in the event loop until shortly before the deadline, waking for any event; the
+// last stretch, under the event loop's granularity, is one precise sleep. The countdown
+// asks again while time remains.
 bool QtDrawingSurface::WaitUntil(Clock::time_point deadline) {
     present();
     holdIfAsked();
-    const auto remaining =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (stepping_ || remaining.count() <= 0)
+    if (stepping_)
         return true;
+    // The timer is set early by how late the event loop has lately woken, so that a busy
+    // machine does not stretch the pause.
+    const Clock::time_point target = deadline - finalSleep - wakeLateness_;
+    const auto remaining =
+        std::chrono::duration_cast<std::chrono::milliseconds>(target - Clock::now());
+    if (remaining.count() <= 0) {
+        std::this_thread::sleep_until(deadline);
+        return true;
+    }
+    const Clock::time_point due = Clock::now() + remaining;
     wakeUp_.start(remaining);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const bool timedOut = !wakeUp_.isActive();
     wakeUp_.stop();
     lastPresent_ = Clock::now();
+    if (timedOut) {
+        // A late wake-up counts at once; the estimate then shrinks slowly again.
+        const Clock::duration late =
+            std::clamp<Clock::duration>(lastPresent_ - due, {}, maxWakeLateness);
+        wakeLateness_ = late > wakeLateness_ ? late : (wakeLateness_ * 7 + late) / 8;
+    }
     throwIfStopped();
     holdIfAsked();
     return true;

@@ -113,6 +113,9 @@ private:
     bool holding_ = false;
     Clock::duration heldTime_{};
     QTimer wakeUp_;
+    static constexpr std::chrono::milliseconds maxWakeLateness{10};
+    static constexpr std::chrono::milliseconds finalSleep{1};
+    Clock::duration wakeLateness_{};
     QPointer<QMessageBox> openBox_;
     std::function<bool(std::string_view)> answerProvider_;
     std::function<void(std::string_view)> messageSink_;

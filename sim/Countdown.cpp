@@ -14,6 +14,9 @@ std::int64_t Countdown::run(std::int64_t steps) {
     bool hurried = surface_.Hurried();
     bool canWait = true;
     Clock::time_point nextFrame = start + displayFrame;
+    // Steps whose deadlines had passed at the last look at the clock: they are counted
+    // without looking again.
+    std::int64_t due = 0;
 
     // Everything the surface does while the countdown waits may change whether the run is
     // held or hurried; both are read again after each call.
@@ -22,15 +25,17 @@ std::int64_t Countdown::run(std::int64_t steps) {
         hurried = surface_.Hurried();
         nextFrame = Clock::now() + displayFrame;
     };
+    auto dueAt = [&](Clock::time_point now) { return (now - start - held) / stepLength; };
 
     std::int64_t counter = steps;
     while (counter != 0) {
         --counter;
         ++performed;
-        if (hurried)
+        if (hurried || performed <= due)
             continue;
         Clock::time_point now = Clock::now();
-        while (!hurried && now < start + held + performed * stepLength) {
+        due = dueAt(now);
+        while (!hurried && performed > due) {
             const Clock::time_point wakeUp = start + held + steps * stepLength - spinMargin;
             if (canWait && now < wakeUp) {
                 canWait = surface_.WaitUntil(wakeUp);
@@ -40,10 +45,12 @@ std::int64_t Countdown::run(std::int64_t steps) {
                 afterSurface();
             }
             now = Clock::now();
+            due = dueAt(now);
         }
         if (!hurried && now >= nextFrame) {
             surface_.KeepAlive();
             afterSurface();
+            due = dueAt(Clock::now());
         }
     }
     return performed;

@@ -9,8 +9,8 @@ class DrawingSurface;
 
 // The slow-down before each detector point: a countdown of a given number of steps on the
 // event thread. Each step lasts half a microsecond, held against a steady clock as an
-// absolute deadline, so the pace is the same on every machine. While more than a
-// millisecond remains, the surface may sleep until then (waking for events); the rest is
+// absolute deadline, so the pace is the same on every machine. The surface may sleep until
+// shortly before the end (waking for events); only the last tenth of a millisecond is
 // counted busily. At least once per display frame the surface is kept alive, so the window
 // repaints and hears its keys and a close request. Time that the run spends held moves the
 // deadlines later; a hurried countdown counts its steps without waiting.
@@ -19,7 +19,7 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::nanoseconds stepLength{500};
     // The last part of a pause that is always counted busily, for an exact end.
-    static constexpr std::chrono::milliseconds spinMargin{1};
+    static constexpr std::chrono::microseconds spinMargin{100};
 
     explicit Countdown(DrawingSurface& surface) : surface_(surface) {}
 
