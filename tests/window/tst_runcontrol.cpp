@@ -179,6 +179,47 @@ private slots:
         QCOMPARE(w.canvas().image(), unheld.canvas().image());
     }
 
+    // Stepping through every point: each press adds one mark, and the press that adds
+    // the last one finishes the run with its white sample and captions.
+    void steppingToTheEnd() {
+        frmRavo w;
+        showActive(w);
+        std::size_t firstHold = 0;
+        std::size_t presses = 0;
+        bool overshot = false;
+        auto step = [&] {
+            ++presses;
+            key(Qt::Key_Right);
+        };
+        Script script(w);
+        script.then([&] { return w.running(); }, [&] { key(Qt::Key_Space); });
+        script.then([&] { return w.surface().held(); },
+                    [&] {
+                        firstHold = w.readout().size();
+                        step();
+                    });
+        // From here on, each hold that follows the mark of the last press gets one more press.
+        QTimer stepper;
+        stepper.setInterval(0);
+        QObject::connect(&stepper, &QTimer::timeout, [&] {
+            if (!script.finished())
+                return;
+            const std::size_t marks = w.readout().size();
+            overshot = overshot || marks > firstHold + presses;
+            if (w.surface().held() && marks == firstHold + presses)
+                step();
+        });
+        stepper.start();
+        w.cmdStart_Click();
+        stepper.stop();
+        QVERIFY(w.lastOutcome().completed);
+        QVERIFY(!overshot);
+        QCOMPARE(presses, 85 - firstHold);
+        QCOMPARE(w.readout().size(), std::size_t(85));
+        QVERIFY(captionsShown(w));
+        QCOMPARE(w.settings().text(Setting::nStart), std::string("0"));
+    }
+
     // Escape leaves the partial picture, nStart and the captions as they were; the next
     // Start asks nothing and runs to its end.
     void escapeStopsTheRun() {
