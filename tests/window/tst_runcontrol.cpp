@@ -155,7 +155,7 @@ private slots:
             QCOMPARE(clipboardImage(), grabbed(w));
         });
         for (int press = 0; press < 3; ++press) {
-            script.then(held, [&] {
+            script.then(held, [&, press] {
                 marks = w.readout().size();
                 key(press % 2 ? Qt::Key_PageDown : Qt::Key_Right);
             });
