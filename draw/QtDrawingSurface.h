@@ -66,8 +66,6 @@ public:
     void pointDone(bool last);
     // True while the run waits, held, for a key.
     bool held() const { return holding_; }
-    // True once Escape has stopped the run.
-    bool runStopped() const { return cancelled_; }
 
     // Test seams: answer the next questions, or take the messages, without a modal wait.
     void setAnswerProvider(std::function<bool(std::string_view)> provider) {
