@@ -171,21 +171,6 @@ private slots:
         QVERIFY(surface.deadlines.empty());
         QCOMPARE(surface.keepAlives, 0);
     }
-
-    // The waits aim at the end of the pause less the last stretch that is counted busily.
-    void waitsAimAtTheEndOfThePause() {
-        ScriptedWaits surface;
-        surface.onWait = [](ScriptedWaits& s) { s.hurried = s.deadlines.size() == 3; };
-        Countdown countdown(surface);
-        const auto before = steady_clock::now();
-        countdown.run(200'000); // 100 ms
-        const auto after = steady_clock::now();
-        QCOMPARE(surface.deadlines.size(), std::size_t(3));
-        for (const auto deadline : surface.deadlines) {
-            QVERIFY(deadline >= before + milliseconds(100) - Countdown::spinMargin);
-            QVERIFY(deadline <= after + milliseconds(100) - Countdown::spinMargin);
-        }
-    }
 };
 
 QTEST_APPLESS_MAIN(RunReportTest)
