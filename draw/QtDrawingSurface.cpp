@@ -82,10 +82,30 @@ void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2,
     holdIfAsked();
     if (!drawable(x1) || !drawable(y1) || !drawable(x2) || !drawable(y2))
         return;
-    const QLineF line(x1, y1, x2, y2);
-    painter(colour).drawLine(line);
+    QPainter& p = painter(colour);
+    if (!drawSpanLine(p, x1, y1, x2, y2))
+        p.drawLine(QLineF(x1, y1, x2, y2));
     touched(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
     presentIfDue();
+}
+
+// A horizontal or vertical line straight into the picture's pixels, where the painter maps
+// logical pixels to device pixels by a whole factor and nothing else is in its way.
+bool QtDrawingSurface::drawSpanLine(QPainter& p, float x1, float y1, float x2, float y2) {
+    if (!spanLines_ || (x1 != x2 && y1 != y2))
+        return false;
+    const QTransform mapping = p.deviceTransform();
+    if (mapping.type() > QTransform::TxScale || mapping.m11() != mapping.m22() ||
+        mapping.dx() != 0 || mapping.dy() != 0)
+        return false;
+    const double scale = mapping.m11();
+    if (scale != std::floor(scale) || !PixelSpans::proven(int(scale), penWidth_))
+        return false;
+    if (p.hasClipping() || p.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        p.testRenderHint(QPainter::Antialiasing) || pen_.color().alpha() != 255)
+        return false;
+    return spans_.drawLine(canvas_.image(), int(scale), penWidth_, pen_.color().rgb(), scale * x1,
+                           scale * y1, scale * x2, scale * y2);
 }
 
 void QtDrawingSurface::DrawCircle(float x, float y, float radius, std::optional<Colour> colour) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "PixelSpans.h"
 
 #include <QObject>
 #include <QPainter>
@@ -51,6 +52,10 @@ public:
 
     int penWidth() const { return penWidth_; }
 
+    // Horizontal and vertical lines are written as spans of pixels where that gives exactly
+    // QPainter's pixels; switched off, every line goes through QPainter.
+    void setSpanLines(bool on) { spanLines_ = on; }
+
     // Asks the run in progress to stop at its next drawing or countdown step.
     void requestStop();
     bool stopRequested() const { return stopRequested_; }
@@ -82,6 +87,7 @@ public:
 
 private:
     QPainter& painter(std::optional<Colour> colour);
+    bool drawSpanLine(QPainter& painter, float x1, float y1, float x2, float y2);
     void endPainting();
     void touched(float left, float top, float right, float bottom);
     // The changed area as pixels of the picture, or an empty rectangle; forgets it.
@@ -100,6 +106,8 @@ private:
     QPainter painter_;
     int penWidth_ = 1;
     QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
+    PixelSpans spans_;
+    bool spanLines_ = true;
     // The bounding box of everything drawn since the last showing (empty: left > right).
     float dirtyLeft_ = 1, dirtyTop_ = 1, dirtyRight_ = 0, dirtyBottom_ = 0;
     Clock::time_point lastPresent_ = Clock::now();

@@ -1,0 +1,101 @@
+#include "DrawingCanvas.h"
+#include "QtDrawingSurface.h"
+#include "SimulationRun.h"
+#include "TableSettings.h"
+
+#include <QtTest>
+
+#include <deque>
+#include <vector>
+
+using namespace ravo;
+using ravo::test::TableSettings;
+
+namespace {
+
+// A bare window with a canvas and its surface, drawing with or without spans.
+struct Scene {
+    QWidget window;
+    DrawingCanvas* canvas;
+    QtDrawingSurface surface;
+    std::deque<bool> answers;
+
+    explicit Scene(bool spans) : canvas(new DrawingCanvas(&window)), surface(window, *canvas) {
+        window.resize(820, 600);
+        canvas->setGeometry(window.rect());
+        surface.setSpanLines(spans);
+        surface.setAnswerProvider([this](std::string_view) {
+            const bool yes = answers.front();
+            answers.pop_front();
+            return yes;
+        });
+    }
+    const QImage& picture() {
+        surface.settle();
+        return canvas->image();
+    }
+};
+
+struct Change {
+    Setting setting;
+    const char* value;
+};
+
+} // namespace
+
+class SpanRunsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Runs one after another on both pictures, each run with its own settings, each
+    // picture compared byte for byte after every run.
+    void runsPaintTheSamePixels_data() {
+        QTest::addColumn<std::vector<std::vector<Change>>>("runs");
+        QTest::addColumn<std::vector<bool>>("answers");
+        using R = std::vector<std::vector<Change>>;
+        QTest::newRow("radii, dots, kept and deleted")
+            << R{{},
+                 {{Setting::nPoloměr, "450"}, {Setting::nKmitočet, "0.5"}},
+                 {{Setting::nPoloměr, "400"}, {Setting::nKmitočet, "0.75"}}}
+            << std::vector<bool>{false, true};
+        QTest::newRow("apertures and half lens in bars")
+            << R{{{Setting::nZobrazení, "Pruhy"}, {Setting::nClona, "50"}},
+                 {{Setting::nClona, "100"}, {Setting::nKmitočet, "0.5"}},
+                 {{Setting::nPůlLupy, "40"}, {Setting::nClona, "0"}},
+                 {{Setting::nPůlLupy, "40"}, {Setting::nClona, "100"}}}
+            << std::vector<bool>{};
+        QTest::newRow("half lens dots, typed frequency, no dispersion")
+            << R{{{Setting::nPůlLupy, "40"}, {Setting::nClona, "50"}},
+                 {{Setting::nKmitočet, "1.0"}, {Setting::nDisperze, "No"}},
+                 {{Setting::nKmitočet, "0.6"}, {Setting::nPůlLupy, "80"}}}
+            << std::vector<bool>{false, false};
+    }
+    void runsPaintTheSamePixels() {
+        QFETCH(std::vector<std::vector<Change>>, runs);
+        QFETCH(std::vector<bool>, answers);
+        Scene spanned(true), painted(false);
+        spanned.answers.assign(answers.begin(), answers.end());
+        painted.answers = spanned.answers;
+        TableSettings settings;
+        int run = 0;
+        for (const std::vector<Change>& changes : runs) {
+            for (const Change& c : changes)
+                settings.setText(c.setting, c.value);
+            TableSettings forPainted = settings;
+            QVERIFY(SimulationRun(settings, spanned.surface).perform().completed);
+            QVERIFY(SimulationRun(forPainted, painted.surface).perform().completed);
+            QVERIFY2(spanned.picture() == painted.picture(),
+                     qPrintable(QString("after run %1").arg(run)));
+            ++run;
+        }
+        QVERIFY(spanned.answers.empty());
+        // The runs did draw: the picture is not background alone.
+        QImage grey(spanned.picture().size(), spanned.picture().format());
+        grey.setDevicePixelRatio(spanned.picture().devicePixelRatio());
+        grey.fill(toQColor(backgroundGrey));
+        QVERIFY(spanned.picture() != grey);
+    }
+};
+
+QTEST_MAIN(SpanRunsTest)
+#include "tst_spanruns.moc"
