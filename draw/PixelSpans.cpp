@@ -190,7 +190,9 @@ bool PixelSpans::drawLine(QImage& image, int scale, int width, QRgb colour, doub
     const double highFloor = std::floor(high);
     const double highFraction = high - highFloor;
     const QRgb pixel = colour | 0xFF000000u;
-    uchar* bits = image.bits();
+    // The very pixels a painter active on the image writes to: asking for writable bits
+    // would give a shared image pixels of its own, away from the painter's.
+    auto* bits = const_cast<uchar*>(std::as_const(image).constBits());
     const qsizetype stride = image.bytesPerLine();
 
     for (const Row& r : p.rows) {
