@@ -104,8 +104,11 @@ bool QtDrawingSurface::drawSpanLine(QPainter& p, float x1, float y1, float x2, f
     if (p.hasClipping() || p.compositionMode() != QPainter::CompositionMode_SourceOver ||
         p.testRenderHint(QPainter::Antialiasing) || pen_.color().alpha() != 255)
         return false;
-    return spans_.drawLine(canvas_.image(), int(scale), penWidth_, pen_.color().rgb(), scale * x1,
-                           scale * y1, scale * x2, scale * y2);
+    if (!spans_.drawLine(canvas_.image(), int(scale), penWidth_, pen_.color().rgb(), scale * x1,
+                         scale * y1, scale * x2, scale * y2))
+        return false;
+    ++spanLineCount_;
+    return true;
 }
 
 void QtDrawingSurface::DrawCircle(float x, float y, float radius, std::optional<Colour> colour) {

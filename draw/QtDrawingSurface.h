@@ -55,6 +55,8 @@ public:
     // Horizontal and vertical lines are written as spans of pixels where that gives exactly
     // QPainter's pixels; switched off, every line goes through QPainter.
     void setSpanLines(bool on) { spanLines_ = on; }
+    // How many lines have been written as spans.
+    long spanLineCount() const { return spanLineCount_; }
 
     // Asks the run in progress to stop at its next drawing or countdown step.
     void requestStop();
@@ -108,6 +110,7 @@ private:
     QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
     PixelSpans spans_;
     bool spanLines_ = true;
+    long spanLineCount_ = 0;
     // The bounding box of everything drawn since the last showing (empty: left > right).
     float dirtyLeft_ = 1, dirtyTop_ = 1, dirtyRight_ = 0, dirtyBottom_ = 0;
     Clock::time_point lastPresent_ = Clock::now();

@@ -89,6 +89,10 @@ private slots:
             ++run;
         }
         QVERIFY(spanned.answers.empty());
+        // Base lines and rays, three of every path's five lines, are drawn as spans at either
+        // scale: at least 21 paths at each of 85 points in every run.
+        QVERIFY(spanned.surface.spanLineCount() >= 3 * 21 * 85 * long(runs.size()));
+        QCOMPARE(painted.surface.spanLineCount(), 0);
         // The runs did draw: the picture is not background alone.
         QImage grey(spanned.picture().size(), spanned.picture().format());
         grey.setDevicePixelRatio(spanned.picture().devicePixelRatio());
