@@ -52,8 +52,9 @@ public:
         for (int row = 0; row < scratchSize; ++row) {
             int first = -1, last = -1, count = 0;
             for (int along = 0; along < scratchSize; ++along) {
-                const QRgb p = vertical_ ? image_.pixel(row, along) : image_.pixel(along, row);
-                if (p != qRgb(255, 255, 255)) {
+                const int x = vertical_ ? row : along, y = vertical_ ? along : row;
+                const QRgb p = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+                if ((p & 0xFFFFFFu) != 0xFFFFFFu) {
                     if (first < 0)
                         first = along;
                     last = along;
