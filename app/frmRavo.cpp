@@ -17,13 +17,18 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QToolTip>
 
 #include <cstdio>
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace ravo {
@@ -65,12 +70,26 @@ QFont fontFor(FontRole role) {
     return font;
 }
 
+// A button of the window that keeps its check mark while a run goes on, however it is
+// clicked (a screen reader's action, for one): the run reads the settings as they stood.
+template <typename Button> class HeldDuringRun : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void nextCheckState() override {
+        const auto* window = dynamic_cast<const frmRavo*>(this->window());
+        if (!window || !window->running())
+            Button::nextCheckState();
+    }
+};
+
 // An option button of a frame. Every shown option button is a stop of the Tab key, in
 // the order of the tab indices; a plain QRadioButton takes its group's other buttons out of
 // the Tab order whenever it gets the focus, so this one puts them back.
-class OptionButton : public QRadioButton {
+class OptionButton : public HeldDuringRun<QRadioButton> {
 public:
-    using QRadioButton::QRadioButton;
+    using HeldDuringRun::HeldDuringRun;
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
@@ -78,6 +97,43 @@ protected:
         if (QWidget* frame = parentWidget())
             for (auto* button : frame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
                 button->setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
+// The window's colours are the design's own whatever the desktop's theme or colour scheme:
+// the classic Windows palette with the window's grey as the face of every control. Every
+// role of every group is marked as set, so the controls take these colours rather than
+// those a theme keeps for their kind (a dark text box, light captions).
+QPalette designPalette() {
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
+    QPalette palette = windows ? windows->standardPalette() : QPalette(Qt::black, Qt::lightGray);
+    const QColor grey = toQColor(backgroundGrey);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, grey);
+        palette.setColor(group, QPalette::Button, grey);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Base, grey);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            palette.setBrush(group, QPalette::ColorRole(role),
+                             palette.brush(group, QPalette::ColorRole(role)));
+    return palette;
+}
+
+// A frame whose title is laid out left to right whatever the language: a painter takes
+// its text direction from the application, and a title centred in its gap would otherwise
+// move by a fraction of a pixel.
+class Frame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        painter.setLayoutDirection(Qt::LeftToRight);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
     }
 };
 
@@ -118,11 +174,11 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container) {
         return bar;
     }
     case ControlKind::Frame:
-        return new QGroupBox(text, container);
+        return new Frame(text, container);
     case ControlKind::OptionButton:
         return new OptionButton(text, container);
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(text, container);
+        auto* box = new HeldDuringRun<QCheckBox>(text, container);
         box->setChecked(true);
         return box;
     }
@@ -181,7 +237,10 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Ravo - https://ravo.example.org");
     setWindowIcon(programIcon());
     setFont(fontFor(FontRole::Default));
-    setBackground(*this, toQColor(backgroundGrey));
+    setPalette(designPalette());
+    setAutoFillBackground(true);
+    // The controls stand where the layout puts them, also under a right-to-left language.
+    setLayoutDirection(Qt::LeftToRight);
 
     canvas_ = new DrawingCanvas(this);
     canvas_->lower();
@@ -269,6 +328,8 @@ void frmRavo::connectHandlers() {
         connect(findChild<QAbstractButton*>(nameOf(name)), &QAbstractButton::clicked, this,
                 handler);
     connect(scrollBar_, &QScrollBar::valueChanged, this, &frmRavo::HScroll1_Change);
+    connect(findChild<QLineEdit*>(nameOf("nKmitočet")), &QLineEdit::textChanged, this,
+            &frmRavo::holdFrequency);
 }
 
 // What the window offers beyond its controls: copying the picture, Ctrl+Q, the readout of
@@ -413,8 +474,18 @@ void frmRavo::select(const char* optionButton) {
     findChild<QAbstractButton*>(nameOf(optionButton))->click();
 }
 
+// During a run the settings stay as the run found them: a handler reached by other means
+// than the held-back input (an accessibility action, a timer of the toolkit) writes nothing.
 void frmRavo::write(Setting setting, std::string_view value) {
+    if (running_)
+        return;
     settings_->setText(setting, value);
+}
+
+// The frequency box is the setting itself, so a text put into it during a run is taken out.
+void frmRavo::holdFrequency() {
+    if (running_ && settings_->text(Setting::nKmitočet) != heldFrequency_)
+        settings_->setText(Setting::nKmitočet, heldFrequency_);
 }
 
 void frmRavo::Form_Load() {
@@ -496,6 +567,11 @@ void frmRavo::opPomalá_Click() {
 }
 
 void frmRavo::HScroll1_Change() {
+    if (running_) {
+        const QSignalBlocker blocker(scrollBar_);
+        scrollBar_->setValue(heldScrollValue_);
+        return;
+    }
     write(Setting::nSpomaleni, std::to_string(scrollBar_->value()));
 }
 
@@ -506,6 +582,9 @@ void frmRavo::cmdStart_Click() {
     runSettings_.clear();
     runPeak_ = {};
     surface_->beginRun();
+    heldFrequency_ = settings_->text(Setting::nKmitočet);
+    heldScrollValue_ = scrollBar_->value();
+    surface_->clearStop();
     {
         RunInputGuard guard(*this,
                             [this](QObject* watched, QEvent* event) { runInput(watched, event); });

@@ -84,12 +84,16 @@ private:
     void showPictureMenu(QPoint globalPoint);
     void erased(double left, double top, double right, double bottom) override;
     void pointTraced(const PointReport& report) override;
+    void holdFrequency();
 
     DrawingCanvas* canvas_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
     std::unique_ptr<SimulationSettings> settings_;
     std::unique_ptr<QtDrawingSurface> surface_;
     bool running_ = false;
+    // What the frequency box and the scroll bar showed when the run started.
+    std::string heldFrequency_;
+    int heldScrollValue_ = 1;
     RunOutcome lastOutcome_;
     MarkReadout readout_;
     std::string runSettings_; // the settings text of the run in progress

@@ -1,0 +1,119 @@
+#include "frmRavo.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace ravo;
+
+namespace {
+
+// The colours a dark desktop theme hands to the application and to each kind of control.
+QPalette darkPalette() {
+    QPalette dark(QColor(230, 230, 230), QColor(53, 53, 53), QColor(90, 90, 90), QColor(25, 25, 25),
+                  QColor(40, 40, 40), QColor(240, 240, 240), QColor(255, 255, 255),
+                  QColor(30, 30, 30), QColor(53, 53, 53));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    return dark;
+}
+
+struct Look {
+    QImage idle;
+    QImage afterRun;
+};
+
+// The window as it stands after start-up, and after a run with the default settings.
+Look lookOfTheWindow() {
+    frmRavo w;
+    w.show();
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w))
+        qWarning("the window did not become active");
+    Look look;
+    look.idle = w.grab().toImage();
+    w.cmdStart_Click();
+    w.surface().settle();
+    look.afterRun = w.grab().toImage();
+    return look;
+}
+
+// How many pixels differ, and where.
+QString difference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return QString("sizes differ");
+    int count = 0;
+    QRect area;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ++count;
+                area |= QRect(x, y, 1, 1);
+            }
+    return QString("%1 pixels differ, within (%2, %3) to (%4, %5)")
+        .arg(count)
+        .arg(area.left())
+        .arg(area.top())
+        .arg(area.right())
+        .arg(area.bottom());
+}
+
+} // namespace
+
+// The window has the design's colours and its left-to-right layout whatever the desktop
+// asks for: built under a dark theme and a right-to-left language it is, pixel for pixel,
+// the window built under the plain defaults.
+class ThemeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void desktopChangesNothing_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("dark theme") << true << false;
+        QTest::newRow("right-to-left language") << false << true;
+        QTest::newRow("both") << true << true;
+    }
+
+    void desktopChangesNothing() {
+        QFETCH(bool, dark);
+        QFETCH(bool, rightToLeft);
+        const Look plain = lookOfTheWindow();
+
+        const QPalette original = QApplication::palette();
+        if (dark) {
+            QApplication::setPalette(darkPalette());
+            for (const char* kind : {"QLineEdit", "QRadioButton", "QCheckBox", "QPushButton",
+                                     "QGroupBox", "QLabel", "QScrollBar"})
+                QApplication::setPalette(darkPalette(), kind);
+        }
+        if (rightToLeft)
+            QApplication::setLayoutDirection(Qt::RightToLeft);
+
+        // What the desktop asks for does reach an ordinary control.
+        QLineEdit ordinary;
+        QCOMPARE(ordinary.palette().color(QPalette::Base) == QColor(30, 30, 30), dark);
+        QCOMPARE(ordinary.layoutDirection() == Qt::RightToLeft, rightToLeft);
+
+        const Look themed = lookOfTheWindow();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QApplication::setPalette(original);
+
+        QVERIFY2(themed.idle == plain.idle,
+                 qPrintable("idle: " + difference(themed.idle, plain.idle)));
+        QVERIFY2(themed.afterRun == plain.afterRun,
+                 qPrintable("after a run: " + difference(themed.afterRun, plain.afterRun)));
+        QVERIFY(plain.afterRun != plain.idle);
+    }
+};
+
+QTEST_MAIN(ThemeTest)
+#include "tst_theme.moc"
