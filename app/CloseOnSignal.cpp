@@ -41,6 +41,7 @@ CloseOnSignal::CloseOnSignal(QWidget& window) : window_(window) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, &previousTerm_);
     sigaction(SIGINT, &action, &previousInt_);
+    sigaction(SIGHUP, &action, &previousHup_);
 }
 
 CloseOnSignal::~CloseOnSignal() {
@@ -48,6 +49,7 @@ CloseOnSignal::~CloseOnSignal() {
         return;
     sigaction(SIGTERM, &previousTerm_, nullptr);
     sigaction(SIGINT, &previousInt_, nullptr);
+    sigaction(SIGHUP, &previousHup_, nullptr);
     delete notifier_;
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);

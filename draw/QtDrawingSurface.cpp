@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPen>
 #include <QPushButton>
@@ -307,12 +308,28 @@ void QtDrawingSurface::ShowMessage(std::string_view text) {
     showModal(box);
 }
 
-// A box of the run waits for its answer under the ordinary cursor; closing the window
-// dismisses it.
+// A box of the run waits for its answer under the ordinary cursor, with the picture free
+// of any painter; closing the window dismisses it. The run's input guard keeps the window
+// from input meanwhile, so the box need not block the window the way Qt's modal boxes do:
+// a window blocked that way never hears the close request of a window manager.
 void QtDrawingSurface::showModal(QMessageBox& box) {
+    endPainting();
     openBox_ = &box;
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
+    box.setWindowModality(Qt::NonModal);
+    QEventLoop answered;
+    QObject::connect(&box, &QDialog::finished, &answered, &QEventLoop::quit);
+    // The keyboard goes to the box, also when the window is brought to the front.
+    const QMetaObject::Connection keepFocus = QObject::connect(
+        qApp, &QGuiApplication::focusWindowChanged, &box, [this, &box](QWindow* focused) {
+            if (focused && focused == window_.windowHandle() && box.isVisible())
+                box.activateWindow();
+        });
+    box.show();
+    box.activateWindow();
+    if (box.isVisible())
+        answered.exec();
+    QObject::disconnect(keepFocus);
     QApplication::restoreOverrideCursor();
     openBox_ = nullptr;
 }
@@ -352,7 +369,10 @@ bool RunInputGuard::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::TouchEnd:
     case QEvent::TabletPress:
     case QEvent::TabletRelease:
-    case QEvent::InputMethod: {
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
         const auto* widget = qobject_cast<QWidget*>(watched);
         // Events to the window's QWindow (before they reach a widget) are held back too.
         const bool toWindow = (widget && widget->window() == &window_) ||

@@ -130,9 +130,9 @@ private:
     std::function<void(std::string_view)> messageSink_;
 };
 
-// For the length of a run: a busy cursor, and no mouse or keyboard input to the window
-// (the question box, a window of its own, still takes its answer). Every input event held
-// back is first shown to runInput, through which the run hears its own keys.
+// For the length of a run: a busy cursor, and no mouse, keyboard or drop input to the
+// window (the question box, a window of its own, still takes its answer). Every input event
+// held back is first shown to runInput, through which the run hears its own keys.
 class RunInputGuard : public QObject {
 public:
     using RunInput = std::function<void(QObject* watched, QEvent* event)>;

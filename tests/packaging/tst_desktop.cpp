@@ -1,5 +1,5 @@
 // The program as a desktop citizen: its icon, in the window too, and its clean end on
-// SIGTERM and SIGINT.
+// SIGTERM, SIGINT and SIGHUP.
 
 #include "CloseOnSignal.h"
 #include "ProgramIcon.h"
@@ -84,6 +84,7 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
     }
 
     void signalClosesTheWindow() {
