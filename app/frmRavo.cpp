@@ -70,26 +70,12 @@ QFont fontFor(FontRole role) {
     return font;
 }
 
-// A button of the window that keeps its check mark while a run goes on, however it is
-// clicked (a screen reader's action, for one): the run reads the settings as they stood.
-template <typename Button> class HeldDuringRun : public Button {
-public:
-    using Button::Button;
-
-protected:
-    void nextCheckState() override {
-        const auto* window = dynamic_cast<const frmRavo*>(this->window());
-        if (!window || !window->running())
-            Button::nextCheckState();
-    }
-};
-
 // An option button of a frame. Every shown option button is a stop of the Tab key, in
 // the order of the tab indices; a plain QRadioButton takes its group's other buttons out of
 // the Tab order whenever it gets the focus, so this one puts them back.
-class OptionButton : public HeldDuringRun<QRadioButton> {
+class OptionButton : public QRadioButton {
 public:
-    using HeldDuringRun::HeldDuringRun;
+    using QRadioButton::QRadioButton;
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
@@ -178,7 +164,7 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container) {
     case ControlKind::OptionButton:
         return new OptionButton(text, container);
     case ControlKind::CheckBox: {
-        auto* box = new HeldDuringRun<QCheckBox>(text, container);
+        auto* box = new QCheckBox(text, container);
         box->setChecked(true);
         return box;
     }
@@ -330,6 +316,9 @@ void frmRavo::connectHandlers() {
     connect(scrollBar_, &QScrollBar::valueChanged, this, &frmRavo::HScroll1_Change);
     connect(findChild<QLineEdit*>(nameOf("nKmitočet")), &QLineEdit::textChanged, this,
             &frmRavo::holdFrequency);
+    for (auto* button : findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            connect(button, &QAbstractButton::toggled, this, &frmRavo::holdCheckMarks);
 }
 
 // What the window offers beyond its controls: copying the picture, Ctrl+Q, the readout of
@@ -482,6 +471,18 @@ void frmRavo::write(Setting setting, std::string_view value) {
     settings_->setText(setting, value);
 }
 
+// An option or the check box shows its setting, so a check mark changed during a run (by
+// a screen reader's action, say) is put back; those selected at the start go back first,
+// since the selected option of a group cannot be cleared by itself.
+void frmRavo::holdCheckMarks() {
+    if (!running_)
+        return;
+    for (bool checked : {true, false})
+        for (const auto& [button, held] : heldCheckMarks_)
+            if (held == checked && button->isChecked() != held)
+                button->setChecked(held);
+}
+
 // The frequency box is the setting itself, so a text put into it during a run is taken out.
 void frmRavo::holdFrequency() {
     if (running_ && settings_->text(Setting::nKmitočet) != heldFrequency_)
@@ -584,6 +585,10 @@ void frmRavo::cmdStart_Click() {
     surface_->beginRun();
     heldFrequency_ = settings_->text(Setting::nKmitočet);
     heldScrollValue_ = scrollBar_->value();
+    heldCheckMarks_.clear();
+    for (auto* button : findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            heldCheckMarks_.emplace_back(button, button->isChecked());
     surface_->clearStop();
     {
         RunInputGuard guard(*this,

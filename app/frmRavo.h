@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAbstractButton;
 class QScrollBar;
@@ -85,15 +87,17 @@ private:
     void erased(double left, double top, double right, double bottom) override;
     void pointTraced(const PointReport& report) override;
     void holdFrequency();
+    void holdCheckMarks();
 
     DrawingCanvas* canvas_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
     std::unique_ptr<SimulationSettings> settings_;
     std::unique_ptr<QtDrawingSurface> surface_;
     bool running_ = false;
-    // What the frequency box and the scroll bar showed when the run started.
+    // What the frequency box, the scroll bar and the check marks showed when the run started.
     std::string heldFrequency_;
     int heldScrollValue_ = 1;
+    std::vector<std::pair<QAbstractButton*, bool>> heldCheckMarks_;
     RunOutcome lastOutcome_;
     MarkReadout readout_;
     std::string runSettings_; // the settings text of the run in progress
