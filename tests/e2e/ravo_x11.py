@@ -122,10 +122,13 @@ class RavoSession:
     """A private Xvfb with one Ravo window on it. Use as a context manager: leaving it ends
     the window and the X server whatever happened."""
 
-    def __init__(self, binary, scale=1, screen="1024x768x24", log=None):
+    def __init__(self, binary, scale=1, screen="1024x768x24", log=None,
+                 window_manager=False):
         self.binary = binary
         self.scale = scale
         self.screen = screen
+        self.window_manager = window_manager
+        self.wm = None
         self.log = log or (lambda text: print(text, file=sys.stderr, flush=True))
         self.xvfb = None
         self.ravo = None
@@ -141,6 +144,8 @@ class RavoSession:
             self._old_handlers[sig] = signal.signal(sig, self._on_signal)
         try:
             self._start_xvfb()
+            if self.window_manager:
+                self._start_window_manager()
             self._start_ravo()
         except BaseException:
             self.close()
@@ -155,7 +160,7 @@ class RavoSession:
         raise SystemExit(128 + signum)
 
     def close(self):
-        for proc in (self.ravo, self.xvfb):
+        for proc in (self.ravo, self.wm, self.xvfb):
             if proc is not None and proc.poll() is None:
                 proc.terminate()
                 try:
@@ -163,7 +168,7 @@ class RavoSession:
                 except subprocess.TimeoutExpired:
                     proc.kill()
                     proc.wait()
-        self.ravo = self.xvfb = None
+        self.ravo = self.wm = self.xvfb = None
         if self.runtime_dir is not None:
             self.runtime_dir.cleanup()
             self.runtime_dir = None
@@ -201,6 +206,31 @@ class RavoSession:
         self.display = ":" + number.decode().strip()
         self.log("X server on display %s" % self.display)
 
+    def _make_runtime_dir(self):
+        if self.runtime_dir is None:
+            self.runtime_dir = tempfile.TemporaryDirectory(prefix="ravo-x11-")
+            os.chmod(self.runtime_dir.name, 0o700)
+
+    def _start_window_manager(self):
+        """Openbox, as a desktop runs one; ready once it has claimed the screen."""
+        self._make_runtime_dir()
+        self.wm = subprocess.Popen(
+            ["openbox", "--sm-disable"], env=self._env(), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent,
+        )
+
+        def claimed():
+            if self.wm.poll() is not None:
+                raise DriverError("openbox ended with status %s" % self.wm.returncode)
+            result = subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self._env(),
+                capture_output=True, text=True, timeout=10,
+            )
+            return "window id" in result.stdout
+
+        self.wait_until(claimed, 15, "the window manager")
+        self.log("openbox manages display %s" % self.display)
+
     def _env(self):
         env = dict(os.environ)
         env["DISPLAY"] = self.display
@@ -218,8 +248,7 @@ class RavoSession:
         return env
 
     def _start_ravo(self):
-        self.runtime_dir = tempfile.TemporaryDirectory(prefix="ravo-x11-")
-        os.chmod(self.runtime_dir.name, 0o700)
+        self._make_runtime_dir()
         self.ravo = subprocess.Popen(
             [self.binary], env=self._env(), stdout=subprocess.DEVNULL,
             preexec_fn=_die_with_parent,
@@ -254,11 +283,21 @@ class RavoSession:
         return found[0]
 
     def geometry(self, window):
-        code, out = self.xdotool("getwindowgeometry", "--shell", window)
-        if code != 0:
+        """The window's client area on the screen: x, y, width, height. (xwininfo gives
+        the true place also of a window that a window manager has framed.)"""
+        result = subprocess.run(["xwininfo", "-id", str(window)], env=self._env(),
+                                capture_output=True, text=True, timeout=10)
+        if result.returncode != 0:
             raise DriverError("no geometry for window %s" % window)
-        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+        values = {}
+        for line in result.stdout.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        try:
+            return tuple(int(values[k]) for k in ("Absolute upper-left X",
+                                                  "Absolute upper-left Y", "Width", "Height"))
+        except (KeyError, ValueError):
+            raise DriverError("no geometry for window %s" % window)
 
     def check_alive(self):
         if self.ravo is not None and self.ravo.poll() is not None:
@@ -291,7 +330,11 @@ class RavoSession:
         """Clicks at a point of the layout, relative to the window's client area."""
         wx, wy, _, _ = self.geometry(self.window)
         px, py = self.at(x, y)
-        self.xdotool("mousemove", "--sync", wx + px, wy + py)
+        # (xdotool's --sync would wait for ever when the pointer is already there.)
+        self.xdotool("mousemove", wx + px, wy + py)
+        target = "x:%d y:%d " % (wx + px, wy + py)
+        self.wait_until(lambda: self.xdotool("getmouselocation")[1].startswith(target), 10,
+                        "the pointer to reach %s" % target)
         self.xdotool("click", "1")
 
     def click_control(self, rect):
