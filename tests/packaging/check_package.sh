@@ -2,6 +2,7 @@
 # Checks of the Debian package, without installing it anywhere:
 #   check_package.sh build    BUILD_DIR PACKAGE_DIR   builds the .deb into PACKAGE_DIR
 #   check_package.sh contents PACKAGE_DIR             its files and dependencies
+#   check_package.sh lintian  PACKAGE_DIR             Debian's own checks of a package
 #   check_package.sh starts   PACKAGE_DIR             its ravo, unpacked into a temporary
 #                                                    folder, starts offscreen and ends
 #                                                    with status 0 on SIGTERM
@@ -37,12 +38,23 @@ contents)
         ./usr/share/metainfo/org.example.ravo.metainfo.xml; do
         grep -q " $f\$" <<<"$listing" || fail "$f is not in the package"
     done
+    for f in ./usr/share/doc/ravo/copyright ./usr/share/doc/ravo/changelog.gz \
+        ./usr/share/man/man1/ravo.1.gz; do
+        grep -q " $f\$" <<<"$listing" || fail "$f is not in the package"
+    done
     grep -q '^-rwxr-xr-x .* ./usr/bin/ravo$' <<<"$listing" || fail "ravo is not executable"
     depends=$(dpkg-deb --field "$deb" Depends)
     echo "Depends: $depends"
     for p in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libc6; do
         grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
     done
+    ;;
+lintian)
+    deb=$(the_deb "$2")
+    # Errors and warnings fail; the information lines that remain are shown.
+    lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" ||
+        fail "lintian finds errors or warnings in $deb"
+    echo "lintian: no errors and no warnings"
     ;;
 starts)
     deb=$(the_deb "$2")
@@ -87,7 +99,8 @@ starts)
     echo "ravo from the package started offscreen and ended with status 0"
     ;;
 *)
-    echo "usage: check_package.sh build BUILD_DIR PACKAGE_DIR | contents DIR | starts DIR" >&2
+    echo "usage: check_package.sh build BUILD_DIR PACKAGE_DIR | contents DIR | lintian DIR |" \
+        "starts DIR" >&2
     exit 2
     ;;
 esac
