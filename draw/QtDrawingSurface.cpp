@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPen>
 #include <QPushButton>
@@ -27,6 +28,50 @@ bool drawable(float v) {
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
+
+// A box takes a key's answer when the key is released, and only for a key pressed while
+// it is open. A box that went on the press would be gone when the release arrives: a
+// program that sends keys to the box's window, as on-screen keyboards do, then fails on
+// the release, and the key it pressed stays down and repeats into the next box.
+class AnswerOnRelease : public QObject {
+public:
+    explicit AnswerOnRelease(QWidget& box) : box_(box) { qApp->installEventFilter(this); }
+    ~AnswerOnRelease() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (replaying_ || (type != QEvent::KeyPress && type != QEvent::KeyRelease))
+            return false;
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != &box_)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (type == QEvent::KeyPress) {
+            if (!key->isAutoRepeat()) {
+                pressedKey_ = key->key();
+                pressedModifiers_ = key->modifiers();
+                pressedText_ = key->text();
+            }
+            return true;
+        }
+        if (key->isAutoRepeat() || pressedKey_ == 0 || key->key() != pressedKey_)
+            return false;
+        QKeyEvent press(QEvent::KeyPress, pressedKey_, pressedModifiers_, pressedText_);
+        pressedKey_ = 0;
+        replaying_ = true;
+        QApplication::sendEvent(watched, &press);
+        replaying_ = false;
+        return false;
+    }
+
+private:
+    QWidget& box_;
+    int pressedKey_ = 0;
+    Qt::KeyboardModifiers pressedModifiers_;
+    QString pressedText_;
+    bool replaying_ = false;
+};
 
 } // namespace
 
@@ -317,6 +362,7 @@ void QtDrawingSurface::showModal(QMessageBox& box) {
     openBox_ = &box;
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.setWindowModality(Qt::NonModal);
+    const AnswerOnRelease answerOnRelease(box);
     QEventLoop answered;
     QObject::connect(&box, &QDialog::finished, &answered, &QEventLoop::quit);
     // The keyboard goes to the box, also when the window is brought to the front.
