@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ravo-bench: prints, as medians of several runs in one process,
 //   (a) a whole default run at slow-down "1" through the window's own surface,
 //   (b) the raster floor: the same drawing calls replayed into a bare image,

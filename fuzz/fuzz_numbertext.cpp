@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the number-text parser and checks what every caller relies on.
 #include "NumberText.h"
 #include "SimulationRun.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real Ravo window on a private X server, for the end-to-end test and the
 screenshot script.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end test of the run's boxes on a real X server.
 
     test_boxes_e2e.py RAVO_BINARY

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end test of what only a real X server shows: odd input, a covered window and
 closing during a run.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end test of the real program on a private X server.
 
     test_window_e2e.py RAVO_BINARY [SCALE]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks of the Debian package, without installing it anywhere:
 #   check_package.sh build    BUILD_DIR PACKAGE_DIR   builds the .deb into PACKAGE_DIR
 #   check_package.sh contents PACKAGE_DIR             its files and dependencies

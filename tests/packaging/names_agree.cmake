@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DDIR=<packaging folder> -DEXECUTABLE=<file name> -P names_agree.cmake
 # The desktop entry starts the executable and names the icon that is installed; the
 # metainfo launches that entry under its own id.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a desktop citizen: its icon, in the window too, and its clean end on
 // SIGTERM, SIGINT and SIGHUP.
 

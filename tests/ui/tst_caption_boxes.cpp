@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three caption boxes: hidden until the end of the first run, then shown at their
 // places in front of the drawing, in the window's grey, and kept through later runs.
 

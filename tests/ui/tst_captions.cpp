@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts that Qt actually resolved for every control, and whether every caption can be
 // read whole in its control's laid-out size: the text must fit the area the style gives it,
 // lie inside its control and the control's frame, and not be covered by another control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tab key walks the shown, enabled controls that take the focus, in the order of
 // their tab indices; labels, frames, hidden controls and the disabled dispersion display
 // are passed over. The focus starts on "Start".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of the window where the layout puts it: container, kind, place and size,
 // caption, whether it is shown and enabled at start, and the colour it is painted in. The
 // expected table below is written out from the layout itself, so a wrong row in the
