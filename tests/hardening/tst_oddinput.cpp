@@ -9,24 +9,12 @@ using namespace ravo;
 // Whatever is typed into the frequency box, a run either goes to its end or is refused
 // with a message before anything is drawn; never a crash, a hang, or a coordinate that is
 // not a finite number. Which texts are usable is decided by one rule,
-// SimulationRun::frequencyUsable, tested with the parser in tst_numbertext and fuzzed;
-// here the run itself, at the edges of that rule.
+// SimulationRun::frequencyUsable, tested with the parser in tst_numbertext and fuzzed; a
+// refusal through the run is tst_pathsum's. Here the run at the edges of what it accepts.
 class OddInputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void refusedTextDrawsNothing() {
-        test::TableSettings settings;
-        settings.values[Setting::nKmitočet] = "1e308"; // a number, but too large for a phase
-        settings.setText(Setting::nStart, "0");
-        test::RecordingSurface surface;
-        const RunOutcome outcome = SimulationRun(settings, surface).perform();
-        QVERIFY(!outcome.completed);
-        QCOMPARE(surface.calls.size(), std::size_t(1));
-        QCOMPARE(surface.calls[0].kind, test::Call::Message);
-        QCOMPARE(settings.values[Setting::nStart], std::string("0"));
-    }
-
     void usableExtremesDrawOnlyFiniteCoordinates_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("huge but usable") << "1e300";
