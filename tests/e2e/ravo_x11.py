@@ -356,7 +356,8 @@ class RavoSession:
             time.sleep(interval)
 
     def busy(self):
-        """True while the window shows the busy cursor (or a box of a run its arrow)."""
+        """True while the window shows the busy cursor: throughout a run, but for the time
+        that a box of the run waits for its answer under the ordinary arrow."""
         return self.cursor.serial() != self.ordinary_cursor
 
     def at(self, x, y):
