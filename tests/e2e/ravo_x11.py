@@ -397,6 +397,23 @@ class RavoSession:
         self.wait_until(lambda: not self.find_windows(QUESTION_TITLE), timeout,
                         "the question box to close")
 
+    def wait_until_still(self, timeout, quiet=1.0):
+        """Waits until the picture has not changed for `quiet` seconds; returns it. For a
+        held run, whose stillness is what a test asserts; a run's end is `run`'s."""
+        deadline = time.monotonic() + timeout
+        last = self.grab()
+        still_since = time.monotonic()
+        while True:
+            time.sleep(0.2)
+            image = self.grab()
+            now = time.monotonic()
+            if image.pixels != last.pixels:
+                last, still_since = image, now
+            elif now - still_since >= quiet:
+                return image
+            if now > deadline:
+                raise DriverError("the picture kept changing")
+
     def caption_dark_span(self, image, rect):
         """The columns (first, last) of the box's area that hold dark text pixels."""
         x, y, w, h = (int(v * self.scale) for v in rect)
