@@ -3,10 +3,12 @@
 screenshot script.
 
 Only the standard library is used. The X server is Xvfb, the input comes from xdotool and
-the window contents from xwd, whose dump is decoded here.
+the window contents from xwd, whose dump is decoded here; the pointer's cursor is read
+through libXfixes, which comes with Xvfb.
 """
 
 import ctypes
+import json
 import os
 import signal
 import struct
@@ -16,21 +18,92 @@ import tempfile
 import time
 import zlib
 
-# Where the controls stand on the window, in pixels of the client area (at scale 1).
-START_BUTTON = (552, 8, 65, 25)
-COLOUR_BUTTONS = {"Red": (160, 24, 65, 17), "Green": (160, 40, 65, 17), "Blue": (160, 56, 57, 17)}
-CAPTION_BOXES = {
-    "Probability": (120, 184, 97, 25),
-    "Cornu spirals - Vector sum": (144, 376, 201, 25),
-    "Screen": (64, 520, 57, 25),
-}
-GREY = (192, 192, 192)
-MAIN_TITLE = "^Ravo - "
+# The layout that the tests expect, shared with the C++ tests.
+LAYOUT_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "layout.json")
+
+
+def _read_layout():
+    with open(LAYOUT_FILE, encoding="utf-8") as f:
+        layout = json.load(f)
+    rects = {}
+    for c in layout["controls"]:
+        ox, oy = rects[c["container"]][:2] if c["container"] else (0, 0)
+        x, y, w, h = c["at"]
+        rects[c["name"]] = (ox + x, oy + y, w, h)
+    return layout, rects
+
+
+LAYOUT, _RECTS = _read_layout()
+
+
+def rect(name):
+    """Where a control stands on the window: (x, y, width, height) in pixels of the client
+    area at scale 1."""
+    return _RECTS[name]
+
+
+def _rgb(text):
+    return tuple(int(text[i : i + 2], 16) for i in (1, 3, 5))
+
+
+START_BUTTON = rect("cmdStart")
+EXIT_BUTTON = rect("cmdKonec")
+COLOUR_BUTTONS = {c["text"]: rect(c["name"]) for c in LAYOUT["controls"]
+                  if c["container"] == "frmKmitočet"}
+CAPTION_BOXES = {c["text"]: rect(c["name"]) for c in LAYOUT["controls"]
+                 if c["shown"] == "after a run"}
+GREY = _rgb(LAYOUT["window"]["background"])
+MAIN_TITLE = "^" + LAYOUT["window"]["title"]
 QUESTION_TITLE = "^Ravo$"
+# The colour of a run's probability marks, and where its last detector point lies.
+MARK_COLOURS = {"Red": (255, 0, 0), "Green": (0, 255, 0), "Blue": (0, 0, 255)}
+LAST_DETECTOR_X = 745
 
 
 class DriverError(Exception):
     pass
+
+
+class _CursorImage(ctypes.Structure):
+    _fields_ = [
+        ("x", ctypes.c_short), ("y", ctypes.c_short),
+        ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+        ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+        ("cursor_serial", ctypes.c_ulong),
+        ("pixels", ctypes.POINTER(ctypes.c_ulong)),
+    ]
+
+
+class CursorWatch:
+    """The cursor that the X server shows at the pointer. Ravo shows the busy cursor for
+    the whole of a run and the ordinary one when it takes input."""
+
+    def __init__(self, display_name):
+        self.x11 = ctypes.CDLL("libX11.so.6")
+        self.xfixes = ctypes.CDLL("libXfixes.so.3")
+        self.x11.XOpenDisplay.restype = ctypes.c_void_p
+        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.x11.XFree.argtypes = [ctypes.c_void_p]
+        self.xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(_CursorImage)
+        self.xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+        self.display = self.x11.XOpenDisplay(display_name.encode())
+        if not self.display:
+            raise DriverError("cannot open display %s" % display_name)
+
+    def serial(self):
+        """The server's number for the cursor shown now; equal numbers, equal cursors."""
+        image = self.xfixes.XFixesGetCursorImage(self.display)
+        if not image:
+            raise DriverError("no cursor image")
+        serial = image.contents.cursor_serial
+        self.x11.XFree(image)
+        return serial
+
+    def close(self):
+        if self.display:
+            self.x11.XCloseDisplay(self.display)
+            self.display = None
 
 
 def _die_with_parent():
@@ -136,6 +209,8 @@ class RavoSession:
         self.window = None
         self.display = None
         self.runtime_dir = None
+        self.cursor = None
+        self.ordinary_cursor = None
         self._old_handlers = {}
 
     # -- life cycle --------------------------------------------------------------------
@@ -161,6 +236,9 @@ class RavoSession:
         raise SystemExit(128 + signum)
 
     def close(self):
+        if self.cursor is not None:
+            self.cursor.close()
+            self.cursor = None
         for proc in (self.ravo, self.wm, self.xvfb):
             if proc is not None and proc.poll() is None:
                 proc.terminate()
@@ -206,6 +284,7 @@ class RavoSession:
             os.close(read_end)
         self.display = ":" + number.decode().strip()
         self.log("X server on display %s" % self.display)
+        self.cursor = CursorWatch(self.display)
 
     def _make_runtime_dir(self):
         if self.runtime_dir is None:
@@ -238,11 +317,6 @@ class RavoSession:
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_SCALE_FACTOR"] = str(self.scale)
         env["XDG_RUNTIME_DIR"] = self.runtime_dir.name
-        # A sanitizer build reports leaks at the end; the system's D-Bus library keeps one
-        # buffer to the last, which is not the program's.
-        suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
-        env["LSAN_OPTIONS"] = ":".join(
-            filter(None, [env.get("LSAN_OPTIONS"), "suppressions=" + suppressions]))
         for name in ("QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
                      "QT_ENABLE_HIGHDPI_SCALING", "QT_STYLE_OVERRIDE"):
             env.pop(name, None)
@@ -258,6 +332,9 @@ class RavoSession:
         # The window is mapped; wait until it has painted its grey background.
         self.wait_until(lambda: self.grab().pixel(*self.at(700, 400)) == GREY, 10,
                         "the window to paint itself")
+        # The cursor over the picture while the window takes input.
+        self.move_to(700, 400)
+        self.ordinary_cursor = self.cursor.serial()
 
     # -- X helpers ---------------------------------------------------------------------
 
@@ -304,14 +381,24 @@ class RavoSession:
         if self.ravo is not None and self.ravo.poll() is not None:
             raise DriverError("ravo ended with status %s" % self.ravo.returncode)
 
-    def wait_until(self, condition, timeout, what, interval=0.1):
+    def wait_until(self, condition, timeout, what, interval=0.05):
+        """Polls the condition until it holds; the timeout only ends a wait that failed."""
+        if not self.holds_within(condition, timeout, interval):
+            raise DriverError("timed out waiting for %s" % what)
+
+    def holds_within(self, condition, timeout, interval=0.05):
         deadline = time.monotonic() + timeout
         while True:
             if condition():
-                return
+                return True
             if time.monotonic() > deadline:
-                raise DriverError("timed out waiting for %s" % what)
+                return False
             time.sleep(interval)
+
+    def busy(self):
+        """True while the window shows the busy cursor: throughout a run, but for the time
+        that a box of the run waits for its answer under the ordinary arrow."""
+        return self.cursor.serial() != self.ordinary_cursor
 
     def at(self, x, y):
         """A point of the layout (pixels at scale 1) in pixels of the window's dump."""
@@ -327,8 +414,8 @@ class RavoSession:
             raise DriverError("xwd failed: %s" % result.stderr.decode(errors="replace"))
         return XwdImage(result.stdout)
 
-    def click(self, x, y):
-        """Clicks at a point of the layout, relative to the window's client area."""
+    def move_to(self, x, y):
+        """Moves the pointer to a point of the layout, relative to the client area."""
         wx, wy, _, _ = self.geometry(self.window)
         px, py = self.at(x, y)
         # (xdotool's --sync would wait for ever when the pointer is already there.)
@@ -336,6 +423,10 @@ class RavoSession:
         target = "x:%d y:%d " % (wx + px, wy + py)
         self.wait_until(lambda: self.xdotool("getmouselocation")[1].startswith(target), 10,
                         "the pointer to reach %s" % target)
+
+    def click(self, x, y):
+        """Clicks at a point of the layout, relative to the window's client area."""
+        self.move_to(x, y)
         self.xdotool("click", "1")
 
     def click_control(self, rect):
@@ -351,7 +442,8 @@ class RavoSession:
                         "the question box to close")
 
     def wait_until_still(self, timeout, quiet=1.0):
-        """Waits until the picture has not changed for `quiet` seconds; returns it."""
+        """Waits until the picture has not changed for `quiet` seconds; returns it. For a
+        held run, whose stillness is what a test asserts; a run's end is `run`'s."""
         deadline = time.monotonic() + timeout
         last = self.grab()
         still_since = time.monotonic()
@@ -378,21 +470,43 @@ class RavoSession:
     def captions_shown(self, image):
         return all(self.caption_dark_span(image, r) for r in CAPTION_BOXES.values())
 
-    def run(self, colour=None, answer_no=False, timeout=30):
-        """Optionally picks a colour, clicks "Start", answers the question with "No" when
-        told, and waits until the run has ended. Returns the picture then."""
-        if colour:
-            self.click_control(COLOUR_BUTTONS[colour])
+    def last_mark_drawn(self, image, colour):
+        """True when the mark of the last detector point shows in the colour (the marks
+        stand between y = 20 and the base line at y = 230.5)."""
+        top, bottom = self.at(0, 20)[1], self.at(0, 232)[1]
+        return any(topmost(image, column, MARK_COLOURS[colour], top, bottom) is not None
+                   for x in (LAST_DETECTOR_X - 1, LAST_DETECTOR_X, LAST_DETECTOR_X + 1)
+                   for column in range(self.at(x, 0)[0], self.at(x + 1, 0)[0]))
+
+    def run(self, colour="Blue", answer_no=False, timeout=60):
+        """Clicks the colour's button and "Start", answers the question with "No" when told,
+        and waits until the run has drawn its last mark in the colour, the caption boxes
+        show and the window takes input again; returns the picture then. Marks of the
+        colour must not be on the picture already."""
+        self.click_control(COLOUR_BUTTONS[colour])
         self.click_control(START_BUTTON)
         if answer_no:
             self.answer_no()
-        else:
-            # A first run ends by showing the caption boxes, whose area the run leaves
-            # alone until then ("Screen" lies below every path).
-            self.wait_until(
-                lambda: self.caption_dark_span(self.grab(), CAPTION_BOXES["Screen"]),
-                timeout, "the caption boxes")
-        return self.wait_until_still(timeout)
+        image = []
+
+        def ended():
+            image[:] = [self.grab()]
+            return (self.last_mark_drawn(image[0], colour) and self.captions_shown(image[0])
+                    and not self.busy())
+
+        self.wait_until(ended, timeout, "the end of the %s run" % colour)
+        return image[0]
+
+    def settled(self, timeout=30):
+        """The picture once two grabs in a row are equal: after a run, its last strokes."""
+        images = [self.grab()]
+
+        def same():
+            images.append(self.grab())
+            return images[-1].pixels == images[-2].pixels
+
+        self.wait_until(same, timeout, "the picture to settle")
+        return images[-1]
 
 
 def topmost(image, x, colour, top, bottom):
@@ -445,7 +559,8 @@ def main(argv):
     with RavoSession(binary, scale=scale, screen=screen) as session:
         session.run("Red")
         session.run("Green", answer_no=True)
-        image = session.run("Blue", answer_no=True)
+        session.run("Blue", answer_no=True)
+        image = session.settled()
         _, _, width, height = session.geometry(session.window)
         image.save_png(out, crop=(0, 0, width, height))
     return 0

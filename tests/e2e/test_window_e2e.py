@@ -139,9 +139,9 @@ def main(argv):
               "the red curve is lower at x = 514 than at its own peak")
 
         # "Exit" ends the program.
-        session.click_control((624, 8, 65, 25))
+        session.click_control(ravo_x11.EXIT_BUTTON)
         try:
-            status = session.ravo.wait(timeout=10)
+            status = session.ravo.wait(timeout=30)
         except Exception:
             status = None
         check(status == 0, "\"Exit\" ends the program cleanly (exit status %s)" % status)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumberText.h"
+#include "SimulationRun.h"
 
 #include <QtTest>
 
@@ -77,6 +78,15 @@ private slots:
         QTest::newRow("full-width digit") << QString::fromUtf8("１") << false << 0.0;
         QTest::newRow("half sign") << QString::fromUtf8("½") << false << 0.0;
         QTest::newRow("newline inside") << "1\n" << false << 0.0;
+        QTest::newRow("minus zero") << "-0" << true << -0.0;
+        QTest::newRow("Infinity") << "Infinity" << false << 0.0;
+        QTest::newRow("arabic-indic digit") << QString::fromUtf8("١") << false << 0.0;
+        QTest::newRow("no-break space") << QString::fromUtf8("\u00a01") << false << 0.0;
+        QTest::newRow("zero-width space") << QString::fromUtf8("1\u200b") << false << 0.0;
+        QTest::newRow("control characters") << QString::fromLatin1("\x01\x02\x1b") << false << 0.0;
+        QTest::newRow("exponent alone") << "e1" << false << 0.0;
+        QTest::newRow("two points") << "1.2.3" << false << 0.0;
+        QTest::newRow("ten thousand letters") << QString(10000, 'x') << false << 0.0;
     }
     void parsesByStrictRule() {
         QFETCH(QString, text);
@@ -101,6 +111,62 @@ private slots:
         QVERIFY(longInteger && std::isinf(*longInteger));
         const auto largest = parseNumber("1e308");
         QVERIFY(largest && std::isfinite(*largest));
+    }
+
+    // Which frequency texts a run accepts: numbers whose phases stay finite.
+    void frequencyUsable_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("usable");
+        const struct {
+            const char* name;
+            QString text;
+            bool usable;
+        } rows[] = {
+            {"empty", "", false},
+            {"blanks", "   ", false},
+            {"word", "abc", false},
+            {"comma", "0,5", false},
+            {"one point zero", "1.0", true},
+            {"plus one", "+1", true},
+            {"minus one", "-1", true},
+            {"zero", "0", true},
+            {"two", "2", true},
+            {"leading point", ".5", true},
+            {"trailing point", "5.", true},
+            {"exponent", "1e0", true},
+            {"largest double", "1e308", false},
+            {"beyond double", "1e309", false},
+            {"tiny negative", "-1e-400", true},
+            {"inf", "inf", false},
+            {"nan", "nan", false},
+            {"Infinity", "Infinity", false},
+            {"hex", "0x1", false},
+            {"half sign", QString::fromUtf8("½"), false},
+            {"full-width one", QString::fromUtf8("１"), false},
+            {"arabic-indic one", QString::fromUtf8("١"), false},
+            {"ten thousand ones", QString(10000, '1'), false},
+            {"ten thousand letters", QString(10000, 'x'), false},
+            {"control characters", QString::fromLatin1("\x01\x02\x1b"), false},
+            {"one and a blank", "1 ", true},
+            {"blank and red", " 0.5", true},
+            {"tab and green", "\t0.75", true},
+            {"no-break space", QString::fromUtf8("\u00a01"), false},
+            {"zero-width space", QString::fromUtf8("1\u200b"), false},
+            {"exponent alone", "e1", false},
+            {"dangling exponent", "1e", false},
+            {"two signs", "--1", false},
+            {"two points", "1.2.3", false},
+            {"huge but usable", "1e300", true},
+            {"minus zero", "-0", true},
+            {"red as exponent", "5e-1", true},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << row.text << row.usable;
+    }
+    void frequencyUsable() {
+        QFETCH(QString, text);
+        QFETCH(bool, usable);
+        QCOMPARE(SimulationRun::frequencyUsable(text.toStdString()), usable);
     }
 };
 

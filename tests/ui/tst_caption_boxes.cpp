@@ -2,6 +2,7 @@
 // The three caption boxes: hidden until the end of the first run, then shown at their
 // places in front of the drawing, in the window's grey, and kept through later runs.
 
+#include "Layout.h"
 #include "frmRavo.h"
 
 #include <QLineEdit>
@@ -16,7 +17,20 @@ QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-const QStringList boxes{u("nPravděpodobnost"), u("nSoučetRadiusvektorů"), u("nClonaOtvor")};
+// The boxes that the end of the first run shows.
+QStringList captionBoxes() {
+    QStringList names;
+    for (const test::LayoutControl& c : test::layout().controls)
+        if (c.shown == "after a run")
+            names << c.name;
+    return names;
+}
+
+const QStringList boxes = captionBoxes();
+
+const test::LayoutControl& expected(const QString& name) {
+    return test::layout().control(name);
+}
 
 } // namespace
 
@@ -24,18 +38,17 @@ class CaptionBoxesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareApplication(); }
+    void initTestCase() {
+        prepareApplication();
+        QCOMPARE(boxes.size(), 3);
+    }
 
     void caption_box_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Probability")
-            << u("nPravděpodobnost") << u("Probability") << QRect(120, 184, 97, 25);
-        QTest::newRow("Cornu spirals - Vector sum")
-            << u("nSoučetRadiusvektorů") << u("Cornu spirals - Vector sum")
-            << QRect(144, 376, 201, 25);
-        QTest::newRow("Screen") << u("nClonaOtvor") << u("Screen") << QRect(64, 520, 57, 25);
+        for (const QString& name : boxes)
+            QTest::newRow(name.toUtf8()) << name << expected(name).text << expected(name).at;
     }
 
     void caption_box() {

@@ -4,6 +4,7 @@
 // lie inside its control and the control's frame, and not be covered by another control
 // standing in front of it.
 
+#include "Layout.h"
 #include "frmRavo.h"
 
 #include <QAbstractButton>
@@ -24,8 +25,19 @@ QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-const QString sans = u("Liberation Sans");
-const QString serif = u("Liberation Serif");
+// The controls that show a caption once a run has ended, but for the scroll bar.
+QList<test::LayoutControl> captioned() {
+    QList<test::LayoutControl> found;
+    for (const test::LayoutControl& c : test::layout().controls)
+        if (c.shown != "never" && c.kind != "scroll bar")
+            found << c;
+    return found;
+}
+
+// The two text boxes that show a setting's value.
+bool isValueDisplay(const test::LayoutControl& c) {
+    return c.kind == "text box" && c.shown == "start";
+}
 
 // Where a control puts its caption, in the control's own coordinates.
 struct Placement {
@@ -182,6 +194,7 @@ private slots:
         window_->surface().setAnswerProvider([](std::string_view) { return false; });
         window_->cmdStart_Click();
         QVERIFY(control(u("nClonaOtvor"))->isVisible());
+        QCOMPARE(captioned().size(), 32);
     }
 
     void cleanupTestCase() { delete window_; }
@@ -190,21 +203,8 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("pixelSize");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("labTitul") << serif << 21 << true;
-        QTest::newRow("labKlepnete") << serif << 21 << true;
-        QTest::newRow("cmdStart") << serif << 19 << true;
-        QTest::newRow("cmdKonec") << serif << 19 << true;
-        QTest::newRow("nPravděpodobnost") << sans << 16 << false;
-        QTest::newRow("nSoučetRadiusvektorů") << sans << 16 << false;
-        QTest::newRow("nClonaOtvor") << sans << 16 << false;
-        QTest::newRow("nDisperze") << sans << 11 << true;
-        for (const char* name :
-             {"nKmitočet",   "frmPoloměrLupy", "frmKmitočet", "frmIndex",     "frmZobrazení",
-              "frmClona",    "frmPůlLupy",     "opVelký",     "opStřední",    "opMalý",
-              "opČervený",   "OpZelená",       "opModrý",     "opIndexVelký", "opIndexStřední",
-              "opIndexMalý", "chDisperze",     "opBody",      "opPruhy",      "opClonaŠiroká",
-              "opClonaUy39", "opClonaUzka",    "opPůlNe",     "opPůlAno"})
-            QTest::newRow(name) << sans << 11 << false;
+        for (const test::LayoutControl& c : captioned())
+            QTest::newRow(c.name.toUtf8()) << c.fontFamily << c.fontPixels << c.bold;
     }
 
     // What fontconfig really gave: a missing font package fails here rather than quietly
@@ -223,37 +223,9 @@ private slots:
     void caption_fits_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text"); // for the two displays: the value shown
-        for (const char* name : {"labTitul",
-                                 "labKlepnete",
-                                 "cmdStart",
-                                 "cmdKonec",
-                                 "frmPoloměrLupy",
-                                 "frmKmitočet",
-                                 "frmIndex",
-                                 "frmZobrazení",
-                                 "frmClona",
-                                 "frmPůlLupy",
-                                 "opVelký",
-                                 "opStřední",
-                                 "opMalý",
-                                 "opČervený",
-                                 "OpZelená",
-                                 "opModrý",
-                                 "opIndexVelký",
-                                 "opIndexStřední",
-                                 "opIndexMalý",
-                                 "chDisperze",
-                                 "opBody",
-                                 "opPruhy",
-                                 "opClonaŠiroká",
-                                 "opClonaUy39",
-                                 "opClonaUzka",
-                                 "opPůlNe",
-                                 "opPůlAno",
-                                 "nPravděpodobnost",
-                                 "nSoučetRadiusvektorů",
-                                 "nClonaOtvor"})
-            QTest::newRow(name) << u(name) << QString();
+        for (const test::LayoutControl& c : captioned())
+            if (!isValueDisplay(c))
+                QTest::newRow(c.name.toUtf8()) << c.name << QString();
         // Every value the handlers write into the two displays.
         for (const char* value : {"0.5", "0.75", "1"})
             QTest::addRow("nKmitočet %s", value) << u("nKmitočet") << u(value);
