@@ -55,6 +55,7 @@ void DrawingCanvas::ensureLayers() {
 
     if (beforeLayersChange_)
         beforeLayersChange_();
+    const QImage finest = layers_.empty() ? QImage() : layers_.back();
     std::vector<QImage> next;
     for (int factor : wanted) {
         auto same = std::find(present.begin(), present.end(), factor);
@@ -63,11 +64,11 @@ void DrawingCanvas::ensureLayers() {
             continue;
         }
         QImage layer = greyLayer(factor);
-        if (!layers_.empty()) {
+        if (!finest.isNull()) {
             // A new factor: the finest picture so far, smoothly brought to it.
             QPainter painter(&layer);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRectF(pictureRect()), layers_.back());
+            painter.drawImage(QRectF(pictureRect()), finest);
         }
         next.push_back(std::move(layer));
     }
