@@ -475,6 +475,41 @@ QSize frmRavo::startSize() const {
     return DesignPlacement::clientAt(std::max(zoom, DesignPlacement::minimumZoom));
 }
 
+// Once the window system has put its frame around the window, which happens only after
+// the window is shown, the window is made smaller if frame and client together are taller
+// or wider than the screen's free area.
+void frmRavo::fitFrameOnScreen() {
+    const QScreen* shown = screen();
+    const QWindow* handle = windowHandle();
+    if (!fittingFrame_ || !shown || !handle || isMaximized() || isFullScreen())
+        return;
+    const QMargins frame = handle->frameMargins();
+    if (frame.isNull())
+        return;
+    fittingFrame_ = false;
+    const QRect room = shown->availableGeometry();
+    const QSize client =
+        room.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    if (width() <= client.width() && height() <= client.height())
+        return;
+    const qreal zoom = std::max(DesignPlacement::minimumZoom,
+                                std::min(qreal(client.width()) / startClientSize.width(),
+                                         qreal(client.height()) / startClientSize.height()));
+    resize(DesignPlacement::clientAt(zoom).boundedTo(size()));
+    move(std::max(room.left(), std::min(x(), room.right() + 1 - frameGeometry().width())),
+         std::max(room.top(), std::min(y(), room.bottom() + 1 - frameGeometry().height())));
+}
+
+void frmRavo::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitFrameOnScreen();
+}
+
+void frmRavo::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    fitFrameOnScreen();
+}
+
 void frmRavo::toggleFullScreen() {
     if (isFullScreen())
         showNormal();

@@ -79,10 +79,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     QSize startSize() const;
     void placeDesign();
+    void fitFrameOnScreen();
     void buildControls();
     void connectHandlers();
     void setTabOrderFromTable();
@@ -105,6 +108,8 @@ private:
     std::unique_ptr<QtDrawingSurface> surface_;
     std::unique_ptr<ZoomedStyle> style_;
     qreal zoom_ = 1;
+    // Until the window has a frame: whether the frame has yet to be fitted on the screen.
+    bool fittingFrame_ = true;
     bool running_ = false;
     // What the frequency box, the scroll bar and the check marks showed when the run started.
     std::string heldFrequency_;
