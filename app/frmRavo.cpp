@@ -476,8 +476,9 @@ QSize frmRavo::startSize() const {
 }
 
 // Once the window system has put its frame around the window, which happens only after
-// the window is shown, the window is made smaller if frame and client together are taller
-// or wider than the screen's free area.
+// the window is shown, the window is made smaller if its title bar and lower border would
+// push the bottom of the design off the screen's free area. The side borders, a pixel or
+// two, may stand beyond the screen's edges.
 void frmRavo::fitFrameOnScreen() {
     const QScreen* shown = screen();
     const QWindow* handle = windowHandle();
@@ -488,16 +489,14 @@ void frmRavo::fitFrameOnScreen() {
         return;
     fittingFrame_ = false;
     const QRect room = shown->availableGeometry();
-    const QSize client =
-        room.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize client(room.width(), room.height() - frame.top() - frame.bottom());
     if (width() <= client.width() && height() <= client.height())
         return;
     const qreal zoom = std::max(DesignPlacement::minimumZoom,
                                 std::min(qreal(client.width()) / startClientSize.width(),
                                          qreal(client.height()) / startClientSize.height()));
     resize(DesignPlacement::clientAt(zoom).boundedTo(size()));
-    move(std::max(room.left(), std::min(x(), room.right() + 1 - frameGeometry().width())),
-         std::max(room.top(), std::min(y(), room.bottom() + 1 - frameGeometry().height())));
+    move(x(), std::max(room.top(), std::min(y(), room.bottom() + 1 - frameGeometry().height())));
 }
 
 void frmRavo::showEvent(QShowEvent* event) {

@@ -97,12 +97,16 @@ QtDrawingSurface::~QtDrawingSurface() {
 
 // The painters on the picture's layers, with the pen of the current width in the given
 // colour. The pen is changed only when it differs, which keeps a run's 37,000 lines free of
-// allocations.
+// allocations. The finer layers draw lines of one pixel with square ends: at a whole factor
+// they cover the same pixels as round ends but take the rasteriser's much quicker way.
 std::span<QPainter> QtDrawingSurface::painters(std::optional<Colour> colour) {
     const QColor wanted = toQColor(colour);
     const bool penChanged = pen_.color() != wanted || pen_.width() != penWidth_;
     if (penChanged) {
         pen_ = QPen(wanted, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        finePen_ = pen_;
+        if (penWidth_ == 1)
+            finePen_.setCapStyle(Qt::SquareCap);
     }
     if (painting_ == 0) {
         std::vector<QImage>& layers = canvas_.layers();
@@ -110,11 +114,11 @@ std::span<QPainter> QtDrawingSurface::painters(std::optional<Colour> colour) {
         for (std::size_t i = 0; i < painting_; ++i) {
             painters_[i].begin(&layers[i]);
             painters_[i].setBrush(Qt::NoBrush);
-            painters_[i].setPen(pen_);
+            painters_[i].setPen(i == 0 ? pen_ : finePen_);
         }
     } else if (penChanged) {
         for (std::size_t i = 0; i < painting_; ++i)
-            painters_[i].setPen(pen_);
+            painters_[i].setPen(i == 0 ? pen_ : finePen_);
     }
     return std::span<QPainter>(painters_.data(), painting_);
 }

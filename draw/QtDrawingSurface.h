@@ -114,6 +114,7 @@ private:
     std::size_t painting_ = 0;
     int penWidth_ = 1;
     QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
+    QPen finePen_{Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin};
     PixelSpans spans_;
     bool spanLines_ = true;
     long spanLineCount_ = 0;
