@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's size at start: the design's, or on a screen whose free area is smaller, the
 // largest size of the same shape that fits it. Run on a screen where the design fits and on
 // a 1920 x 1080 screen scaled by 2, whose 540 free lines are fewer than the design's 581.

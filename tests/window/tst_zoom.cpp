@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window enlarged and reduced: every control and the picture at the zoom of the client
 // area, centred, clicks and keys where the controls are shown, lines equally thick at a
 // fractional zoom, nothing drawn beyond the design, and marks kept through resizing.
