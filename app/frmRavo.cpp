@@ -5,6 +5,7 @@
 #include "ControlTable.h"
 #include "NumberText.h"
 #include "ProgramIcon.h"
+#include "ZoomedStyle.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -25,9 +27,11 @@
 #include <QStylePainter>
 #include <QToolTip>
 
+#include <QWindow>
 #include <cstdio>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
@@ -42,29 +46,33 @@ QString nameOf(const char* utf8) {
 
 // The layout is in pixels at 96 dpi, so the fonts are given in pixels: 8.25 pt is 11 px,
 // 12 pt is 16 px, 14.25 pt is 19 px, 15.75 pt is 21 px. Liberation Sans and Serif keep the
-// metrics of the classic sans-serif and Times faces the layout was made for.
-QFont fontFor(FontRole role) {
+// metrics of the classic sans-serif and Times faces the layout was made for. A zoomed
+// design has its fonts zoomed, to the nearest whole pixel.
+QFont fontFor(FontRole role, qreal zoom = 1) {
     QFont font;
+    const auto pixels = [zoom](int designPixels) {
+        return std::max(1, int(std::lround(designPixels * zoom)));
+    };
     switch (role) {
     case FontRole::Default:
     case FontRole::DefaultBold:
         font.setFamily("Liberation Sans");
-        font.setPixelSize(11);
+        font.setPixelSize(pixels(11));
         font.setBold(role == FontRole::DefaultBold);
         break;
     case FontRole::Title:
         font.setFamily("Liberation Serif");
-        font.setPixelSize(21);
+        font.setPixelSize(pixels(21));
         font.setBold(true);
         break;
     case FontRole::Button:
         font.setFamily("Liberation Serif");
-        font.setPixelSize(19);
+        font.setPixelSize(pixels(19));
         font.setBold(true);
         break;
     case FontRole::Caption:
         font.setFamily("Liberation Sans");
-        font.setPixelSize(16);
+        font.setPixelSize(pixels(16));
         break;
     }
     font.setStyleStrategy(QFont::NoFontMerging);
@@ -237,7 +245,11 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     setTabOrderFromTable();
     connectHandlers();
     connectExtras();
-    resize(startClientSize);
+    setMinimumSize(DesignPlacement::minimumClient());
+    resize(startSize());
+    placeDesign();
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, &frmRavo::toggleFullScreen);
     if (auto* start = findChild<QPushButton*>("cmdStart"))
         start->setFocus();
     Form_Load();
@@ -379,7 +391,8 @@ void frmRavo::copyPicture() {
 }
 
 QPointF frmRavo::designPoint(QPoint windowPoint) const {
-    return QPointF(windowPoint) + QPointF(0.5, 0.5); // the centre of the pixel
+    // The centre of the pixel, in the design's pixels at the zoom and place of the design.
+    return canvas_->placement().toDesign(QPointF(windowPoint) + QPointF(0.5, 0.5));
 }
 
 void frmRavo::showPictureMenu(QPoint globalPoint) {
@@ -445,8 +458,110 @@ void frmRavo::pointTraced(const PointReport& report) {
     surface_->pointDone(report.point == SimulationRun::detectorCount);
 }
 
-void frmRavo::resizeEvent(QResizeEvent* event) {
+// The design size, or on a screen whose free area is smaller, the largest size that fits.
+QSize frmRavo::startSize() const {
+    const QScreen* shown = screen();
+    if (!shown)
+        return startClientSize;
+    QSize room = shown->availableSize();
+    if (const QWindow* handle = windowHandle()) {
+        const QMargins frame = handle->frameMargins();
+        room -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    }
+    const qreal zoom = std::min({1.0, qreal(room.width()) / startClientSize.width(),
+                                 qreal(room.height()) / startClientSize.height()});
+    if (zoom >= 1)
+        return startClientSize;
+    return DesignPlacement::clientAt(std::max(zoom, DesignPlacement::minimumZoom));
+}
+
+// Once the window system has put its frame around the window, which happens only after
+// the window is shown, the window is made smaller if its title bar and lower border would
+// push the bottom of the design off the screen's free area. The side borders, a pixel or
+// two, may stand beyond the screen's edges.
+void frmRavo::fitFrameOnScreen() {
+    const QScreen* shown = screen();
+    const QWindow* handle = windowHandle();
+    if (!fittingFrame_ || !shown || !handle || isMaximized() || isFullScreen())
+        return;
+    const QMargins frame = handle->frameMargins();
+    if (frame.isNull())
+        return;
+    fittingFrame_ = false;
+    const QRect room = shown->availableGeometry();
+    const QSize client(room.width(), room.height() - frame.top() - frame.bottom());
+    if (width() <= client.width() && height() <= client.height())
+        return;
+    const qreal zoom = std::max(DesignPlacement::minimumZoom,
+                                std::min(qreal(client.width()) / startClientSize.width(),
+                                         qreal(client.height()) / startClientSize.height()));
+    resize(DesignPlacement::clientAt(zoom).boundedTo(size()));
+    move(x(), std::max(room.top(), std::min(y(), room.bottom() + 1 - frameGeometry().height())));
+}
+
+void frmRavo::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitFrameOnScreen();
+}
+
+void frmRavo::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    fitFrameOnScreen();
+}
+
+void frmRavo::toggleFullScreen() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+// Every control, font and the picture at the zoom and place of the design in the client
+// area as it is now.
+void frmRavo::placeDesign() {
+    const DesignPlacement placement = DesignPlacement::fitting(size());
     canvas_->setGeometry(rect());
+    canvas_->setPlacement(placement);
+    const bool rezoomed = placement.zoom != zoom_;
+    zoom_ = placement.zoom;
+    if (rezoomed) {
+        if (!style_ && zoom_ != 1) {
+            // Until the design is first zoomed, the controls keep the application's style.
+            style_ =
+                std::make_unique<ZoomedStyle>(QStyleFactory::create(QApplication::style()->name()));
+            setStyle(style_.get());
+            for (auto* child : findChildren<QWidget*>())
+                if (child != canvas_)
+                    child->setStyle(style_.get());
+        }
+        if (style_)
+            style_->setZoom(zoom_);
+        setFont(fontFor(FontRole::Default, zoom_));
+    }
+    std::map<std::string, QRect> frames;
+    for (const ControlEntry& entry : controlTable()) {
+        auto* control = findChild<QWidget*>(nameOf(entry.name));
+        if (!control)
+            continue;
+        QRect designArea = entry.geometry;
+        QPoint origin;
+        if (entry.container) {
+            const QRect& frame = frames.at(entry.container);
+            designArea.translate(frame.topLeft());
+            origin = placement.toWindow(frame).topLeft();
+        }
+        if (entry.kind == ControlKind::Frame)
+            frames[entry.name] = designArea;
+        control->setGeometry(placement.toWindow(designArea).translated(-origin));
+        if (rezoomed && entry.font != FontRole::Default)
+            control->setFont(fontFor(entry.font, zoom_));
+        if (rezoomed)
+            control->update();
+    }
+}
+
+void frmRavo::resizeEvent(QResizeEvent* event) {
+    placeDesign();
     QWidget::resizeEvent(event);
 }
 

@@ -18,6 +18,8 @@ class QScrollBar;
 
 namespace ravo {
 
+class ZoomedStyle;
+
 // The program's only window: the controls that set up the experiment, and the picture on
 // which a run draws. Each control event has one short handler that writes one setting;
 // "Start" performs a whole run before any other input is handled.
@@ -38,8 +40,13 @@ public:
     // Puts the window's client area as shown, controls included, on the clipboard as an
     // image at the screen's resolution. Does nothing while a run draws.
     void copyPicture();
-    // A point of the window in the coordinates of the picture's design.
+    // The zoom of the design in the client area (1 at the design size), and a point of the
+    // client area in the design's pixels, the unit of the layout and of every drawing.
+    qreal zoom() const { return zoom_; }
     QPointF designPoint(QPoint windowPoint) const;
+
+    // Full screen and back (F11).
+    void toggleFullScreen();
 
     // Start-up: selects the default button of each group, which writes the defaults.
     void Form_Load();
@@ -72,8 +79,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    QSize startSize() const;
+    void placeDesign();
+    void fitFrameOnScreen();
     void buildControls();
     void connectHandlers();
     void setTabOrderFromTable();
@@ -94,6 +106,10 @@ private:
     QScrollBar* scrollBar_ = nullptr;
     std::unique_ptr<SimulationSettings> settings_;
     std::unique_ptr<QtDrawingSurface> surface_;
+    std::unique_ptr<ZoomedStyle> style_;
+    qreal zoom_ = 1;
+    // Until the window has a frame: whether the frame has yet to be fitted on the screen.
+    bool fittingFrame_ = true;
     bool running_ = false;
     // What the frequency box, the scroll bar and the check marks showed when the run started.
     std::string heldFrequency_;

@@ -11,9 +11,11 @@
 #include <QRect>
 #include <QTimer>
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <span>
 
 class QMessageBox;
 
@@ -24,7 +26,8 @@ class DrawingCanvas;
 // A colour of the run (&H00BBGGRR, or none for the foreground black) as Qt's colour.
 QColor toQColor(std::optional<Colour> colour);
 
-// The run's surface over Qt. Drawing goes into the canvas's retained image; the area
+// The run's surface over Qt. Drawing goes into each layer of the canvas's retained
+// picture, in design pixels (a layer's factor is its painter's scale); the area
 // changed since the last showing is kept as one bounding rectangle and put on the screen
 // at least once per display frame, and whenever the run asks. At those points pending
 // events are processed, so the window repaints when uncovered and hears a close request,
@@ -89,8 +92,8 @@ public:
     void settle();
 
 private:
-    QPainter& painter(std::optional<Colour> colour);
-    bool drawSpanLine(QPainter& painter, float x1, float y1, float x2, float y2);
+    std::span<QPainter> painters(std::optional<Colour> colour);
+    bool drawSpanLine(QPainter& painter, QImage& picture, float x1, float y1, float x2, float y2);
     void endPainting();
     void touched(float left, float top, float right, float bottom);
     // The changed area as pixels of the picture, or an empty rectangle; forgets it.
@@ -106,9 +109,12 @@ private:
 
     QWidget& window_;
     DrawingCanvas& canvas_;
-    QPainter painter_;
+    // One painter per layer of the picture.
+    std::array<QPainter, 2> painters_;
+    std::size_t painting_ = 0;
     int penWidth_ = 1;
     QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
+    QPen finePen_{Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin};
     PixelSpans spans_;
     bool spanLines_ = true;
     long spanLineCount_ = 0;

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ZoomedStyle.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+#include <cmath>
+
+namespace ravo {
+
+namespace {
+
+// Draws with a copy of the option whose rectangle is brought back to the design's size,
+// under a painter enlarged by the zoom about the rectangle's corner.
+template <class Option>
+void drawAtDesignSize(const QStyle& base, QStyle::PrimitiveElement element, const Option& option,
+                      QPainter& painter, const QWidget* widget, qreal zoom) {
+    Option design(option);
+    const QRect& r = option.rect;
+    design.rect =
+        QRect(0, 0, int(std::lround(r.width() / zoom)), int(std::lround(r.height() / zoom)));
+    painter.save();
+    painter.translate(r.topLeft());
+    painter.scale(qreal(r.width()) / design.rect.width(), qreal(r.height()) / design.rect.height());
+    base.drawPrimitive(element, &design, &painter, widget);
+    painter.restore();
+}
+
+class DesignSizeScope {
+public:
+    explicit DesignSizeScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~DesignSizeScope() { flag_ = false; }
+    DesignSizeScope(const DesignSizeScope&) = delete;
+    DesignSizeScope& operator=(const DesignSizeScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+ZoomedStyle::ZoomedStyle(QStyle* base) : QProxyStyle(base) {}
+
+int ZoomedStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                             const QWidget* widget) const {
+    const int size = QProxyStyle::pixelMetric(metric, option, widget);
+    if (zoom_ == 1 || atDesignSize_)
+        return size;
+    return int(std::lround(size * zoom_));
+}
+
+void ZoomedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const {
+    if (zoom_ == 1 || !option || !painter || option->rect.width() < 2 ||
+        option->rect.height() < 2) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // The base style calls back through this one for the parts of a drawing; those are
+    // already at the design's size, under the enlarged painter, and so are their sizes.
+    const QStyle& base = *baseStyle();
+    if (atDesignSize_) {
+        base.drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const DesignSizeScope scope(atDesignSize_);
+    switch (option->type) {
+    case QStyleOption::SO_Button:
+        drawAtDesignSize(base, element, *static_cast<const QStyleOptionButton*>(option), *painter,
+                         widget, zoom_);
+        return;
+    case QStyleOption::SO_Frame:
+        drawAtDesignSize(base, element, *static_cast<const QStyleOptionFrame*>(option), *painter,
+                         widget, zoom_);
+        return;
+    case QStyleOption::SO_FocusRect:
+        drawAtDesignSize(base, element, *static_cast<const QStyleOptionFocusRect*>(option),
+                         *painter, widget, zoom_);
+        return;
+    case QStyleOption::SO_Default:
+        drawAtDesignSize(base, element, *option, *painter, widget, zoom_);
+        return;
+    default:
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+}
+
+} // namespace ravo
