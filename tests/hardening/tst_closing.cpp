@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::openBox;
 using test::RunProbe;
 
 namespace {
@@ -22,10 +23,6 @@ bool hasBlueMark(frmRavo& w) {
             if (image.pixel(int(x * r), int(y * r)) == qRgb(0, 0, 255))
                 return true;
     return false;
-}
-
-QMessageBox* openBox() {
-    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
 }
 
 } // namespace

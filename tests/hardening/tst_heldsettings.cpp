@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "RunProbe.h"
 #include "frmRavo.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,7 @@
 #include <functional>
 
 using namespace ravo;
+using ravo::test::openBox;
 
 namespace {
 
@@ -48,13 +50,6 @@ void whenReady(QObject* context, std::function<bool()> ready, std::function<void
         act();
     });
     poll->start();
-}
-
-QMessageBox* openBox() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
-            return box;
-    return nullptr;
 }
 
 std::vector<std::string> allTexts(frmRavo& w) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <functional>
@@ -39,5 +41,14 @@ private:
     bool acted_ = false;
     int turnsAfter_ = 0;
 };
+
+// The box that a run has open (the question or a refusal), if any. A run's boxes are
+// top-level windows of their own, not application-modal.
+inline QMessageBox* openBox() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+            return box;
+    return nullptr;
+}
 
 } // namespace ravo::test
