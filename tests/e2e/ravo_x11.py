@@ -568,3 +568,71 @@ def main(argv):
 
 if __name__ == "__main__":
     sys.exit(main(sys.argv))
+
+
+class XClientMessageEvent(ctypes.Structure):
+    _fields_ = [
+        ("type", ctypes.c_int),
+        ("serial", ctypes.c_ulong),
+        ("send_event", ctypes.c_int),
+        ("display", ctypes.c_void_p),
+        ("window", ctypes.c_ulong),
+        ("message_type", ctypes.c_ulong),
+        ("format", ctypes.c_int),
+        ("data", ctypes.c_long * 5),
+    ]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("xclient", XClientMessageEvent), ("pad", ctypes.c_long * 24)]
+
+
+def _send_client_message(display_name, window, message_type, data, to_root=False):
+    """Sends a client message about the window, either to the window itself or, as a pager
+    does, to the root window for the window manager."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(XEvent)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(display_name.encode())
+    if not display:
+        raise DriverError("cannot open display %s" % display_name)
+    try:
+        event = XEvent()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.window = window
+        event.xclient.message_type = x11.XInternAtom(display, message_type, 0)
+        event.xclient.format = 32
+        for i, value in enumerate(data):
+            event.xclient.data[i] = (x11.XInternAtom(display, value, 0)
+                                     if isinstance(value, bytes) else value)
+        if to_root:
+            substructure_redirect_and_notify = (1 << 20) | (1 << 19)
+            x11.XSendEvent(display, x11.XDefaultRootWindow(display), 0,
+                           substructure_redirect_and_notify, ctypes.byref(event))
+        else:
+            x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+        x11.XFlush(display)
+    finally:
+        x11.XCloseDisplay(display)
+
+
+def request_close(display_name, window):
+    """Sends the window the WM_DELETE_WINDOW request that a window manager sends when its
+    close button is pressed."""
+    _send_client_message(display_name, window, b"WM_PROTOCOLS",
+                         [b"WM_DELETE_WINDOW", 0])  # 0: CurrentTime
+
+
+def ask_window_manager_to_close(display_name, window):
+    """Asks the window manager to close the window, as a pager or a task bar does; the
+    window manager then sends the window its close request."""
+    _send_client_message(display_name, window, b"_NET_CLOSE_WINDOW",
+                         [0, 2], to_root=True)  # CurrentTime, from a pager

@@ -12,7 +12,6 @@
 Leaves no X server behind.
 """
 
-import ctypes
 import os
 import subprocess
 import sys
@@ -27,60 +26,10 @@ QUESTION = ravo_x11.QUESTION_TITLE
 check = ravo_x11.check
 
 
-class XClientMessageEvent(ctypes.Structure):
-    _fields_ = [
-        ("type", ctypes.c_int),
-        ("serial", ctypes.c_ulong),
-        ("send_event", ctypes.c_int),
-        ("display", ctypes.c_void_p),
-        ("window", ctypes.c_ulong),
-        ("message_type", ctypes.c_ulong),
-        ("format", ctypes.c_int),
-        ("data", ctypes.c_long * 5),
-    ]
-
-
-class XEvent(ctypes.Union):
-    _fields_ = [("xclient", XClientMessageEvent), ("pad", ctypes.c_long * 24)]
-
-
-def ask_window_manager_to_close(display_name, window):
-    """Asks the window manager to close the window, as a pager or a task bar does; the
-    window manager then sends the window its close request."""
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XDefaultRootWindow.restype = ctypes.c_ulong
-    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                               ctypes.POINTER(XEvent)]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(display_name.encode())
-    if not display:
-        raise ravo_x11.DriverError("cannot open display %s" % display_name)
-    try:
-        event = XEvent()
-        event.xclient.type = 33  # ClientMessage
-        event.xclient.window = window
-        event.xclient.message_type = x11.XInternAtom(display, b"_NET_CLOSE_WINDOW", 0)
-        event.xclient.format = 32
-        event.xclient.data[0] = 0  # CurrentTime
-        event.xclient.data[1] = 2  # from a pager
-        substructure_redirect_and_notify = (1 << 20) | (1 << 19)
-        x11.XSendEvent(display, x11.XDefaultRootWindow(display), 0,
-                       substructure_redirect_and_notify, ctypes.byref(event))
-        x11.XFlush(display)
-    finally:
-        x11.XCloseDisplay(display)
-
-
 def status_after_close(session, what):
     """Closes the main window through the window manager while `what` is open; returns
     ravo's exit status, or None if it still runs."""
-    ask_window_manager_to_close(session.display, session.window)
+    ravo_x11.ask_window_manager_to_close(session.display, session.window)
     try:
         status = session.ravo.wait(timeout=30)
     except subprocess.TimeoutExpired:

@@ -16,7 +16,6 @@ closing during a run.
 Every step waits for what it needs to see, not for a time. Leaves no X server behind.
 """
 
-import ctypes
 import os
 import subprocess
 import sys
@@ -42,52 +41,6 @@ def region(image, session, rect):
 
 def differing(a, b, session, rect):
     return sum(1 for p, q in zip(region(a, session, rect), region(b, session, rect)) if p != q)
-
-
-class XClientMessageEvent(ctypes.Structure):
-    _fields_ = [
-        ("type", ctypes.c_int),
-        ("serial", ctypes.c_ulong),
-        ("send_event", ctypes.c_int),
-        ("display", ctypes.c_void_p),
-        ("window", ctypes.c_ulong),
-        ("message_type", ctypes.c_ulong),
-        ("format", ctypes.c_int),
-        ("data", ctypes.c_long * 5),
-    ]
-
-
-class XEvent(ctypes.Union):
-    _fields_ = [("xclient", XClientMessageEvent), ("pad", ctypes.c_long * 24)]
-
-
-def request_close(display_name, window):
-    """Sends the window the WM_DELETE_WINDOW request that a window manager sends when its
-    close button is pressed."""
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                               ctypes.POINTER(XEvent)]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(display_name.encode())
-    if not display:
-        raise ravo_x11.DriverError("cannot open display %s" % display_name)
-    try:
-        event = XEvent()
-        event.xclient.type = 33  # ClientMessage
-        event.xclient.window = window
-        event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-        event.xclient.format = 32
-        event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-        event.xclient.data[1] = 0  # CurrentTime
-        x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-        x11.XFlush(display)
-    finally:
-        x11.XCloseDisplay(display)
 
 
 def drag_scroll_thumb(session, to_x):
@@ -173,7 +126,7 @@ def main(argv):
         session.click_control(ravo_x11.START_BUTTON)
         answer(session, "Escape")  # the question shows that the run has begun
         check(session.ravo.poll() is None, "the slowest run is going on")
-        request_close(session.display, session.window)
+        ravo_x11.request_close(session.display, session.window)
         # The run alone would take 85 seconds.
         try:
             status = session.ravo.wait(timeout=40)

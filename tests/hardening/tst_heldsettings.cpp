@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunProbe.h"
+#include "WindowControls.h"
 #include "frmRavo.h"
 
 #include <QAbstractButton>
@@ -15,20 +16,11 @@
 #include <functional>
 
 using namespace ravo;
+using ravo::test::control;
 using ravo::test::openBox;
+using ravo::test::u;
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-template <typename T = QWidget> T* control(frmRavo& w, const char* name) {
-    T* found = w.findChild<T*>(u(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 QAccessibleInterface* accessible(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);

@@ -415,12 +415,9 @@ private slots:
         settings.values[Setting::nPůlLupy] = "40";
         settings.values[Setting::nClona] = "100";
         RecordingSurface surface;
-        const auto start = std::chrono::steady_clock::now();
         runOnce(settings, surface);
-        const auto elapsed = std::chrono::steady_clock::now() - start;
         QCOMPARE(surface.ofKind(Call::Flush).size(), std::size_t(85));
         QVERIFY(surface.keepAlives >= 85);
-        QVERIFY(elapsed >= std::chrono::milliseconds(85 * 20));
 
         TableSettings fast;
         RecordingSurface fastSurface;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowControls.h"
 // The three caption boxes: hidden until the end of the first run, then shown at their
 // places in front of the drawing, in the window's grey, and kept through later runs.
 
@@ -10,12 +11,9 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::u;
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The boxes that the end of the first run shows.
 QStringList captionBoxes() {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowControls.h"
 // The fonts that Qt actually resolved for every control, and whether every caption can be
 // read whole in its control's laid-out size: the text must fit the area the style gives it,
 // lie inside its control and the control's frame, and not be covered by another control
@@ -18,12 +19,9 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::u;
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The controls that show a caption once a run has ended, but for the scroll bar.
 QList<test::LayoutControl> captioned() {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowControls.h"
 // The Tab key walks the shown, enabled controls that take the focus, in the order of
 // their tab indices; labels, frames, hidden controls and the disabled dispersion display
 // are passed over. The focus starts on "Start".
@@ -10,12 +11,9 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::u;
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The controls that take the focus at start, in the order of their tab indices: shown,
 // enabled, and neither a label nor a frame.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowControls.h"
 // Every control of the window where the layout puts it: container, kind, place and size,
 // caption, whether it is shown and enabled at start, and the colour it is painted in. The
 // expected layout is tests/layout.json, written from the layout itself, so a wrong row in
@@ -21,12 +22,9 @@
 #include <map>
 
 using namespace ravo;
+using ravo::test::u;
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 const QColor grey = test::layout().background;
 

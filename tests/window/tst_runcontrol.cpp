@@ -2,6 +2,7 @@
 #include "ControlHelp.h"
 #include "MarkReadout.h"
 #include "TableSettings.h"
+#include "WindowControls.h"
 #include "frmRavo.h"
 
 #include <QCheckBox>
@@ -17,19 +18,10 @@
 #include <functional>
 
 using namespace ravo;
+using ravo::test::control;
+using ravo::test::u;
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-template <typename T = QWidget> T* control(frmRavo& w, const char* name) {
-    T* found = w.findChild<T*>(u(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 // Steps that act on the window while a run holds the event loop: each waits until its
 // condition holds and then acts. A script that has not finished after a generous time

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowControls.h"
 #include "frmRavo.h"
 
 #include <QCheckBox>
@@ -9,19 +10,10 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::control;
+using ravo::test::u;
 
 namespace {
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-template <typename T = QWidget> T* control(frmRavo& w, const char* name) {
-    T* found = w.findChild<T*>(u(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 QString field(frmRavo& w, const char* name) {
     return control<QLineEdit>(w, name)->text();

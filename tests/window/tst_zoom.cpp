@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowControls.h"
 // The window enlarged and reduced: every control and the picture at the zoom of the client
 // area, centred, clicks and keys where the controls are shown, lines equally thick at a
 // fractional zoom, nothing drawn beyond the design, and marks kept through resizing.
@@ -18,15 +19,12 @@
 #include <vector>
 
 using namespace ravo;
+using ravo::test::u;
 
 namespace {
 
 const QRgb grey = qRgb(192, 192, 192);
 const QSize design(800, 581);
-
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The client area at zoom 1.8.
 const QSize large(1440, 1046);
