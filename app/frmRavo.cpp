@@ -40,8 +40,8 @@ namespace ravo {
 
 namespace {
 
-QString nameOf(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString nameOf(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 // The layout is in pixels at 96 dpi, so the fonts are given in pixels: 8.25 pt is 11 px,
@@ -350,8 +350,7 @@ void frmRavo::connectExtras() {
     canvas_->installEventFilter(this);
     canvas_->setAccessibleName("Picture");
     for (Setting setting : allSettings) {
-        const std::string_view name = settingName(setting);
-        auto* box = findChild<QLineEdit*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        auto* box = findChild<QLineEdit*>(nameOf(settingName(setting)));
         connect(box, &QLineEdit::textChanged, this, &frmRavo::refreshHelp);
     }
 }
@@ -468,11 +467,8 @@ QSize frmRavo::startSize() const {
         const QMargins frame = handle->frameMargins();
         room -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     }
-    const qreal zoom = std::min({1.0, qreal(room.width()) / startClientSize.width(),
-                                 qreal(room.height()) / startClientSize.height()});
-    if (zoom >= 1)
-        return startClientSize;
-    return DesignPlacement::clientAt(std::max(zoom, DesignPlacement::minimumZoom));
+    const qreal zoom = DesignPlacement::fitting(room).zoom;
+    return zoom >= 1 ? startClientSize : DesignPlacement::clientAt(zoom);
 }
 
 // Once the window system has put its frame around the window, which happens only after
@@ -492,10 +488,7 @@ void frmRavo::fitFrameOnScreen() {
     const QSize client(room.width(), room.height() - frame.top() - frame.bottom());
     if (width() <= client.width() && height() <= client.height())
         return;
-    const qreal zoom = std::max(DesignPlacement::minimumZoom,
-                                std::min(qreal(client.width()) / startClientSize.width(),
-                                         qreal(client.height()) / startClientSize.height()));
-    resize(DesignPlacement::clientAt(zoom).boundedTo(size()));
+    resize(DesignPlacement::clientAt(DesignPlacement::fitting(client).zoom).boundedTo(size()));
     move(x(), std::max(room.top(), std::min(y(), room.bottom() + 1 - frameGeometry().height())));
 }
 

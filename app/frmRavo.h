@@ -25,7 +25,7 @@ class ZoomedStyle;
 // "Start" performs a whole run before any other input is handled.
 class frmRavo : public QWidget, private RunListener {
 public:
-    static constexpr QSize startClientSize{800, 581};
+    static constexpr QSize startClientSize = DesignPlacement::design;
 
     explicit frmRavo(QWidget* parent = nullptr);
     ~frmRavo() override;
