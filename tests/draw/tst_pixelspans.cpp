@@ -20,19 +20,32 @@ struct Line {
 class Batch {
 public:
     static constexpr int side = 840; // logical pixels
-    static constexpr int spacing = 12;
+    static constexpr int spacing = 6;
+    static constexpr float margin = 4; // logical pixels between lines in one band
 
     Batch(int scale, int width, bool vertical, bool reversed, bool halfway, bool painterScale)
         : scale_(scale), width_(width), vertical_(vertical), reversed_(reversed),
           offset_(halfway ? 0.5f / float(scale) : 0), painterScale_(painterScale) {}
 
-    // A line from low to high along, in the next free band.
+    // A line from low to high along, in the first band that is free there. Lines come
+    // roughly in order along, so a band is free where its last line ended well before.
     void add(float low, float high) {
-        const float across = float(spacing * (1 + int(lines_.size()))) + offset_;
+        const int bands = side / spacing - 2;
+        std::size_t band = 0;
+        while (band < bandEnds_.size() && bandEnds_[band] + margin >= low)
+            ++band;
+        if (band == bandEnds_.size()) {
+            if (int(band) == bands) {
+                check();
+                band = 0;
+            }
+            if (band == bandEnds_.size())
+                bandEnds_.push_back(0);
+        }
+        bandEnds_[band] = high;
+        const float across = float(spacing * (1 + int(band))) + offset_;
         const float a = reversed_ ? high : low, b = reversed_ ? low : high;
         lines_.push_back(vertical_ ? Line{across, a, across, b} : Line{a, across, b, across});
-        if ((lines_.size() + 2) * spacing >= side)
-            check();
     }
 
     // Draws the lines through QPainter and through the spans, and compares the pictures.
@@ -50,6 +63,7 @@ public:
         if (painted_ != spanned_)
             QFAIL(qPrintable(firstDifference(painted_, spanned_)));
         lines_.clear();
+        bandEnds_.clear();
     }
 
     int spanned = 0;  // lines the spans drew
@@ -86,9 +100,17 @@ private:
         for (int y = 0; y < painted.height(); ++y)
             for (int x = 0; x < painted.width(); ++x)
                 if (painted.pixel(x, y) != spanned.pixel(x, y)) {
-                    const int band = ((vertical_ ? x : y) / scale_ + spacing / 2) / spacing - 1;
-                    const Line& l =
-                        lines_.at(std::size_t(std::clamp(band, 0, int(lines_.size()) - 1)));
+                    const float across = float(vertical_ ? x : y) / float(scale_);
+                    const float along = float(vertical_ ? y : x) / float(scale_);
+                    Line l{};
+                    for (const Line& candidate : lines_) {
+                        const float c = vertical_ ? candidate.x1 : candidate.y1;
+                        const float e1 = vertical_ ? candidate.y1 : candidate.x1;
+                        const float e2 = vertical_ ? candidate.y2 : candidate.x2;
+                        if (std::abs(c - across) < spacing / 2 &&
+                            along > std::min(e1, e2) - margin && along < std::max(e1, e2) + margin)
+                            l = candidate;
+                    }
                     return QString("device pixel (%1, %2): QPainter %3, spans %4; line "
                                    "(%5, %6)-(%7, %8) scale %9 width %10")
                         .arg(x)
@@ -110,6 +132,7 @@ private:
     float offset_;
     bool painterScale_;
     std::vector<Line> lines_;
+    std::vector<float> bandEnds_; // where each band's last line ends, along
     QImage painted_, spanned_;
 
 public:
