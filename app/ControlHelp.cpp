@@ -43,7 +43,7 @@ QString tenths(double value) {
 
 #define FIXED(text) [](const SettingsAccess&) { return fixed(text); }
 
-const ControlHelp table[] = {
+const ControlHelp helpEntries[] = {
     {"cmdStart", "Start",
      FIXED("Starts a run. During a run: Space holds it and releases it again, Right arrow "
            "or Page Down draws the next detector point of a held run, Escape stops it.")},
@@ -128,7 +128,7 @@ const ControlHelp table[] = {
 } // namespace
 
 std::span<const ControlHelp> controlHelp() {
-    return table;
+    return helpEntries;
 }
 
 QString slowDownHelp(int value) {

@@ -10,7 +10,7 @@ using F = FontRole;
 using T = TextBoxRole;
 
 // clang-format off
-const ControlEntry table[] = {
+const ControlEntry entries[] = {
     // name                    kind            container          text                          geometry (px)            tab shown font         text box
     {"labTitul",               K::Label,       nullptr,           "Ravo",                       {456, 0, 49, 25},        0,  true,  F::Title},
     {"cmdStart",               K::PushButton,  nullptr,           "Start",                      {552, 8, 65, 25},        1,  true,  F::Button},
@@ -63,7 +63,7 @@ const ControlEntry table[] = {
 } // namespace
 
 std::span<const ControlEntry> controlTable() {
-    return table;
+    return entries;
 }
 
 } // namespace ravo
