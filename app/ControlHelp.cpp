@@ -133,7 +133,7 @@ std::span<const ControlHelp> controlHelp() {
 
 QString slowDownHelp(int value) {
     using Ms = std::chrono::duration<double, std::milli>;
-    const double pause = Ms(Countdown::duration(std::int64_t(value) * 200)).count();
+    const double pause = Ms(Countdown::duration(Countdown::stepsFor(value))).count();
     const double run = pause * SimulationRun::detectorCount / 1000;
     const QString perPoint = pause >= 1000 ? tenths(pause / 1000) + " s" : tenths(pause) + " ms";
     const QString whole = run < 0.05 ? QString("under 0.1 s") : "about " + tenths(run) + " s";

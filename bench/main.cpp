@@ -69,7 +69,7 @@ void printSeries(const char* what, const Series& s) {
 // The pause before one detector point at a slow-down value, measured on the countdown
 // itself, with the window's surface kept alive as during a run.
 void measurePause(ravo::frmRavo& window, int slowDown, int points) {
-    const std::int64_t steps = std::int64_t(slowDown) * 200;
+    const std::int64_t steps = ravo::Countdown::stepsFor(slowDown);
     const double nominal =
         std::chrono::duration<double, std::milli>(ravo::Countdown::duration(steps)).count();
     ravo::Countdown countdown(window.surface());
@@ -94,7 +94,7 @@ double cpuSeconds() {
 // Process CPU time over wall time while the slow-down waits before a few detector points,
 // with the window's surface kept alive as during a run.
 void measureCpuShare(ravo::frmRavo& window, int slowDown, int points) {
-    const std::int64_t steps = std::int64_t(slowDown) * 200;
+    const std::int64_t steps = ravo::Countdown::stepsFor(slowDown);
     ravo::Countdown countdown(window.surface());
     const double cpuBefore = cpuSeconds();
     const double wall = millisecondsOf([&] {
@@ -177,10 +177,10 @@ int main(int argc, char* argv[]) {
         checksum = total;
     });
 
-    const double nominalRunPause =
-        std::chrono::duration<double, std::milli>(ravo::Countdown::duration(200) *
-                                                  ravo::SimulationRun::detectorCount)
-            .count();
+    const double nominalRunPause = std::chrono::duration<double, std::milli>(
+                                       ravo::Countdown::duration(ravo::Countdown::stepsFor(1)) *
+                                       ravo::SimulationRun::detectorCount)
+                                       .count();
 
     printSeries("(a) default run, window surface", a);
     printSeries("(b) raster floor, one painter on an image", b);

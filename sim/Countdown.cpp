@@ -3,7 +3,13 @@
 
 #include "DrawingSurface.h"
 
+#include <cmath>
+
 namespace ravo {
+
+std::int64_t Countdown::stepsFor(double slowDown) {
+    return std::isfinite(slowDown) && slowDown > 0 ? std::int64_t(std::llround(slowDown)) * 200 : 0;
+}
 
 std::int64_t Countdown::run(std::int64_t steps) {
     std::int64_t performed = 0;

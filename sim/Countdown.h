@@ -28,6 +28,10 @@ public:
     std::int64_t run(std::int64_t steps);
 
     static Clock::duration duration(std::int64_t steps) { return steps * stepLength; }
+    // The steps of the pause before each detector point at a slow-down value: 200 per unit
+    // of the value rounded to a whole number, none for a value that is not a positive
+    // finite number.
+    static std::int64_t stepsFor(double slowDown);
 
 private:
     DrawingSurface& surface_;

@@ -141,9 +141,7 @@ void SimulationRun::formFactors() {
 }
 
 void SimulationRun::slowDown() {
-    const double value = settings_.number(Setting::nSpomaleni);
-    const std::int64_t steps =
-        std::isfinite(value) && value > 0 ? std::int64_t(std::llround(value)) * 200 : 0;
+    const std::int64_t steps = Countdown::stepsFor(settings_.number(Setting::nSpomaleni));
     if (Countdown::duration(steps) > displayFrame)
         surface_.Flush(); // the point just drawn shows through the pause
     Countdown countdown(surface_);
