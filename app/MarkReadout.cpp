@@ -2,6 +2,7 @@
 #include "MarkReadout.h"
 
 #include "NumberText.h"
+#include "PathSum.h"
 #include "SceneGeometry.h"
 #include "Settings.h"
 
@@ -40,11 +41,10 @@ std::string MarkReadout::colourName(Colour colour) {
 
 std::string MarkReadout::runSettingsText(const SettingsAccess& settings, Colour colour) {
     const std::string f = settings.text(Setting::nKmitočet);
-    const bool colourText = f == numberText(0.5) || f == numberText(0.75) || f == numberText(1);
+    const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
     std::string glass = "no glass time";
-    if (colourText)
-        glass =
-            settings.text(Setting::nDisperze) == words::yes ? "dispersion on" : "dispersion off";
+    if (glassFactor(f, dispersion) != 0)
+        glass = dispersion ? "dispersion on" : "dispersion off";
     const bool whole = isWholeLens(settings.number(Setting::nPůlLupy));
     return colourName(colour) + ", f = " + f + ", " + glass + " \u00b7 radius " +
            settings.text(Setting::nPoloměr) + ", index " + settings.text(Setting::nIndex) +

@@ -20,7 +20,7 @@ std::optional<MarkStyle> markStyle(double frequency) {
     return style;
 }
 
-RunFactors RunFactors::from(std::string_view frequencyText, bool dispersion, double index) {
+double glassFactor(std::string_view frequencyText, bool dispersion) {
     double k = 0;
     if (frequencyText == numberText(0.5))
         k = dispersion ? 1.9 : 2.1;
@@ -28,9 +28,13 @@ RunFactors RunFactors::from(std::string_view frequencyText, bool dispersion, dou
         k = dispersion ? 1.98 : 2.1;
     if (frequencyText == numberText(1))
         k = 2.1;
+    return k;
+}
+
+RunFactors RunFactors::from(std::string_view frequencyText, bool dispersion, double index) {
     const double frequency =
         parseNumber(frequencyText).value_or(std::numeric_limits<double>::quiet_NaN());
-    return {index * k, frequency * 0.8};
+    return {index * glassFactor(frequencyText, dispersion), frequency * 0.8};
 }
 
 RunFactors RunFactors::from(const SettingsAccess& settings) {

@@ -38,13 +38,15 @@ struct MarkStyle {
 // The mark of a frequency: blue for 1, red for 0.5, green for 0.75; none for any other.
 std::optional<MarkStyle> markStyle(double frequency);
 
+// The glass factor of a frequency text: chosen by comparing it with the texts that the
+// colour buttons write; 0 (no glass time) for a typed number that matches none of them.
+double glassFactor(std::string_view frequencyText, bool dispersion);
+
 // The factors of a run, fixed before its first detector point.
 struct RunFactors {
     double refractiveFactor = 0; // nIndex times the glass factor of the frequency text
     double phaseFactor = 0;      // the frequency times 0.8
 
-    // The glass factor is chosen by the frequency text, compared with the texts that the
-    // colour buttons write; a typed number that matches none of them adds no glass time.
     static RunFactors from(std::string_view frequencyText, bool dispersion, double index);
     static RunFactors from(const SettingsAccess& settings);
 };
