@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SimulationSettings.h"
 
+#include "QtDrawingSurface.h"
+
 #include <QLineEdit>
 #include <QWidget>
 
@@ -11,8 +13,7 @@ namespace ravo {
 SimulationSettings::SimulationSettings(QWidget& window) {
     for (Setting setting : allSettings) {
         const std::string_view name = settingName(setting);
-        auto* found =
-            window.findChild<QLineEdit*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        auto* found = window.findChild<QLineEdit*>(toQString(name));
         if (!found)
             throw std::logic_error("the window has no text box " + std::string(name));
         boxes_[std::size_t(setting)] = found;
@@ -28,7 +29,7 @@ std::string SimulationSettings::text(Setting setting) const {
 }
 
 void SimulationSettings::setText(Setting setting, std::string_view value) {
-    box(setting).setText(QString::fromUtf8(value.data(), qsizetype(value.size())));
+    box(setting).setText(toQString(value));
 }
 
 } // namespace ravo

@@ -26,9 +26,7 @@
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QToolTip>
-
 #include <QWindow>
-#include <cstdio>
 
 #include <algorithm>
 #include <cmath>
@@ -39,10 +37,6 @@
 namespace ravo {
 
 namespace {
-
-QString nameOf(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
 
 // The layout is in pixels at 96 dpi, so the fonts are given in pixels: 8.25 pt is 11 px,
 // 12 pt is 16 px, 14.25 pt is 19 px, 15.75 pt is 21 px. Liberation Sans and Serif keep the
@@ -141,7 +135,7 @@ void setBackground(QWidget& widget, const QColor& colour) {
 }
 
 QWidget* createControl(const ControlEntry& entry, QWidget* container) {
-    const QString text = nameOf(entry.text);
+    const QString text = toQString(entry.text);
     switch (entry.kind) {
     case ControlKind::Label: {
         auto* label = new DrawingLayerLabel(text, container);
@@ -263,7 +257,7 @@ void frmRavo::buildControls() {
     for (const ControlEntry& entry : controlTable()) {
         QWidget* container = entry.container ? containers.at(entry.container) : this;
         QWidget* control = createControl(entry, container);
-        control->setObjectName(nameOf(entry.name));
+        control->setObjectName(toQString(entry.name));
         control->setGeometry(entry.geometry);
         if (entry.font != FontRole::Default)
             control->setFont(fontFor(entry.font));
@@ -288,7 +282,7 @@ void frmRavo::setTabOrderFromTable() {
     });
     QWidget* previous = nullptr;
     for (const ControlEntry* entry : order) {
-        auto* widget = findChild<QWidget*>(nameOf(entry->name));
+        auto* widget = findChild<QWidget*>(toQString(entry->name));
         if (!widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)
@@ -324,10 +318,10 @@ void frmRavo::connectHandlers() {
         {"cmdKonec", &frmRavo::cmdKonec_Click},
     };
     for (const auto& [name, handler] : clicks)
-        connect(findChild<QAbstractButton*>(nameOf(name)), &QAbstractButton::clicked, this,
+        connect(findChild<QAbstractButton*>(toQString(name)), &QAbstractButton::clicked, this,
                 handler);
     connect(scrollBar_, &QScrollBar::valueChanged, this, &frmRavo::HScroll1_Change);
-    connect(findChild<QLineEdit*>(nameOf("nKmitočet")), &QLineEdit::textChanged, this,
+    connect(findChild<QLineEdit*>(toQString("nKmitočet")), &QLineEdit::textChanged, this,
             &frmRavo::holdFrequency);
     for (auto* button : findChildren<QAbstractButton*>())
         if (button->isCheckable())
@@ -350,19 +344,19 @@ void frmRavo::connectExtras() {
     canvas_->installEventFilter(this);
     canvas_->setAccessibleName("Picture");
     for (Setting setting : allSettings) {
-        auto* box = findChild<QLineEdit*>(nameOf(settingName(setting)));
+        auto* box = findChild<QLineEdit*>(toQString(settingName(setting)));
         connect(box, &QLineEdit::textChanged, this, &frmRavo::refreshHelp);
     }
 }
 
 void frmRavo::refreshHelp() {
     for (const ControlHelp& help : controlHelp()) {
-        auto* control = findChild<QWidget*>(nameOf(help.control));
+        auto* control = findChild<QWidget*>(toQString(help.control));
         if (!control)
             continue;
         const QString text = help.text(*settings_);
         control->setToolTip(text);
-        control->setAccessibleName(nameOf(help.accessibleName));
+        control->setAccessibleName(toQString(help.accessibleName));
         control->setAccessibleDescription(text);
     }
 }
@@ -374,10 +368,9 @@ void frmRavo::describePicture() {
         light = QString::fromStdString(MarkReadout::colourName(runPeak_.colour)) + " light";
         light[0] = light[0].toUpper();
     }
-    char peak[64];
-    std::snprintf(peak, sizeof peak, ": highest probability %.1f at x = %s", runPeak_.probability,
-                  numberText(runPeak_.detectorX).c_str());
-    canvas_->setAccessibleDescription(light + peak);
+    canvas_->setAccessibleDescription(light + ": highest probability " +
+                                      QString::number(runPeak_.probability, 'f', 1) +
+                                      " at x = " + toQString(numberText(runPeak_.detectorX)));
 }
 
 bool frmRavo::takesInput() const {
@@ -533,7 +526,7 @@ void frmRavo::placeDesign() {
     }
     std::map<std::string, QRect> frames;
     for (const ControlEntry& entry : controlTable()) {
-        auto* control = findChild<QWidget*>(nameOf(entry.name));
+        auto* control = findChild<QWidget*>(toQString(entry.name));
         if (!control)
             continue;
         QRect designArea = entry.geometry;
@@ -569,7 +562,7 @@ void frmRavo::closeEvent(QCloseEvent* event) {
 }
 
 void frmRavo::select(const char* optionButton) {
-    findChild<QAbstractButton*>(nameOf(optionButton))->click();
+    findChild<QAbstractButton*>(toQString(optionButton))->click();
 }
 
 // During a run the settings stay as the run found them: a handler reached by other means
@@ -698,7 +691,6 @@ void frmRavo::cmdStart_Click() {
     for (auto* button : findChildren<QAbstractButton*>())
         if (button->isCheckable())
             heldCheckMarks_.emplace_back(button, button->isChecked());
-    surface_->clearStop();
     {
         RunInputGuard guard(*this,
                             [this](QObject* watched, QEvent* event) { runInput(watched, event); });

@@ -26,10 +26,6 @@ bool drawable(float v) {
     return std::isfinite(v) && std::fabs(v) < 1e6f;
 }
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // A box takes a key's answer when the key is released, and only for a key pressed while
 // it is open. A box that went on the press would be gone when the release arrives: a
 // program that sends keys to the box's window, as on-screen keyboards do, then fails on
@@ -80,6 +76,10 @@ QColor toQColor(std::optional<Colour> colour) {
     if (!colour)
         return Qt::black;
     return QColor(int(*colour & 0xFF), int((*colour >> 8) & 0xFF), int((*colour >> 16) & 0xFF));
+}
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QtDrawingSurface::QtDrawingSurface(QWidget& window, DrawingCanvas& canvas)
@@ -279,6 +279,7 @@ bool QtDrawingSurface::WaitUntil(Clock::time_point deadline) {
 }
 
 void QtDrawingSurface::beginRun() {
+    stopRequested_ = false;
     cancelled_ = false;
     holdAsked_ = false;
     stepping_ = false;
@@ -350,7 +351,7 @@ bool QtDrawingSurface::AskYesNo(std::string_view prompt) {
     if (answerProvider_) {
         yes = answerProvider_(prompt);
     } else {
-        QMessageBox box(QMessageBox::Question, "Ravo", fromUtf8(prompt), QMessageBox::NoButton,
+        QMessageBox box(QMessageBox::Question, "Ravo", toQString(prompt), QMessageBox::NoButton,
                         &window_);
         QPushButton* yesButton = box.addButton("Yes", QMessageBox::YesRole);
         QPushButton* noButton = box.addButton("No", QMessageBox::NoRole);
@@ -368,7 +369,7 @@ void QtDrawingSurface::ShowMessage(std::string_view text) {
         messageSink_(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, "Ravo", fromUtf8(text), QMessageBox::Ok, &window_);
+    QMessageBox box(QMessageBox::Warning, "Ravo", toQString(text), QMessageBox::Ok, &window_);
     showModal(box);
 }
 
@@ -400,7 +401,7 @@ void QtDrawingSurface::showModal(QMessageBox& box) {
 }
 
 void QtDrawingSurface::ShowControl(std::string_view controlName) {
-    if (QWidget* control = window_.findChild<QWidget*>(fromUtf8(controlName))) {
+    if (QWidget* control = window_.findChild<QWidget*>(toQString(controlName))) {
         control->show();
         control->raise();
     }

@@ -25,6 +25,8 @@ class DrawingCanvas;
 
 // A colour of the run (&H00BBGGRR, or none for the foreground black) as Qt's colour.
 QColor toQColor(std::optional<Colour> colour);
+// A text of the program (UTF-8) for Qt.
+QString toQString(std::string_view text);
 
 // The run's surface over Qt. Drawing goes into each layer of the canvas's retained
 // picture, in design pixels (a layer's factor is its painter's scale); the area
@@ -65,11 +67,10 @@ public:
     // Asks the run in progress to stop at its next drawing or countdown step.
     void requestStop();
     bool stopRequested() const { return stopRequested_; }
-    void clearStop() { stopRequested_ = false; }
 
-    // Holding a run. A run starts free; Space holds it at its next drawing or waiting step
-    // and releases it again; Right or Page Down lets a held run draw up to its next mark
-    // without the slow-down; Escape stops it. Returns false for any other key.
+    // Holding a run. A run starts free, with no stop asked for; Space holds it at its next drawing
+    // or waiting step and releases it again; Right or Page Down lets a held run draw up to its next
+    // mark without the slow-down; Escape stops it. Returns false for any other key.
     void beginRun();
     bool runKey(int key);
     // The run has drawn the mark of a detector point; a stepped run holds again after it,

@@ -188,7 +188,7 @@ private slots:
         s.surface.requestStop();
         QVERIFY_THROWS_EXCEPTION(RunStopped, s.surface.KeepAlive());
         QVERIFY_THROWS_EXCEPTION(RunStopped, s.surface.Flush());
-        s.surface.clearStop();
+        s.surface.beginRun();
         s.surface.KeepAlive();
         QVERIFY(!s.surface.stopRequested());
     }
