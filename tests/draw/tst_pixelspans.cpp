@@ -16,16 +16,35 @@ struct Line {
     float x1, y1, x2, y2;
 };
 
-// Lines of one kind, each in a band of its own so that none touches another.
+// A kind of line: the picture's scale (as its device pixel ratio, or as the painter's
+// scale), the pen's width, the direction, and whether it lies on a pixel's edge or middle.
+struct Kind {
+    int scale, width;
+    bool vertical, reversed, halfway, painterScale;
+
+    // The kind of the test's current data row.
+    static Kind fetched() {
+        QFETCH(int, scale);
+        QFETCH(int, width);
+        QFETCH(bool, vertical);
+        QFETCH(bool, reversed);
+        QFETCH(bool, halfway);
+        QFETCH(bool, painterScale);
+        return {scale, width, vertical, reversed, halfway, painterScale};
+    }
+};
+
+// Lines of one kind, in bands across the picture; lines in one band do not touch.
 class Batch {
 public:
     static constexpr int side = 840; // logical pixels
     static constexpr int spacing = 6;
     static constexpr float margin = 4; // logical pixels between lines in one band
 
-    Batch(int scale, int width, bool vertical, bool reversed, bool halfway, bool painterScale)
-        : scale_(scale), width_(width), vertical_(vertical), reversed_(reversed),
-          offset_(halfway ? 0.5f / float(scale) : 0), painterScale_(painterScale) {}
+    explicit Batch(const Kind& kind)
+        : scale_(kind.scale), width_(kind.width), vertical_(kind.vertical),
+          reversed_(kind.reversed), offset_(kind.halfway ? 0.5f / float(kind.scale) : 0),
+          painterScale_(kind.painterScale) {}
 
     // A line from low to high along, in the first band that is free there. Lines come
     // roughly in order along, so a band is free where its last line ended well before.
@@ -179,13 +198,8 @@ private slots:
     // Every 1/64 of a pixel for either end, near the origin, in the middle and at the far
     // edge of the picture, including lines that run out of it on either side.
     void kinds() {
-        QFETCH(int, scale);
-        QFETCH(int, width);
-        QFETCH(bool, vertical);
-        QFETCH(bool, reversed);
-        QFETCH(bool, halfway);
-        QFETCH(bool, painterScale);
-        Batch batch(scale, width, vertical, reversed, halfway, painterScale);
+        const Kind kind = Kind::fetched();
+        Batch batch(kind);
         for (int whole : {-3, 0, 1, 37, 400, 798, 838, 845}) {
             for (int i = 0; i < 64; ++i) {
                 const float f = float(i) / 64;
@@ -208,7 +222,7 @@ private slots:
         batch.add(900, 1200);
         batch.add(-100.25f, 1000.75f);
         batch.check();
-        if (PixelSpans::proven(scale, width))
+        if (PixelSpans::proven(kind.scale, kind.width))
             QVERIFY(batch.spanned > 0);
         else
             QCOMPARE(batch.spanned, 0);
@@ -218,17 +232,12 @@ private slots:
     // whole position across the picture.
     void stepsHoldEverywhere_data() { kinds_data(); }
     void stepsHoldEverywhere() {
-        QFETCH(int, scale);
-        QFETCH(int, width);
-        QFETCH(bool, vertical);
-        QFETCH(bool, reversed);
-        QFETCH(bool, halfway);
-        QFETCH(bool, painterScale);
-        if (!PixelSpans::proven(scale, width))
+        const Kind k = Kind::fetched();
+        if (!PixelSpans::proven(k.scale, k.width))
             QSKIP("drawn by QPainter");
-        Batch batch(scale, width, vertical, reversed, halfway, painterScale);
-        const PixelSpans::Pattern& pattern =
-            batch.spans_.pattern(QImage::Format_RGB32, scale, width, vertical, reversed, halfway);
+        Batch batch(k);
+        const PixelSpans::Pattern& pattern = batch.spans_.pattern(
+            QImage::Format_RGB32, k.scale, k.width, k.vertical, k.reversed, k.halfway);
         QVERIFY(pattern.usable);
         std::vector<double> steps;
         for (const PixelSpans::Row& r : pattern.rows)
@@ -236,8 +245,8 @@ private slots:
                 if (step < 1 && std::find(steps.begin(), steps.end(), step) == steps.end())
                     steps.push_back(step);
         for (double step : steps)
-            for (int device = 0; device < Batch::side * scale; device += 5) {
-                for (float end : around((device + step) / scale)) {
+            for (int device = 0; device < Batch::side * k.scale; device += 5) {
+                for (float end : around((device + step) / k.scale)) {
                     batch.add(end, end + 30);
                     batch.add(end - 30, end);
                 }
