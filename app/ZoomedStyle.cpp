@@ -2,6 +2,7 @@
 #include "ZoomedStyle.h"
 
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOption>
 
 #include <cmath>
@@ -25,17 +26,6 @@ void drawAtDesignSize(const QStyle& base, QStyle::PrimitiveElement element, cons
     base.drawPrimitive(element, &design, &painter, widget);
     painter.restore();
 }
-
-class DesignSizeScope {
-public:
-    explicit DesignSizeScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~DesignSizeScope() { flag_ = false; }
-    DesignSizeScope(const DesignSizeScope&) = delete;
-    DesignSizeScope& operator=(const DesignSizeScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -63,7 +53,7 @@ void ZoomedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         base.drawPrimitive(element, option, painter, widget);
         return;
     }
-    const DesignSizeScope scope(atDesignSize_);
+    const QScopedValueRollback<bool> scope(atDesignSize_, true);
     switch (option->type) {
     case QStyleOption::SO_Button:
         drawAtDesignSize(base, element, *static_cast<const QStyleOptionButton*>(option), *painter,
