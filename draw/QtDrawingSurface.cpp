@@ -166,7 +166,7 @@ bool QtDrawingSurface::drawSpanLine(QPainter& p, QImage& picture, float x1, floa
         mapping.dx() != 0 || mapping.dy() != 0)
         return false;
     const double scale = mapping.m11();
-    if (scale != std::floor(scale) || !PixelSpans::proven(int(scale), penWidth_))
+    if (scale != std::floor(scale))
         return false;
     if (p.hasClipping() || p.compositionMode() != QPainter::CompositionMode_SourceOver ||
         p.testRenderHint(QPainter::Antialiasing) || pen_.color().alpha() != 255)
