@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlHelp.h"
 
-#include "Countdown.h"
 #include "NumberText.h"
+#include "RunControl.h"
 #include "SceneGeometry.h"
 #include "Settings.h"
 #include "SimulationRun.h"
@@ -133,7 +133,7 @@ std::span<const ControlHelp> controlHelp() {
 
 QString slowDownHelp(int value) {
     using Ms = std::chrono::duration<double, std::milli>;
-    const double pause = Ms(Countdown::duration(Countdown::stepsFor(value))).count();
+    const double pause = Ms(RunControl::duration(RunControl::stepsFor(value))).count();
     const double run = pause * SimulationRun::detectorCount / 1000;
     const QString perPoint = pause >= 1000 ? tenths(pause / 1000) + " s" : tenths(pause) + " ms";
     const QString whole = run < 0.05 ? QString("under 0.1 s") : "about " + tenths(run) + " s";

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "QtDrawingSurface.h"
+#include "Palette.h"
 
 #include <QColor>
 #include <QRect>
@@ -9,6 +9,8 @@
 #include <span>
 
 namespace ravo {
+
+class frmRavo;
 
 enum class ControlKind { Label, PushButton, ScrollBar, Frame, TextBox, OptionButton, CheckBox };
 
@@ -40,7 +42,10 @@ struct ControlEntry {
     bool shownAtStart;
     FontRole font = FontRole::Default;
     TextBoxRole textBox = TextBoxRole::None;
-    QColor background = toQColor(backgroundGrey);
+    QColor background = Palette::design().ground;
+    // The window's handler of the control's Click (option buttons, the check box, push
+    // buttons), or of the scroll bar's Change; none for other controls.
+    void (frmRavo::*handler)() = nullptr;
 };
 
 // Every control of frmRavo, containers before their contents, rows of a frame from top

@@ -3,89 +3,82 @@
 
 #include "NumberText.h"
 #include "PathSum.h"
+#include "QtText.h"
 #include "SceneGeometry.h"
 #include "Settings.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace ravo {
 
 namespace {
-
-std::string oneDecimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
 
 // A dot is a circle of radius 1 drawn two pixels wide; a bar is two pixels wide. The
 // reach is a little more, so that resting the mouse on a mark is easy.
 constexpr double dotReach = 2.5;
 constexpr double barReach = 2;
 
+bool covers(const RunRecord& run, const PointRecord& point, double x, double y) {
+    const PointResult& p = point.result;
+    if (run.markKind() == MarkKind::Bars)
+        return std::fabs(x - p.x) <= barReach && y >= p.markY - barReach &&
+               y <= SceneGeometry::from(run.settings).markBaseY + barReach;
+    return std::hypot(x - p.x, y - p.markY) <= dotReach;
+}
+
 } // namespace
 
-std::string MarkReadout::colourName(Colour colour) {
-    switch (colour) {
-    case blue:
-        return "blue";
-    case red:
-        return "red";
-    case green:
-        return "green";
-    default:
-        return "colour " + std::to_string(colour);
+QString MarkReadout::colourName(Light light) {
+    switch (light) {
+    case Light::Red:
+        return QStringLiteral("red");
+    case Light::Green:
+        return QStringLiteral("green");
+    case Light::Blue:
+        break;
     }
+    return QStringLiteral("blue");
 }
 
-std::string MarkReadout::runSettingsText(const SettingsAccess& settings, Colour colour) {
+QString MarkReadout::runSettingsText(const SettingsAccess& settings, Light light) {
     const std::string f = settings.text(Setting::nKmitočet);
     const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
-    std::string glass = "no glass time";
+    QString glass = QStringLiteral("no glass time");
     if (glassFactor(f, dispersion) != 0)
-        glass = dispersion ? "dispersion on" : "dispersion off";
+        glass = dispersion ? QStringLiteral("dispersion on") : QStringLiteral("dispersion off");
     const bool whole = isWholeLens(settings.number(Setting::nPůlLupy));
-    return colourName(colour) + ", f = " + f + ", " + glass + " \u00b7 radius " +
-           settings.text(Setting::nPoloměr) + ", index " + settings.text(Setting::nIndex) +
-           (whole ? ", whole lens" : ", half lens") + ", aperture " +
-           settings.text(Setting::nClona);
+    return colourName(light) + ", f = " + toQString(f) + ", " + glass + " \u00b7 radius " +
+           toQString(settings.text(Setting::nPoloměr)) + ", index " +
+           toQString(settings.text(Setting::nIndex)) + (whole ? ", whole lens" : ", half lens") +
+           ", aperture " + toQString(settings.text(Setting::nClona));
 }
 
-void MarkReadout::add(const PointReport& point, std::string runSettings) {
-    if (!point.marked)
-        return;
-    std::string text = "Point " + std::to_string(point.point) +
-                       ", x = " + numberText(point.detectorX) +
-                       ": P = " + oneDecimal(point.probability) + " \u00b7 " + runSettings;
-    marks_.push_back({point.detectorX, point.markY, point.markBaseY, point.bar, std::move(text)});
-}
-
-// The erase draws one-pixel lines on whole rows, which reach half a pixel beyond them.
-void MarkReadout::erase(double left, double top, double right, double bottom) {
-    std::erase_if(marks_, [&](const Entry& mark) {
-        return mark.x >= left - 0.5 && mark.x <= right + 0.5 && mark.y >= top - 0.5 &&
-               mark.y <= bottom + 0.5;
-    });
-}
-
-bool MarkReadout::covers(const Entry& mark, double x, double y) {
-    if (mark.bar)
-        return std::fabs(x - mark.x) <= barReach && y >= mark.y - barReach &&
-               y <= mark.baseY + barReach;
-    return std::hypot(x - mark.x, y - mark.y) <= dotReach;
-}
-
-std::string MarkReadout::textAt(double x, double y) const {
-    std::string text;
-    for (auto mark = marks_.rbegin(); mark != marks_.rend(); ++mark) {
-        if (!covers(*mark, x, y))
-            continue;
-        if (!text.empty())
-            text += '\n';
-        text += mark->text;
+QString MarkReadout::textAt(double x, double y) const {
+    QString text;
+    const auto& runs = history_.runs();
+    for (std::size_t r = runs.size(); r-- > 0;) {
+        const RunRecord& run = runs[r];
+        for (auto point = run.points.rbegin(); point != run.points.rend(); ++point) {
+            if (!covers(run, *point, x, y) || !history_.shown(r, *point))
+                continue;
+            if (!text.isEmpty())
+                text += '\n';
+            text += "Point " + QString::number(point->result.index) +
+                    ", x = " + toQString(numberText(point->result.x)) +
+                    ": P = " + QString::number(point->result.probability, 'f', 1) + " \u00b7 " +
+                    runSettingsText(run.settings, point->result.mark->light);
+        }
     }
     return text;
+}
+
+std::size_t MarkReadout::size() const {
+    std::size_t shown = 0;
+    const auto& runs = history_.runs();
+    for (std::size_t r = 0; r < runs.size(); ++r)
+        for (const PointRecord& point : runs[r].points)
+            shown += history_.shown(r, point);
+    return shown;
 }
 
 } // namespace ravo

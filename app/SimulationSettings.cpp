@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SimulationSettings.h"
 
-#include "QtDrawingSurface.h"
+#include "QtText.h"
 
 #include <QLineEdit>
 #include <QWidget>

@@ -5,6 +5,9 @@
 #include "ControlTable.h"
 #include "NumberText.h"
 #include "ProgramIcon.h"
+#include "QtText.h"
+#include "RunBoxes.h"
+#include "RunInputGuard.h"
 #include "ZoomedStyle.h"
 
 #include <QApplication>
@@ -15,6 +18,7 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -96,7 +100,7 @@ protected:
 QPalette designPalette() {
     const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
     QPalette palette = windows ? windows->standardPalette() : QPalette(Qt::black, Qt::lightGray);
-    const QColor grey = toQColor(backgroundGrey);
+    const QColor grey = Palette::design().ground;
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Window, grey);
         palette.setColor(group, QPalette::Button, grey);
@@ -231,14 +235,19 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     // The controls stand where the layout puts them, also under a right-to-left language.
     setLayoutDirection(Qt::LeftToRight);
 
+    caption_ = windowTitle();
     canvas_ = new DrawingCanvas(this);
     canvas_->lower();
+    surface_ = std::make_unique<QtDrawingSurface>(*canvas_);
+    surface_->setShowControl([this](std::string_view name) { showControl(name); });
     buildControls();
     settings_ = std::make_unique<SimulationSettings>(*this);
-    surface_ = std::make_unique<QtDrawingSurface>(*this, *canvas_);
     setTabOrderFromTable();
-    connectHandlers();
     connectExtras();
+    advanceTimer_.setSingleShot(true);
+    advanceTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&advanceTimer_, &QTimer::timeout, this, &frmRavo::advanceRun);
+    canvas_->setRedraw([this] { redrawPicture(); });
     setMinimumSize(DesignPlacement::minimumClient());
     resize(startSize());
     placeDesign();
@@ -250,7 +259,14 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     refreshHelp();
 }
 
-frmRavo::~frmRavo() = default;
+frmRavo::~frmRavo() {
+    advanceTimer_.stop();
+    box_.reset();
+    driver_.reset();
+    run_.reset();
+    guard_.reset();
+    canvas_->setRedraw({});
+}
 
 void frmRavo::buildControls() {
     std::map<std::string, QWidget*> containers;
@@ -266,10 +282,26 @@ void frmRavo::buildControls() {
         control->setVisible(entry.shownAtStart);
         if (entry.kind == ControlKind::Frame)
             containers[entry.name] = control;
-        if (entry.kind == ControlKind::ScrollBar)
+        if (entry.kind == ControlKind::ScrollBar) {
             scrollBar_ = static_cast<QScrollBar*>(control);
-        if (auto* label = qobject_cast<QLabel*>(control))
-            canvas_->paintIntoPicture(*label);
+            connect(scrollBar_, &QScrollBar::valueChanged, this, entry.handler);
+        } else if (entry.handler) {
+            connect(static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, this,
+                    entry.handler);
+        }
+    }
+    paintLabels();
+}
+
+// The two labels lie in the drawing layer: their texts are part of the picture, written at
+// their design places in their design fonts.
+void frmRavo::paintLabels() {
+    for (const ControlEntry& entry : controlTable()) {
+        if (entry.kind != ControlKind::Label)
+            continue;
+        const auto* label = findChild<QLabel*>(toQString(entry.name));
+        canvas_->paintText(entry.geometry, fontFor(entry.font), label->alignment(), label->text(),
+                           label->palette().color(QPalette::WindowText));
     }
 }
 
@@ -291,43 +323,6 @@ void frmRavo::setTabOrderFromTable() {
     }
 }
 
-void frmRavo::connectHandlers() {
-    using Handler = void (frmRavo::*)();
-    const std::pair<const char*, Handler> clicks[] = {
-        {"opVelký", &frmRavo::opVelký_Click},
-        {"opStřední", &frmRavo::opStřední_Click},
-        {"opMalý", &frmRavo::opMalý_Click},
-        {"opIndexVelký", &frmRavo::opIndexVelký_Click},
-        {"opIndexStřední", &frmRavo::opIndexStřední_Click},
-        {"opIndexMalý", &frmRavo::opIndexMalý_Click},
-        {"chDisperze", &frmRavo::chDisperze_Click},
-        {"opČervený", &frmRavo::opČervený_Click},
-        {"OpZelená", &frmRavo::OpZelená_Click},
-        {"opModrý", &frmRavo::opModrý_Click},
-        {"opClonaŠiroká", &frmRavo::opClonaŠiroká_Click},
-        {"opClonaUy39", &frmRavo::opClonaUy39_Click},
-        {"opClonaUzka", &frmRavo::opClonaUzka_Click},
-        {"opPůlAno", &frmRavo::opPůlAno_Click},
-        {"opPůlNe", &frmRavo::opPůlNe_Click},
-        {"opPruhy", &frmRavo::opPruhy_Click},
-        {"opBody", &frmRavo::opBody_Click},
-        {"opRychlá", &frmRavo::opRychlá_Click},
-        {"opPomalejší", &frmRavo::opPomalejší_Click},
-        {"opPomalá", &frmRavo::opPomalá_Click},
-        {"cmdStart", &frmRavo::cmdStart_Click},
-        {"cmdKonec", &frmRavo::cmdKonec_Click},
-    };
-    for (const auto& [name, handler] : clicks)
-        connect(findChild<QAbstractButton*>(toQString(name)), &QAbstractButton::clicked, this,
-                handler);
-    connect(scrollBar_, &QScrollBar::valueChanged, this, &frmRavo::HScroll1_Change);
-    connect(findChild<QLineEdit*>(toQString("nKmitočet")), &QLineEdit::textChanged, this,
-            &frmRavo::holdFrequency);
-    for (auto* button : findChildren<QAbstractButton*>())
-        if (button->isCheckable())
-            connect(button, &QAbstractButton::toggled, this, &frmRavo::holdCheckMarks);
-}
-
 // What the window offers beyond its controls: copying the picture, Ctrl+Q, the readout of
 // the marks, and help texts that follow the settings.
 void frmRavo::connectExtras() {
@@ -343,6 +338,11 @@ void frmRavo::connectExtras() {
             [this](QPoint point) { showPictureMenu(canvas_->mapToGlobal(point)); });
     canvas_->installEventFilter(this);
     canvas_->setAccessibleName("Picture");
+    connect(findChild<QLineEdit*>(toQString("nKmitočet")), &QLineEdit::textChanged, this,
+            &frmRavo::holdFrequency);
+    for (auto* button : findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            connect(button, &QAbstractButton::toggled, this, &frmRavo::holdCheckMarks);
     for (Setting setting : allSettings) {
         auto* box = findChild<QLineEdit*>(toQString(settingName(setting)));
         connect(box, &QLineEdit::textChanged, this, &frmRavo::refreshHelp);
@@ -363,18 +363,27 @@ void frmRavo::refreshHelp() {
 
 // The picture's description names the peak of the last completed run.
 void frmRavo::describePicture() {
-    QString light = "Frequency " + QString::fromStdString(settings_->text(Setting::nKmitočet));
-    if (runPeak_.marked) {
-        light = QString::fromStdString(MarkReadout::colourName(runPeak_.colour)) + " light";
+    if (history_.empty())
+        return;
+    const RunRecord& run = history_.runs().back();
+    const PointRecord* peak = nullptr;
+    for (const PointRecord& point : run.points)
+        if (!peak || point.result.probability > peak->result.probability)
+            peak = &point;
+    if (!peak)
+        return;
+    QString light = "Frequency " + toQString(run.settings.text(Setting::nKmitočet));
+    if (run.marked(*peak)) {
+        light = MarkReadout::colourName(peak->result.mark->light) + " light";
         light[0] = light[0].toUpper();
     }
     canvas_->setAccessibleDescription(light + ": highest probability " +
-                                      QString::number(runPeak_.probability, 'f', 1) +
-                                      " at x = " + toQString(numberText(runPeak_.detectorX)));
+                                      QString::number(peak->result.probability, 'f', 1) +
+                                      " at x = " + toQString(numberText(peak->result.x)));
 }
 
 bool frmRavo::takesInput() const {
-    return !running_ || surface_->held();
+    return !running() || control_.state() == RunState::Held;
 }
 
 void frmRavo::copyPicture() {
@@ -395,19 +404,39 @@ void frmRavo::showPictureMenu(QPoint globalPoint) {
 
 // Input that a run holds back: its own keys, and while it is held, copying and the menu.
 void frmRavo::runInput(QObject* watched, QEvent* event) {
+    const bool held = control_.state() == RunState::Held;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat())
             return;
-        if (surface_->held() && key->matches(QKeySequence::Copy))
+        if (held && key->matches(QKeySequence::Copy)) {
             copyPicture();
-        else if (surface_->held() && key->keyCombination() == (Qt::CTRL | Qt::Key_Q))
+        } else if (held && key->keyCombination() == (Qt::CTRL | Qt::Key_Q)) {
             cmdKonec_Click();
-        else if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
-            surface_->runKey(key->key());
+        } else if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            bool changed = false;
+            switch (key->key()) {
+            case Qt::Key_Space:
+                changed = control_.toggleHold();
+                break;
+            case Qt::Key_Right:
+            case Qt::Key_PageDown:
+                changed = control_.step();
+                break;
+            case Qt::Key_Escape:
+                changed = control_.stop();
+                break;
+            default:
+                break;
+            }
+            if (changed) {
+                showRunState();
+                advanceSoon();
+            }
+        }
         return;
     }
-    if (event->type() == QEvent::MouseButtonPress && surface_->held()) {
+    if (event->type() == QEvent::MouseButtonPress && held) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::RightButton)
             return;
@@ -419,35 +448,48 @@ void frmRavo::runInput(QObject* watched, QEvent* event) {
     }
 }
 
+// While a run is held, the mouse may move over the picture, so that resting on a mark
+// shows its readout; nothing else of it reaches the window.
+bool frmRavo::hoverWhileHeld(QObject* watched, QEvent* event) const {
+    return control_.state() == RunState::Held && event->type() == QEvent::MouseMove &&
+           static_cast<const QMouseEvent*>(event)->buttons() == Qt::NoButton &&
+           (watched == canvas_ || watched == static_cast<QObject*>(windowHandle()));
+}
+
 // Resting the mouse on a mark shows its readout.
 bool frmRavo::eventFilter(QObject* watched, QEvent* event) {
     if (watched != canvas_ || event->type() != QEvent::ToolTip)
         return QWidget::eventFilter(watched, event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QPointF at = designPoint(canvas_->mapTo(this, help->pos()));
-    const std::string text = readout_.textAt(at.x(), at.y());
-    if (text.empty()) {
+    const QString text = readout_.textAt(at.x(), at.y());
+    if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(help->globalPos(), QString::fromStdString(text), canvas_);
+        QToolTip::showText(help->globalPos(), text, canvas_);
     }
     return true;
 }
 
-void frmRavo::erased(double left, double top, double right, double bottom) {
-    readout_.erase(left, top, right, bottom);
+void frmRavo::showControl(std::string_view name) {
+    if (QWidget* control = findChild<QWidget*>(toQString(name))) {
+        control->show();
+        control->raise();
+    }
 }
 
-void frmRavo::pointTraced(const PointReport& report) {
-    if (report.marked) {
-        if (runSettings_.empty())
-            runSettings_ = MarkReadout::runSettingsText(*settings_, report.colour);
-        readout_.add(report, runSettings_);
-    }
-    if (runPeak_.point == 0 || report.probability > runPeak_.probability)
-        runPeak_ = report;
-    surface_->pointDone(report.point == SimulationRun::detectorCount);
+QWidget* frmRavo::openBox() const {
+    return box_ ? box_->box() : nullptr;
+}
+
+void frmRavo::redrawPicture() {
+    paintLabels();
+    const int penWidth = surface_->penWidth();
+    surface_->SetPenWidth(1);
+    history_.replay(*surface_);
+    surface_->SetPenWidth(penWidth);
+    surface_->endPainting();
 }
 
 // The design size, or on a screen whose free area is smaller, the largest size that fits.
@@ -551,12 +593,12 @@ void frmRavo::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
+// Closing ends a run where it stands, a question unanswered, and the window closes at once.
 void frmRavo::closeEvent(QCloseEvent* event) {
-    if (running_) {
-        // The run unwinds at its next drawing or countdown step; the window closes then.
-        surface_->requestStop();
-        event->ignore();
-        return;
+    if (running()) {
+        control_.stop();
+        box_.reset();
+        endRun();
     }
     event->accept();
 }
@@ -568,7 +610,7 @@ void frmRavo::select(const char* optionButton) {
 // During a run the settings stay as the run found them: a handler reached by other means
 // than the held-back input (an accessibility action, a timer of the toolkit) writes nothing.
 void frmRavo::write(Setting setting, std::string_view value) {
-    if (running_)
+    if (running())
         return;
     settings_->setText(setting, value);
 }
@@ -577,7 +619,7 @@ void frmRavo::write(Setting setting, std::string_view value) {
 // a screen reader's action, say) is put back; those selected at the start go back first,
 // since the selected option of a group cannot be cleared by itself.
 void frmRavo::holdCheckMarks() {
-    if (!running_)
+    if (!running())
         return;
     for (bool checked : {true, false})
         for (const auto& [button, held] : heldCheckMarks_)
@@ -587,7 +629,7 @@ void frmRavo::holdCheckMarks() {
 
 // The frequency box is the setting itself, so a text put into it during a run is taken out.
 void frmRavo::holdFrequency() {
-    if (running_ && settings_->text(Setting::nKmitočet) != heldFrequency_)
+    if (running() && settings_->text(Setting::nKmitočet) != heldFrequency_)
         settings_->setText(Setting::nKmitočet, heldFrequency_);
 }
 
@@ -670,7 +712,7 @@ void frmRavo::opPomalá_Click() {
 }
 
 void frmRavo::HScroll1_Change() {
-    if (running_) {
+    if (running()) {
         const QSignalBlocker blocker(scrollBar_);
         scrollBar_->setValue(heldScrollValue_);
         return;
@@ -678,36 +720,162 @@ void frmRavo::HScroll1_Change() {
     write(Setting::nSpomaleni, std::to_string(scrollBar_->value()));
 }
 
+// A run begins: its record opens with the settings as they are, the window holds back
+// input, and the event loop advances the run from here on.
 void frmRavo::cmdStart_Click() {
-    if (running_)
+    if (running())
         return;
-    running_ = true;
-    runSettings_.clear();
-    runPeak_ = {};
-    surface_->beginRun();
     heldFrequency_ = settings_->text(Setting::nKmitočet);
     heldScrollValue_ = scrollBar_->value();
     heldCheckMarks_.clear();
     for (auto* button : findChildren<QAbstractButton*>())
         if (button->isCheckable())
             heldCheckMarks_.emplace_back(button, button->isChecked());
-    {
-        RunInputGuard guard(*this,
-                            [this](QObject* watched, QEvent* event) { runInput(watched, event); });
-        try {
-            SimulationRun run(*settings_, *surface_);
-            run.setListener(this);
-            lastOutcome_ = run.perform();
-        } catch (const RunStopped&) {
-            lastOutcome_ = {};
-        }
-        surface_->settle();
+    RunRecord started;
+    started.settings = RecordedSettings(*settings_);
+    RunRecord& record = history_.add(std::move(started));
+    run_ = std::make_unique<SimulationRun>(*settings_, *surface_, &record);
+    driver_ = std::make_unique<RunDriver>(control_, *run_);
+    guard_ = std::make_unique<RunInputGuard>(
+        *this, [this](QObject* watched, QEvent* event) { runInput(watched, event); },
+        [this](QObject* watched, QEvent* event) { return hoverWhileHeld(watched, event); });
+    advanceRun();
+}
+
+void frmRavo::advanceSoon() {
+    if (driver_ && !driver_->waitingForAnswer())
+        advanceTimer_.start(0);
+}
+
+// A pause is left to the event loop until shortly before its end, which the driver then
+// waits out itself. The timer is set early by how late the event loop has lately woken, so
+// that a busy machine does not stretch the pause.
+void frmRavo::waitUntil(RunDriver::Clock::time_point until) {
+    using namespace std::chrono;
+    const auto early = RunDriver::sleepLimit / 2 + wakeLateness_;
+    const auto remaining = duration_cast<milliseconds>(until - early - RunDriver::Clock::now());
+    timerDue_ = RunDriver::Clock::now() + remaining;
+    advanceTimer_.start(std::max(remaining, milliseconds(0)));
+}
+
+void frmRavo::advanceRun() {
+    if (!driver_)
+        return;
+    if (timerDue_ != RunDriver::Clock::time_point{}) {
+        using namespace std::chrono;
+        const auto late = std::clamp<RunDriver::Clock::duration>(
+            RunDriver::Clock::now() - timerDue_, {}, milliseconds(10));
+        wakeLateness_ = late > wakeLateness_ ? late : (wakeLateness_ * 7 + late) / 8;
+        timerDue_ = {};
     }
-    running_ = false;
+    const RunDriver::Next next = driver_->advance(std::chrono::milliseconds(16));
+    if (next.wait == RunDriver::Wait::Ended) {
+        endRun(); // which shows the last of the picture once the run is over
+        return;
+    }
+    surface_->present();
+    switch (next.wait) {
+    case RunDriver::Wait::Soon:
+        advanceTimer_.start(0);
+        break;
+    case RunDriver::Wait::Until:
+        waitUntil(next.until);
+        break;
+    case RunDriver::Wait::Answer:
+        if (answerProvider_) {
+            driver_->answer(answerProvider_(next.text));
+            advanceTimer_.start(0);
+        } else {
+            box_ = RunBox::question(*this, "Ravo", toQString(next.text), "Yes", "No",
+                                    [this](bool yes) { answerRun(yes); });
+        }
+        break;
+    case RunDriver::Wait::Acknowledge:
+        if (messageSink_) {
+            messageSink_(next.text);
+            driver_->answer(false);
+            advanceTimer_.start(0);
+        } else {
+            box_ = RunBox::refusal(*this, "Ravo", toQString(next.text),
+                                   [this](bool) { answerRun(false); });
+        }
+        break;
+    case RunDriver::Wait::Held:
+    case RunDriver::Wait::Ended:
+        break;
+    }
+    showRunState();
+}
+
+void frmRavo::answerRun(bool yes) {
+    box_.reset();
+    if (!driver_)
+        return;
+    driver_->answer(yes);
+    advanceRun();
+}
+
+// The run has ended: finished, stopped (by Escape or closing) or refused.
+void frmRavo::endRun() {
+    advanceTimer_.stop();
+    const RunState state = control_.state();
+    if (state != RunState::Finished && state != RunState::Idle)
+        control_.stop();
+    lastOutcome_ = run_ ? run_->outcome() : RunOutcome{};
+    box_.reset();
+    driver_.reset();
+    run_.reset();
+    guard_.reset();
+    RunRecord& record = history_.last();
+    if (control_.state() == RunState::Idle)
+        history_.dropLast(); // refused: it drew nothing
+    else if (record.progress != RunRecord::Progress::Finished)
+        record.progress = RunRecord::Progress::Stopped;
+    history_.forgetHidden();
+    surface_->settle();
+    showRunState();
     if (lastOutcome_.completed)
         describePicture();
-    if (surface_->stopRequested())
-        close();
+}
+
+// A held run says so in the window's title and by the ordinary cursor; the window's
+// accessible description says where any run stands.
+void frmRavo::showRunState() {
+    const bool held = control_.state() == RunState::Held;
+    if (held != showingHeld_) {
+        showingHeld_ = held;
+        setWindowTitle(held ? caption_ + " (paused)" : caption_);
+        if (held)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
+    const QString status = runStatus();
+    if (accessibleDescription() != status)
+        setAccessibleDescription(status);
+}
+
+QString frmRavo::runStatus() const {
+    const int point = control_.point();
+    const int of = RunControl::detectorCount;
+    if (box_ || (driver_ && driver_->waitingForAnswer()))
+        return "Waiting for an answer";
+    switch (control_.state()) {
+    case RunState::Idle:
+        return "Ready";
+    case RunState::Running:
+        return QString("Running: point %1 of %2").arg(point).arg(of);
+    case RunState::Held:
+        return QString("Held at point %1 of %2 \u2014 Space: go on \u00b7 \u2192: next point "
+                       "\u00b7 Esc: stop")
+            .arg(point)
+            .arg(of);
+    case RunState::Stopped:
+        return QString("Stopped at point %1 of %2").arg(point).arg(of);
+    case RunState::Finished:
+        break;
+    }
+    return QString("Finished: %1 of %2 points").arg(point).arg(of);
 }
 
 void frmRavo::cmdKonec_Click() {

@@ -4,12 +4,18 @@
 #include "DrawingCanvas.h"
 #include "MarkReadout.h"
 #include "QtDrawingSurface.h"
+#include "RunControl.h"
+#include "RunDriver.h"
+#include "RunRecord.h"
 #include "SimulationRun.h"
 #include "SimulationSettings.h"
 
+#include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,12 +24,15 @@ class QScrollBar;
 
 namespace ravo {
 
+class RunBox;
+class RunInputGuard;
 class ZoomedStyle;
 
 // The program's only window: the controls that set up the experiment, and the picture on
 // which a run draws. Each control event has one short handler that writes one setting;
-// "Start" performs a whole run before any other input is handled.
-class frmRavo : public QWidget, private RunListener {
+// "Start" begins a run, which the window's event loop then advances slice by slice while
+// no click or setting reaches it. The picture is the replay of the runs' records.
+class frmRavo : public QWidget {
 public:
     static constexpr QSize startClientSize = DesignPlacement::design;
 
@@ -33,9 +42,17 @@ public:
     SimulationSettings& settings() { return *settings_; }
     QtDrawingSurface& surface() { return *surface_; }
     DrawingCanvas& canvas() { return *canvas_; }
-    bool running() const { return running_; }
+    RunControl& runControl() { return control_; }
+    const RunControl& runControl() const { return control_; }
+    const RunHistory& history() const { return history_; }
+    // True from "Start" until the run has ended (finished, stopped or refused).
+    bool running() const { return driver_ != nullptr; }
+    // The box the run waits on (the question or the refusal), if one is open.
+    QWidget* openBox() const;
     const RunOutcome& lastOutcome() const { return lastOutcome_; }
     const MarkReadout& readout() const { return readout_; }
+    // Where the run stands, in a sentence: the window's accessible description.
+    QString runStatus() const;
 
     // Puts the window's client area as shown, controls included, on the clipboard as an
     // image at the screen's resolution. Does nothing while a run draws.
@@ -47,6 +64,18 @@ public:
 
     // Full screen and back (F11).
     void toggleFullScreen();
+
+    // Draws the whole picture again from the records: the labels, then every run as far as
+    // it has got.
+    void redrawPicture();
+
+    // Test seams: answer the next questions, or take the refusals, without a box.
+    void setAnswerProvider(std::function<bool(std::string_view)> provider) {
+        answerProvider_ = std::move(provider);
+    }
+    void setMessageSink(std::function<void(std::string_view)> sink) {
+        messageSink_ = std::move(sink);
+    }
 
     // Start-up: selects the default button of each group, which writes the defaults.
     void Form_Load();
@@ -87,7 +116,7 @@ private:
     void placeDesign();
     void fitFrameOnScreen();
     void buildControls();
-    void connectHandlers();
+    void paintLabels();
     void setTabOrderFromTable();
     void select(const char* optionButton);
     void write(Setting setting, std::string_view value);
@@ -96,11 +125,19 @@ private:
     void describePicture();
     bool takesInput() const;
     void runInput(QObject* watched, QEvent* event);
+    bool hoverWhileHeld(QObject* watched, QEvent* event) const;
     void showPictureMenu(QPoint globalPoint);
-    void erased(double left, double top, double right, double bottom) override;
-    void pointTraced(const PointReport& report) override;
     void holdFrequency();
     void holdCheckMarks();
+    void showControl(std::string_view name);
+
+    // The run in progress.
+    void advanceRun();
+    void advanceSoon();
+    void waitUntil(RunDriver::Clock::time_point until);
+    void answerRun(bool yes);
+    void endRun();
+    void showRunState();
 
     DrawingCanvas* canvas_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
@@ -110,15 +147,26 @@ private:
     qreal zoom_ = 1;
     // Until the window has a frame: whether the frame has yet to be fitted on the screen.
     bool fittingFrame_ = true;
-    bool running_ = false;
+
+    RunHistory history_;
+    RunControl control_;
+    std::unique_ptr<SimulationRun> run_;
+    std::unique_ptr<RunDriver> driver_;
+    std::unique_ptr<RunInputGuard> guard_;
+    std::unique_ptr<RunBox> box_;
+    QTimer advanceTimer_;
+    RunDriver::Clock::time_point timerDue_{};
+    RunDriver::Clock::duration wakeLateness_{};
+    bool showingHeld_ = false;
+    QString caption_;
     // What the frequency box, the scroll bar and the check marks showed when the run started.
     std::string heldFrequency_;
     int heldScrollValue_ = 1;
     std::vector<std::pair<QAbstractButton*, bool>> heldCheckMarks_;
     RunOutcome lastOutcome_;
-    MarkReadout readout_;
-    std::string runSettings_; // the settings text of the run in progress
-    PointReport runPeak_;     // its highest probability so far
+    MarkReadout readout_{history_};
+    std::function<bool(std::string_view)> answerProvider_;
+    std::function<void(std::string_view)> messageSink_;
 };
 
 // Application-wide set-up shared by the program and its tests: the widget style.

@@ -2,14 +2,13 @@
 #pragma once
 
 #include "DrawingSurface.h"
-#include "QtDrawingSurface.h"
+#include "Palette.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 
-#include <optional>
 #include <vector>
 
 namespace ravo::bench {
@@ -23,34 +22,27 @@ struct DrawCall {
     int penWidth;
 };
 
-inline QRgb toRgb(std::optional<Colour> colour) {
-    return toQColor(colour).rgb();
+inline QRgb toRgb(Role role) {
+    return Palette::design().of(role).rgb();
 }
 
-// Keeps the lines and circles of a run with the pen in force for each; answers every
-// question with the given answer. Everything else is dropped.
+// Keeps the lines and circles of a run with the pen in force for each, in the design's
+// colours. Everything else is dropped.
 class CallRecorder : public DrawingSurface {
 public:
-    explicit CallRecorder(bool answer) : answer_(answer) {}
-
     std::vector<DrawCall> calls;
 
     void SetScaleToPixels() override {}
     void SetPenWidth(int width) override { penWidth_ = width; }
-    void DrawLine(float x1, float y1, float x2, float y2,
-                  std::optional<Colour> colour = std::nullopt) override {
-        calls.push_back({DrawCall::Line, x1, y1, x2, y2, toRgb(colour), penWidth_});
+    void DrawLine(float x1, float y1, float x2, float y2, Role role) override {
+        calls.push_back({DrawCall::Line, x1, y1, x2, y2, toRgb(role), penWidth_});
     }
-    void DrawCircle(float x, float y, float radius,
-                    std::optional<Colour> colour = std::nullopt) override {
-        calls.push_back({DrawCall::Circle, x, y, radius, 0, toRgb(colour), penWidth_});
+    void DrawCircle(float x, float y, float radius, Role role) override {
+        calls.push_back({DrawCall::Circle, x, y, radius, 0, toRgb(role), penWidth_});
     }
-    bool AskYesNo(std::string_view) override { return answer_; }
     void ShowControl(std::string_view) override {}
-    void ShowMessage(std::string_view) override {}
 
 private:
-    bool answer_;
     int penWidth_ = 1;
 };
 

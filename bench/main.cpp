@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ravo-bench: prints, as medians of several runs in one process,
-//   (a) a whole default run at slow-down "1" through the window's own surface,
+//   (a) a whole default run at slow-down "1" in the window, advanced by its event loop,
 //   (b) the raster floor: the same drawing calls replayed into a bare image,
 //   (c) the arithmetic alone: the path sum of the run's 85 detector points and the phases
 //       of its white sample, without drawing or slow-down,
 //   (d) the part of (b) that the window's surface leaves to QPainter too: slanted lines and
 //       circles, which with the pause bound a from below,
+//   (e) the replay of one run's record into the window's picture, without pauses,
+//   (f) a redraw of the whole picture from the records with five kept runs,
 // the ratio a/b, a - c per detector point, the slow-down's pause per detector point against
 // its nominal length, the share of a processor core that the slow-down takes while it waits,
 // and the peak memory of the process.
@@ -14,12 +16,14 @@
 //                               QT_QPA_PLATFORM says otherwise)
 
 #include "CallRecorder.h"
-#include "Countdown.h"
 #include "PathSum.h"
+#include "RunControl.h"
+#include "RunRecord.h"
 #include "SimulationRun.h"
 #include "frmRavo.h"
 
 #include <QApplication>
+#include <QScrollBar>
 
 #include <sys/resource.h>
 
@@ -66,24 +70,6 @@ void printSeries(const char* what, const Series& s) {
     std::printf("%-44s %9.2f ms   (min %.2f, max %.2f)\n", what, s.median, s.low, s.high);
 }
 
-// The pause before one detector point at a slow-down value, measured on the countdown
-// itself, with the window's surface kept alive as during a run.
-void measurePause(ravo::frmRavo& window, int slowDown, int points) {
-    const std::int64_t steps = ravo::Countdown::stepsFor(slowDown);
-    const double nominal =
-        std::chrono::duration<double, std::milli>(ravo::Countdown::duration(steps)).count();
-    ravo::Countdown countdown(window.surface());
-    std::vector<double> times;
-    for (int p = 0; p < points; ++p)
-        times.push_back(millisecondsOf([&] { countdown.run(steps); }));
-    const double m = median(times);
-    const double worst = *std::max_element(times.begin(), times.end());
-    std::printf("pause at slow-down %-5d (%6lld steps)       %9.4f ms   nominal %.4f ms, "
-                "%+.3f %% (worst of %d: %+.3f %%)\n",
-                slowDown, static_cast<long long>(steps), m, nominal, (m / nominal - 1) * 100,
-                points, (worst / nominal - 1) * 100);
-}
-
 double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -91,20 +77,65 @@ double cpuSeconds() {
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Process CPU time over wall time while the slow-down waits before a few detector points,
-// with the window's surface kept alive as during a run.
-void measureCpuShare(ravo::frmRavo& window, int slowDown, int points) {
-    const std::int64_t steps = ravo::Countdown::stepsFor(slowDown);
-    ravo::Countdown countdown(window.surface());
+// A run started by "Start" and advanced by the window's event loop until it ends, or is
+// stopped after `points` detector points.
+struct Timed {
+    double wall; // ms
+    double cpu;  // ms
+};
+
+// When each detector point was first seen drawn, if asked.
+Timed windowRun(ravo::frmRavo& window, int points = ravo::RunControl::detectorCount,
+                std::vector<Clock::time_point>* seen = nullptr) {
     const double cpuBefore = cpuSeconds();
     const double wall = millisecondsOf([&] {
-        for (int p = 0; p < points; ++p)
-            countdown.run(steps);
+        window.cmdStart_Click();
+        while (window.running()) {
+            const int point = window.runControl().point();
+            if (seen && point > int(seen->size()))
+                seen->push_back(Clock::now());
+            if (point >= points)
+                window.runControl().stop();
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        QCoreApplication::processEvents(); // the last changes reach the screen
     });
-    const double cpu = (cpuSeconds() - cpuBefore) * 1000;
+    return {wall, (cpuSeconds() - cpuBefore) * 1000};
+}
+
+void setSlowDown(ravo::frmRavo& window, int value) {
+    window.findChild<QScrollBar*>("HScroll1")->setValue(value);
+}
+
+// The pause before one detector point at a slow-down value: the time from one detector
+// point to the next at that pace, less the drawing of a point at slow-down 1. A pause of
+// this length is left to the event loop, so each point is seen as soon as it is drawn.
+void measurePause(ravo::frmRavo& window, int slowDown, int points, double drawingPerPoint) {
+    const std::int64_t steps = ravo::RunControl::stepsFor(slowDown);
+    const double nominal =
+        std::chrono::duration<double, std::milli>(ravo::RunControl::duration(steps)).count();
+    setSlowDown(window, slowDown);
+    std::vector<Clock::time_point> seen;
+    windowRun(window, points + 1, &seen);
+    setSlowDown(window, 1);
+    std::vector<double> gaps;
+    for (std::size_t k = 1; k < seen.size(); ++k)
+        gaps.push_back(std::chrono::duration<double, std::milli>(seen[k] - seen[k - 1]).count());
+    const double pause = median(gaps) - drawingPerPoint;
+    std::printf("pause at slow-down %-5d (%6lld steps)       %9.4f ms   nominal %.4f ms, "
+                "%+.3f %% (over %d points)\n",
+                slowDown, static_cast<long long>(steps), pause, nominal,
+                (pause / nominal - 1) * 100, points);
+}
+
+// Process CPU time over wall time while the slow-down waits before a few detector points.
+void measureCpuShare(ravo::frmRavo& window, int slowDown, int points) {
+    setSlowDown(window, slowDown);
+    const Timed t = windowRun(window, points);
+    setSlowDown(window, 1);
     std::printf("CPU share at slow-down %-5d over %d points   %9.2f %%   (%.1f ms CPU in %.1f ms; "
                 "goal < 3 %%)\n",
-                slowDown, points, cpu / wall * 100, cpu, wall);
+                slowDown, points, t.cpu / t.wall * 100, t.cpu, t.wall);
 }
 
 } // namespace
@@ -121,27 +152,27 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     // From the second run on, dots mode asks "Delete probability"; every run here answers
     // "Yes", so each measured run erases and draws the same picture.
-    window.surface().setAnswerProvider([](std::string_view) { return true; });
+    window.setAnswerProvider([](std::string_view) { return true; });
+    windowRun(window); // the first run asks nothing; from here on every run is alike
 
-    auto windowRun = [&window] {
-        window.cmdStart_Click();
-        QCoreApplication::processEvents(); // the last changes reach the screen
-    };
-    windowRun(); // the first run asks nothing; from here on every run is alike
+    ravo::bench::CallRecorder recorder;
+    {
+        ravo::RecordedSettings settings(window.settings());
+        ravo::SimulationRun(settings, recorder).perform([](std::string_view) { return true; });
+    }
 
-    ravo::bench::CallRecorder recorder(true);
-    ravo::SimulationRun(window.settings(), recorder).perform();
+    std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run, picture %d:1\n",
+                runs, qPrintable(QGuiApplication::platformName()), recorder.calls.size(),
+                window.canvas().factor());
 
-    std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run\n", runs,
-                qPrintable(QGuiApplication::platformName()), recorder.calls.size());
-
-    const Series a = measure(runs, windowRun);
+    const Series a = measure(runs, [&] { windowRun(window); });
 
     const QImage& picture = window.canvas().image();
     QImage floorImage(picture.size(), picture.format());
     floorImage.setDevicePixelRatio(picture.devicePixelRatio());
+    const QColor ground = ravo::Palette::design().ground;
     const Series b = measure(runs, [&] {
-        floorImage.fill(ravo::toQColor(ravo::backgroundGrey));
+        floorImage.fill(ground);
         ravo::bench::replay(recorder.calls, floorImage);
     });
 
@@ -153,7 +184,7 @@ int main(int argc, char* argv[]) {
                             (c.x1 != c.x2 && c.y1 != c.y2);
                  });
     const Series d = measure(runs, [&] {
-        floorImage.fill(ravo::toQColor(ravo::backgroundGrey));
+        floorImage.fill(ground);
         ravo::bench::replay(painterOnly, floorImage);
     });
 
@@ -177,8 +208,15 @@ int main(int argc, char* argv[]) {
         checksum = total;
     });
 
+    // One run's record replayed into the window's picture, as a redraw does it.
+    const ravo::RunRecord& lastRun = window.history().runs().back();
+    const Series e = measure(runs, [&] {
+        ravo::replay(lastRun, window.surface());
+        window.surface().endPainting();
+    });
+
     const double nominalRunPause = std::chrono::duration<double, std::milli>(
-                                       ravo::Countdown::duration(ravo::Countdown::stepsFor(1)) *
+                                       ravo::RunControl::duration(ravo::RunControl::stepsFor(1)) *
                                        ravo::SimulationRun::detectorCount)
                                        .count();
 
@@ -186,23 +224,34 @@ int main(int argc, char* argv[]) {
     printSeries("(b) raster floor, one painter on an image", b);
     printSeries("(c) arithmetic alone, the path sum", c);
     printSeries("(d) of b, the slanted lines and circles", d);
+    printSeries("(e) replay of one run's record", e);
     std::printf("    the slow-down's nominal pause in a         %9.2f ms\n", nominalRunPause);
     std::printf("a/b                                          %9.2f      (goal <= 0.35, "
-                "0.45 on a screen scaled by 2)\n",
+                "0.3 on a screen scaled by 2)\n",
                 a.median / b.median);
+    std::printf("e/(a - pause), a replay against the live drawing %5.2f      (goal <= 1)\n",
+                e.median / (a.median - nominalRunPause));
     std::printf("(d + pause)/b, the least a/b with (d) in QPainter %4.2f\n",
                 (d.median + nominalRunPause) / b.median);
     std::printf("(a - c - pause)/b, the drawing part of a     %9.2f\n",
                 (a.median - c.median - nominalRunPause) / b.median);
     const int points = ravo::SimulationRun::detectorCount;
+    const double drawingPerPoint = (a.median - nominalRunPause) / points;
     std::printf("(a - c)/%d, one detector point               %9.3f ms   (drawing %.3f ms, "
                 "pause %.3f ms)\n",
                 points, (a.median - c.median) / points,
                 (a.median - c.median - nominalRunPause) / points, nominalRunPause / points);
 
-    measurePause(window, 37, 7);
-    measurePause(window, 1000, 3);
+    measurePause(window, 37, 20, drawingPerPoint);
+    measurePause(window, 1000, 3, drawingPerPoint);
     measureCpuShare(window, 1000, 5);
+
+    // Five kept runs, then the whole picture drawn again, as a zoom or a screen change does.
+    window.setAnswerProvider([](std::string_view) { return false; });
+    for (int r = 0; r < 4; ++r)
+        windowRun(window);
+    const Series f = measure(runs, [&] { window.canvas().renew(true); });
+    printSeries("(f) redraw with five kept runs", f);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

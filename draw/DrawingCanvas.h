@@ -2,72 +2,84 @@
 #pragma once
 
 #include "DesignPlacement.h"
+#include "Palette.h"
 
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
 
 #include <functional>
-#include <vector>
 
 namespace ravo {
 
 // The picture of the window: a retained image of the design's 800 x 581 pixels, copied to
 // the screen on every paint, so it survives covering, minimising and resizing. Nothing is
-// kept beyond the design's area; the client area around the shown design is plain grey.
+// kept beyond the design's area; the client area around the shown design is plain ground.
 //
-// The picture is kept in up to two layers, each at a whole number of image pixels per
-// design pixel, and every drawing goes into each of them:
-// - the screen's own resolution, when that is a whole number: shown 1:1 at zoom 1;
-// - the fine layer, at the smallest whole factor that reaches the largest zoom the screen
-//   allows (times its pixel ratio): shown smoothly reduced at other zooms.
-// A line of one design pixel thus covers the same whole number of image pixels everywhere,
-// and looks equally thick at any zoom and on any fractional screen scale.
+// The image holds a whole number of image pixels per design pixel: the screen's pixels per
+// design pixel (zoom times device pixel ratio), rounded up. It is shown 1:1 where that is
+// whole, and smoothly reduced otherwise, so a line of one design pixel looks equally thick
+// at any zoom and on any fractional screen scale. When that number changes (a resize, full
+// screen, another screen), the image is made anew at the new resolution and the window's
+// redraw draws the picture into it again from the runs' records: it is never scaled up.
 class DrawingCanvas : public QWidget {
 public:
     static constexpr QSize minimumPicture = DesignPlacement::design;
 
     explicit DrawingCanvas(QWidget* parent);
 
-    // The layer shown at zoom 1.
-    QImage& image() { return layers_.front(); }
-    const QImage& image() const { return layers_.front(); }
-    // Every layer, coarsest first; each carries its factor as its device pixel ratio.
-    std::vector<QImage>& layers() { return layers_; }
+    QImage& image() { return layer_; }
+    const QImage& image() const { return layer_; }
+    // Image pixels per design pixel.
+    int factor() const { return int(layer_.devicePixelRatio()); }
 
     // The picture in design pixels, the unit of every drawing call.
-    QRect pictureRect() const { return QRect(QPoint(0, 0), minimumPicture); }
+    static QRect pictureRect() { return QRect(QPoint(0, 0), minimumPicture); }
 
     // Where the design stands on this widget; the window sets it when it is resized.
     void setPlacement(const DesignPlacement& placement);
     const DesignPlacement& placement() const { return placement_; }
 
+    void setPalette(const Palette& palette) { palette_ = &palette; }
+    const Palette& palette() const { return *palette_; }
+
     // Puts an area of the picture, in design pixels, on the screen now, or at the next paint.
     void repaintDesign(const QRect& designArea);
     void updateDesign(const QRect& designArea);
 
-    // Writes a label's text into the picture at the label's place: the label lies in the
-    // drawing layer, so a drawing over its area covers it.
-    void paintIntoPicture(const QLabel& label);
+    // Writes a label's text into the picture at its place in the design, in its font at the
+    // design's size: the label lies in the drawing layer, so a drawing over its area covers it.
+    void paintText(const QRect& designArea, const QFont& font, Qt::Alignment alignment,
+                   const QString& text, const QColor& colour);
 
-    // Called before the layers are replaced (a larger zoom or another screen), so that no
-    // painter is left on an image that goes away.
-    void setBeforeLayersChange(std::function<void()> callback) {
-        beforeLayersChange_ = std::move(callback);
+    // Called before the image is replaced, so that no painter is left on it.
+    void setBeforeLayerChange(std::function<void()> callback) {
+        beforeLayerChange_ = std::move(callback);
     }
+    // Draws the whole picture into a new, empty image; called whenever one is made.
+    void setRedraw(std::function<void()> redraw) { redraw_ = std::move(redraw); }
+    // Makes the image anew at the resolution the window needs now and redraws it, if the
+    // resolution has changed (or always, when forced).
+    void renew(bool force = false);
+    // How many times the picture has been redrawn from the records.
+    int redrawCount() const { return redrawCount_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    void ensureLayers();
-    const QImage& layerFor(qreal imagePixelsPerWindowPixel) const;
+    int wantedFactor() const;
     QRect windowArea(const QRect& designArea) const;
 
-    std::vector<QImage> layers_;
+    QImage layer_;
     DesignPlacement placement_;
-    std::function<void()> beforeLayersChange_;
+    const Palette* palette_ = &Palette::design();
+    std::function<void()> beforeLayerChange_;
+    std::function<void()> redraw_;
+    int redrawCount_ = 0;
+    bool renewing_ = false;
 };
 
 // A label of the drawing layer: its text lives in the picture, so the widget itself

@@ -1,68 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <chrono>
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace ravo {
 
-// A colour as &H00BBGGRR: red in the low byte.
-using Colour = std::uint32_t;
+// What a line or circle of a run is: the surface gives every role its colour (the design's
+// palette is the picture as it has always looked; another palette only recolours it).
+enum class Role : std::uint8_t {
+    Erase,       // painting over in the window's background
+    Axis,        // the optical axis
+    Glass,       // the rows of glass inside the lens
+    LensOutline, // the circle of the curved face
+    Blade,       // the aperture blades
+    Ray,         // incoming rays, and the ray of each path up to the lens face
+    Arrow,       // a path's arrow at its detector point
+    BaseLine,    // the base lines of the spirals and of the marks
+    Spiral,      // a segment of a Cornu spiral
+    Resultant,   // the sum of a spiral's arrows
+    MarkRed,     // a probability mark in red light
+    MarkGreen,   // ... in green light
+    MarkBlue,    // ... in blue light
+    WhiteSample, // the white arrows at the sample points
+};
 
-constexpr Colour rgb(unsigned r, unsigned g, unsigned b) {
-    return r + 256u * g + 65536u * b;
+inline constexpr std::size_t roleCount = std::size_t(Role::WhiteSample) + 1;
+
+// The colour of the light, named for its mark.
+enum class Light : std::uint8_t { Red, Green, Blue };
+
+constexpr Role markRole(Light light) {
+    switch (light) {
+    case Light::Red:
+        return Role::MarkRed;
+    case Light::Green:
+        return Role::MarkGreen;
+    case Light::Blue:
+        break;
+    }
+    return Role::MarkBlue;
 }
 
-inline constexpr Colour backgroundGrey = 0xC0C0C0;
-inline constexpr Colour lightGreen = 0xC0FFC0;
-inline constexpr Colour green = 0x00FF00;
-inline constexpr Colour blue = 0xFF0000;
-inline constexpr Colour red = 0x0000FF;
-inline constexpr Colour white = 0xFFFFFF;
+// The three caption boxes that the end of a run shows, by the names of their text boxes.
+inline constexpr std::array<std::string_view, 3> captionBoxes{
+    "nPravděpodobnost", "nSoučetRadiusvektorů", "nClonaOtvor"};
 
-// The display frame: while a run waits, the screen is brought up to date at least this often.
-inline constexpr std::chrono::milliseconds displayFrame{16};
-
-// What a run needs from the window: lines and circles in pixels, y downwards, a pen
-// width, a yes/no question, a message, and showing a hidden control. A line or circle
-// without a colour is drawn in the foreground colour (black).
+// What a run draws on: lines and circles in pixels, y downwards, each with its role, a pen
+// width, and showing a hidden control. A run asks its question and waits for its pauses
+// through its sequence (RunSequence), not through the surface.
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
 
     virtual void SetScaleToPixels() = 0;
     virtual void SetPenWidth(int width) = 0;
-    virtual void DrawLine(float x1, float y1, float x2, float y2,
-                          std::optional<Colour> colour = std::nullopt) = 0;
-    virtual void DrawCircle(float x, float y, float radius,
-                            std::optional<Colour> colour = std::nullopt) = 0;
-    // Modal question titled with the program's name; true for "Yes".
-    virtual bool AskYesNo(std::string_view prompt) = 0;
+    virtual void DrawLine(float x1, float y1, float x2, float y2, Role role) = 0;
+    virtual void DrawCircle(float x, float y, float radius, Role role) = 0;
     virtual void ShowControl(std::string_view controlName) = 0;
-
-    // A modal notice, for input that a run refuses.
-    virtual void ShowMessage(std::string_view text) = 0;
-
-    // Puts everything drawn so far on the screen now (before a pause or a question).
-    virtual void Flush() {}
-    // Called at least once per display frame while a run waits, so the window stays
-    // alive. May throw RunStopped when the window is closing.
-    virtual void KeepAlive() {}
-
-    // The slow-down's view of the window while it waits. WaitUntil may sleep until the
-    // deadline or the next event; a surface that cannot returns false at once and the
-    // countdown counts the time itself. HeldTime is how long the run has been held so far,
-    // by which the countdown's deadlines move later; while Hurried, the countdown counts
-    // its steps without waiting. Each may throw RunStopped.
-    virtual bool WaitUntil(std::chrono::steady_clock::time_point) { return false; }
-    virtual std::chrono::steady_clock::duration HeldTime() const { return {}; }
-    virtual bool Hurried() const { return false; }
 };
-
-// Thrown out of a surface call when the window is closing during a run; the run unwinds
-// without drawing anything more.
-struct RunStopped {};
 
 } // namespace ravo

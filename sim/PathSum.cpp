@@ -12,11 +12,11 @@ namespace ravo {
 std::optional<MarkStyle> markStyle(double frequency) {
     std::optional<MarkStyle> style;
     if (frequency == 1)
-        style = MarkStyle{blue, 1.3};
+        style = MarkStyle{Light::Blue, 1.3};
     if (frequency == 0.5)
-        style = MarkStyle{red, 1};
+        style = MarkStyle{Light::Red, 1};
     if (frequency == 0.75)
-        style = MarkStyle{green, 1.08};
+        style = MarkStyle{Light::Green, 1.08};
     return style;
 }
 
@@ -68,13 +68,18 @@ double PathSum::phase(double detectorX, double y) const {
     return phase(detectorX, y, surfaceX(y));
 }
 
-double PathSum::phase(double detectorX, double y, double faceX) const {
-    const double glassThickness = faceX - p_.geometry.glassPlaneX;
+double PathSum::pathDistance(double detectorX, double y, double faceX) const {
     const double dx = detectorX - faceX;
     const double dy = y - p_.geometry.axisY;
-    const double pathDistance = std::sqrt(dx * dx + dy * dy);
-    const double pathTime = glassThickness * p_.factors.refractiveFactor + pathDistance;
-    return p_.factors.phaseFactor * pathTime;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+double PathSum::pathTime(double detectorX, double y, double faceX) const {
+    return glassThickness(faceX) * p_.factors.refractiveFactor + pathDistance(detectorX, y, faceX);
+}
+
+double PathSum::phase(double detectorX, double y, double faceX) const {
+    return p_.factors.phaseFactor * pathTime(detectorX, y, faceX);
 }
 
 namespace {
@@ -89,12 +94,13 @@ template <typename Visit> PointResult sumPaths(const PathSum& sum, int i, Visit&
     for (int j = 0; j <= p.lastPath; ++j) {
         const double y = sum.pathY(j);
         const double faceX = sum.surfaceX(y);
-        const double angle = sum.phase(detectorX, y, faceX);
+        const double time = sum.pathTime(detectorX, y, faceX);
+        const double angle = p.factors.phaseFactor * time;
         const double c = std::cos(angle);
         const double s = std::sin(angle);
         sx += p.spiralStep * c;
         sy += p.spiralStep * s;
-        visit(PathStep{y, faceX, angle, c, s, sx, sy});
+        visit(PathStep{y, faceX, time, angle, c, s, sx, sy});
     }
     const double rx = sx - detectorX;
     const double ry = sy - baseY;

@@ -29,7 +29,7 @@ class SettingsAccess;
 
 // How a probability is marked in the colour of the light.
 struct MarkStyle {
-    Colour colour;
+    Light light;
     double markFactor;
 
     bool operator==(const MarkStyle&) const = default;
@@ -81,11 +81,12 @@ struct PointResult {
     bool operator==(const PointResult&) const = default;
 };
 
-// One path of a detector point: its height, where it meets the lens face, its phase with
-// the cosine and sine that turn its arrow, and the spiral point its arrow ends at.
+// One path of a detector point: its height, where it meets the lens face, its trip time and
+// phase with the cosine and sine that turn its arrow, and the spiral point its arrow ends at.
 struct PathStep {
     double y;
     double faceX;
+    double time;
     double phase;
     double cos;
     double sin;
@@ -114,6 +115,10 @@ public:
     double phase(double detectorX, double y) const;
     // The same where the lens face at that height, surfaceX(y), is known.
     double phase(double detectorX, double y, double faceX) const;
+    // The trip time: glassThickness * refractiveFactor + pathDistance.
+    double pathTime(double detectorX, double y, double faceX) const;
+    double glassThickness(double faceX) const { return faceX - p_.geometry.glassPlaneX; }
+    double pathDistance(double detectorX, double y, double faceX) const;
 
     // Detector point i with every path; reuses the capacity of trace.
     void trace(int i, DetectorTrace& trace) const;

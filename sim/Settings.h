@@ -7,11 +7,7 @@
 
 namespace ravo {
 
-// The nine settings, each named after the window's text box that holds it. Qt's moc cannot
-// read these names, so it is shown only the bare enumeration.
-#ifdef Q_MOC_RUN
-enum class Setting;
-#else
+// The nine settings, each named after the window's text box that holds it.
 enum class Setting {
     nPoloměr,
     nIndex,
@@ -29,7 +25,6 @@ inline constexpr std::array<Setting, 9> allSettings{
     Setting::nClona,     Setting::nPůlLupy,   Setting::nDisperze,
     Setting::nZobrazení, Setting::nSpomaleni, Setting::nStart,
 };
-#endif
 
 // The words that settings hold besides numbers.
 namespace words {

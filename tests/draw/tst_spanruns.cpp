@@ -21,15 +21,15 @@ struct Scene {
     QtDrawingSurface surface;
     std::deque<bool> answers;
 
-    explicit Scene(bool spans) : canvas(new DrawingCanvas(&window)), surface(window, *canvas) {
+    explicit Scene(bool spans) : canvas(new DrawingCanvas(&window)), surface(*canvas) {
         window.resize(820, 600);
         canvas->setGeometry(window.rect());
         surface.setSpanLines(spans);
-        surface.setAnswerProvider([this](std::string_view) {
-            const bool yes = answers.front();
-            answers.pop_front();
-            return yes;
-        });
+    }
+    bool answer() {
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
     }
     const QImage& picture() {
         surface.settle();
@@ -83,8 +83,12 @@ private slots:
             for (const Change& c : changes)
                 settings.setText(c.setting, c.value);
             TableSettings forPainted = settings;
-            QVERIFY(SimulationRun(settings, spanned.surface).perform().completed);
-            QVERIFY(SimulationRun(forPainted, painted.surface).perform().completed);
+            QVERIFY(SimulationRun(settings, spanned.surface)
+                        .perform([&](std::string_view) { return spanned.answer(); })
+                        .completed);
+            QVERIFY(SimulationRun(forPainted, painted.surface)
+                        .perform([&](std::string_view) { return painted.answer(); })
+                        .completed);
             QVERIFY2(spanned.picture() == painted.picture(),
                      qPrintable(QString("after run %1").arg(run)));
             ++run;
@@ -97,7 +101,7 @@ private slots:
         // The runs did draw: the picture is not background alone.
         QImage grey(spanned.picture().size(), spanned.picture().format());
         grey.setDevicePixelRatio(spanned.picture().devicePixelRatio());
-        grey.fill(toQColor(backgroundGrey));
+        grey.fill(Palette::design().ground);
         QVERIFY(spanned.picture() != grey);
     }
 };

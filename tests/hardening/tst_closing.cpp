@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RunProbe.h"
-#include "frmRavo.h"
+#include "WindowRuns.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,26 +8,21 @@
 #include <QtTest>
 
 using namespace ravo;
-using ravo::test::openBox;
-using test::RunProbe;
+using namespace ravo::test;
 
 namespace {
 
 bool hasBlueMark(frmRavo& w) {
-    w.surface().settle();
-    const QImage& image = w.canvas().image();
-    const qreal r = image.devicePixelRatio();
-    for (int x = 150; x <= 750; ++x)
-        for (int y = 20; y <= 229; ++y)
-            if (image.pixel(int(x * r), int(y * r)) == qRgb(0, 0, 255))
-                return true;
+    for (int x = 157; x <= 745; x += 7)
+        if (topmost(w, x, 20, 229, blueMark) >= 0)
+            return true;
     return false;
 }
 
 } // namespace
 
-// Closing the window during a run ends the run at its next drawing or countdown step; the
-// window goes away at once instead of after the run.
+// Closing the window during a run ends the run where it stands: the window goes away at
+// once, whatever the run is waiting for.
 class ClosingTest : public QObject {
     Q_OBJECT
 
@@ -40,64 +34,41 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.findChild<QScrollBar*>("HScroll1")->setValue(10000); // one second per point
-        RunProbe probe([&w] { return w.running(); }, [&w] { w.close(); });
         w.cmdStart_Click();
-        QVERIFY(probe.acted());
-        // The stop came at the countdown's next step: no further frame, and no point drawn.
-        QVERIFY2(probe.turnsAfter() <= 1, qPrintable(QString::number(probe.turnsAfter())));
+        QVERIFY(w.running());
+        QVERIFY(w.close());
+        QVERIFY(!w.running());
         QVERIFY(!hasBlueMark(w));
         QVERIFY(!w.lastOutcome().completed);
         QVERIFY(!w.isVisible());
-        QVERIFY(!w.running());
         QCOMPARE(w.settings().text(Setting::nStart), std::string("1"));
     }
 
-    // Closing the window answers the real question box of a run, and so ends the run.
-    void closeWhileTheQuestionIsOpen() {
-        frmRavo w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.cmdStart_Click();
-        QVERIFY(w.lastOutcome().completed);
-        QPointer<QMessageBox> box;
-        bool openAfterClose = false;
-        RunProbe probe([] { return openBox() != nullptr; },
-                       [&] {
-                           box = openBox();
-                           QCOMPARE(box->text(), QString("Delete probability"));
-                           w.close();
-                           openAfterClose = box && box->isVisible();
-                           if (openAfterClose)
-                               box->reject();
-                       });
-        w.cmdStart_Click();
-        QVERIFY(probe.acted());
-        QVERIFY(!openAfterClose);
-        QVERIFY(box.isNull());
-        QVERIFY(!w.lastOutcome().completed);
-        QVERIFY(!w.isVisible());
+    // Closing the window closes the question box or the refusal of a run, and ends the run.
+    void closeWhileABoxIsOpen_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("question") << "1"
+                                  << "Delete probability";
+        QTest::newRow("refusal") << "abc"
+                                 << "The frequency must be a number";
     }
-
-    // The same for the message that refuses a frequency.
-    void closeWhileTheRefusalIsOpen() {
+    void closeWhileABoxIsOpen() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, text);
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.findChild<QLineEdit*>(QString::fromUtf8("nKmitočet"))->setText("abc");
-        QPointer<QMessageBox> box;
-        bool openAfterClose = false;
-        RunProbe probe([] { return openBox() != nullptr; },
-                       [&] {
-                           box = openBox();
-                           w.close();
-                           openAfterClose = box && box->isVisible();
-                           if (openAfterClose)
-                               box->reject();
-                       });
+        QVERIFY(runToEnd(w));
+        w.findChild<QLineEdit*>(u("nKmitočet"))->setText(frequency);
         w.cmdStart_Click();
-        QVERIFY(probe.acted());
-        QVERIFY(!openAfterClose);
+        QTRY_VERIFY(w.openBox());
+        QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(w.openBox());
+        QVERIFY(box->text().startsWith(text));
+        QVERIFY(box->isVisible());
+        QVERIFY(w.close());
         QVERIFY(box.isNull());
+        QVERIFY(!w.running());
         QVERIFY(!w.lastOutcome().completed);
         QVERIFY(!w.isVisible());
     }
@@ -107,13 +78,12 @@ private slots:
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        RunProbe probe([&w] { return w.running(); },
-                       [&w] {
-                           QTest::mouseClick(w.findChild<QWidget*>("cmdKonec"), Qt::LeftButton);
-                           QTest::mouseClick(w.findChild<QWidget*>("opČervený"), Qt::LeftButton);
-                       });
+        w.findChild<QScrollBar*>("HScroll1")->setValue(100);
         w.cmdStart_Click();
-        QVERIFY(probe.acted());
+        QTest::mouseClick(w.findChild<QWidget*>("cmdKonec"), Qt::LeftButton);
+        QTest::mouseClick(w.findChild<QWidget*>(u("opČervený")), Qt::LeftButton);
+        QVERIFY(w.running());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
         QVERIFY(w.lastOutcome().completed);
         QVERIFY(w.isVisible());
         QCOMPARE(w.settings().text(Setting::nKmitočet), std::string("1"));
@@ -123,38 +93,28 @@ private slots:
     // run's countdown.
     void pictureSurvivesResizingDuringARun() {
         frmRavo reference;
-        reference.cmdStart_Click();
-        reference.surface().settle();
+        QVERIFY(runToEnd(reference));
+        reference.surface().endPainting();
         const QImage expected = reference.canvas().image().copy();
 
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.findChild<QScrollBar*>("HScroll1")->setValue(40);
-        // One step at each of four turns of the event loop within the run.
-        const std::function<void()> steps[] = {
-            [&w] { w.resize(300, 200); },
-            [&w] { w.hide(); },
-            [&w] { w.show(); },
-            [&w] { w.resize(1000, 700); },
-        };
-        int done = 0;
-        QTimer stepper;
-        stepper.setInterval(0);
-        connect(&stepper, &QTimer::timeout, [&] {
-            if (w.running() && done < 4)
-                steps[done++]();
-        });
-        stepper.start();
         w.cmdStart_Click();
-        stepper.stop();
-        QCOMPARE(done, 4);
+        for (const auto& step : std::initializer_list<std::function<void()>>{
+                 [&w] { w.resize(400, 291); }, [&w] { w.hide(); }, [&w] { w.show(); },
+                 [&w] { w.resize(1000, 700); }}) {
+            const int point = w.runControl().point();
+            step();
+            QTRY_VERIFY(w.runControl().point() > point || !w.running());
+        }
+        w.resize(800, 581);
+        QTRY_VERIFY(!w.running());
         QVERIFY(w.lastOutcome().completed);
         QCOMPARE(w.lastOutcome().countdownSteps, std::int64_t(85 * 40 * 200));
-        w.surface().settle();
-        const QImage after = w.canvas().image();
-        QCOMPARE(after.copy(QRect(QPoint(0, 0), expected.size())), expected);
-        QCOMPARE(w.size(), QSize(1000, 700));
+        w.surface().endPainting();
+        QCOMPARE(w.canvas().image(), expected);
     }
 };
 

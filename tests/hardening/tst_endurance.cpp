@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmRavo.h"
+#include "WindowRuns.h"
 
 #include <QtTest>
 
@@ -19,13 +19,7 @@ long residentBytes() {
 }
 
 bool hasMarkAt(frmRavo& w, int x, int y0, int y1) {
-    w.surface().settle();
-    const QImage& image = w.canvas().image();
-    const qreal r = image.devicePixelRatio();
-    for (int y = y0; y <= y1; ++y)
-        if (image.pixel(int(x * r), int(y * r)) == qRgb(0, 0, 255))
-            return true;
-    return false;
+    return test::topmost(w, x, y0, y1, test::blueMark) >= 0;
 }
 
 } // namespace
@@ -41,13 +35,13 @@ private slots:
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.surface().setAnswerProvider([](std::string_view) { return true; });
+        test::answerWith(w, std::deque<bool>(50, true));
         QImage first;
         long afterFive = 0;
         for (int run = 1; run <= 50; ++run) {
-            w.cmdStart_Click();
+            QVERIFY(test::runToEnd(w));
             QVERIFY(w.lastOutcome().completed);
-            w.surface().settle();
+            w.surface().endPainting();
             if (run == 1)
                 first = w.canvas().image().copy();
             else
@@ -60,6 +54,16 @@ private slots:
               afterFifty / 1e6);
         QVERIFY2(std::abs(afterFifty - afterFive) < 5'000'000,
                  qPrintable(QString("grew by %1 bytes").arg(afterFifty - afterFive)));
+
+        // Kept runs keep their numbers: forty more answered "No" stay within 25 MB.
+        test::answerWith(w, std::deque<bool>(40, false));
+        for (int run = 1; run <= 40; ++run)
+            QVERIFY(test::runToEnd(w));
+        QCOMPARE(w.readout().size(), std::size_t(41 * 85));
+        const long afterNinety = residentBytes();
+        qInfo("after 40 runs kept: %.1f MB", afterNinety / 1e6);
+        QVERIFY2(afterNinety - afterFifty < 25'000'000,
+                 qPrintable(QString("grew by %1 bytes").arg(afterNinety - afterFifty)));
     }
 
     // Twenty runs alternating dots and bars, answering the question both ways.
@@ -67,7 +71,7 @@ private slots:
         frmRavo w;
         bool answer = false;
         int questions = 0;
-        w.surface().setAnswerProvider([&](std::string_view) {
+        w.setAnswerProvider([&](std::string_view) {
             ++questions;
             answer = !answer;
             return answer;
@@ -77,7 +81,7 @@ private slots:
                 w.opBody_Click();
             else
                 w.opPruhy_Click();
-            w.cmdStart_Click();
+            QVERIFY(test::runToEnd(w));
             QVERIFY(w.lastOutcome().completed);
             // Each run leaves the blue peak at x = 514, as a dot or as the top of a bar.
             QVERIFY(hasMarkAt(w, 514, 50, 62));

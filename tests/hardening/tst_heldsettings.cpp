@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RunProbe.h"
-#include "WindowControls.h"
-#include "frmRavo.h"
+#include "WindowRuns.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -16,9 +14,7 @@
 #include <functional>
 
 using namespace ravo;
-using ravo::test::control;
-using ravo::test::openBox;
-using ravo::test::u;
+using namespace ravo::test;
 
 namespace {
 
@@ -27,21 +23,6 @@ QAccessibleInterface* accessible(QWidget* widget) {
     if (!face)
         qFatal("no accessible interface for %s", qPrintable(widget->objectName()));
     return face;
-}
-
-// Runs `act` once, at the first moment that `ready` holds while events are processed (the
-// run processes them at each showing of the picture).
-void whenReady(QObject* context, std::function<bool()> ready, std::function<void()> act) {
-    auto* poll = new QTimer(context);
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, ready, act] {
-        if (!ready())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        act();
-    });
-    poll->start();
 }
 
 std::vector<std::string> allTexts(frmRavo& w) {
@@ -73,36 +54,36 @@ private slots:
         auto* frequency = control<QLineEdit>(w, "nKmitočet");
         auto* scrollBar = control<QScrollBar>(w, "HScroll1");
 
-        bool actedDuringRun = false;
-        whenReady(
-            &w, [&w] { return w.running(); },
-            [&] {
-                actedDuringRun = w.running();
-                // A screen reader's actions on an option, the check box, the scroll bar and
-                // the frequency box.
-                auto* toggle = accessible(red)->actionInterface();
-                QVERIFY(toggle);
-                toggle->doAction(QAccessibleActionInterface::toggleAction());
-                accessible(dispersion)
-                    ->actionInterface()
-                    ->doAction(QAccessibleActionInterface::toggleAction());
-                accessible(bars)->actionInterface()->doAction(
-                    QAccessibleActionInterface::pressAction());
-                QTRY_VERIFY(!bars->isDown()); // the pressed look ends with the click
-                accessible(scrollBar)->valueInterface()->setCurrentValue(5000);
-                accessible(frequency)->setText(QAccessible::Value, "0.5");
-                // Text dropped onto the frequency box.
-                QMimeData text;
-                text.setText("0.75");
-                QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, {});
-                QApplication::sendEvent(frequency, &drop);
-                // Events sent to the controls by another program.
-                QTest::mouseClick(control(w, "OpZelená"), Qt::LeftButton, {}, QPoint(6, 8));
-                QTest::keyClick(scrollBar, Qt::Key_Right);
-                red->click();
-            });
+        control<QScrollBar>(w, "HScroll1")->setValue(100); // 10 ms per point
+        expected[std::size_t(Setting::nSpomaleni)] = "100";
         w.cmdStart_Click();
-        QVERIFY(actedDuringRun);
+        QVERIFY(w.running());
+        {
+            // A screen reader's actions on an option, the check box, the scroll bar and
+            // the frequency box.
+            auto* toggle = accessible(red)->actionInterface();
+            QVERIFY(toggle);
+            toggle->doAction(QAccessibleActionInterface::toggleAction());
+            accessible(dispersion)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::toggleAction());
+            accessible(bars)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(!bars->isDown()); // the pressed look ends with the click
+            accessible(scrollBar)->valueInterface()->setCurrentValue(5000);
+            accessible(frequency)->setText(QAccessible::Value, "0.5");
+            // Text dropped onto the frequency box.
+            QMimeData text;
+            text.setText("0.75");
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, {});
+            QApplication::sendEvent(frequency, &drop);
+            // Events sent to the controls by another program.
+            QTest::mouseClick(control(w, "OpZelená"), Qt::LeftButton, {}, QPoint(6, 8));
+            QTest::keyClick(scrollBar, Qt::Key_Right);
+            red->click();
+        }
+        QVERIFY(w.running());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
         QVERIFY(w.lastOutcome().completed);
         QVERIFY(allTexts(w) == expected);
         QVERIFY(!red->isChecked());
@@ -110,7 +91,7 @@ private slots:
         QVERIFY(!bars->isChecked());
         QVERIFY(dispersion->isChecked());
         QCOMPARE(frequency->text(), QString("1"));
-        QCOMPARE(scrollBar->value(), 1);
+        QCOMPARE(scrollBar->value(), 100);
 
         // After the run the same controls work again.
         red->click();
@@ -133,24 +114,16 @@ private slots:
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.cmdStart_Click(); // the question comes from the second run on
-        QVERIFY(w.lastOutcome().completed);
+        QVERIFY(runToEnd(w)); // the question comes from the second run on
         control<QLineEdit>(w, "nKmitočet")->setText(frequency);
-        bool painted = false;
-        bool boxSeen = false;
-        whenReady(
-            &w, [] { return openBox() != nullptr; },
-            [&] {
-                boxSeen = true;
-                QPainter other;
-                painted = other.begin(&w.canvas().image());
-                if (painted)
-                    other.end();
-                openBox()->reject();
-            });
         w.cmdStart_Click();
-        QVERIFY(boxSeen);
-        QVERIFY(painted);
+        QTRY_VERIFY(w.openBox());
+        QVERIFY(!w.surface().painting());
+        QPainter other;
+        QVERIFY(other.begin(&w.canvas().image()));
+        other.end();
+        qobject_cast<QMessageBox*>(w.openBox())->reject();
+        QTRY_VERIFY(!w.running());
     }
 
     // A run after a closing that the window survived is not stopped by that closing.
@@ -158,14 +131,14 @@ private slots:
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        whenReady(
-            &w, [&w] { return w.running(); }, [&w] { w.close(); });
         w.cmdStart_Click();
+        QVERIFY(w.running());
+        w.close();
         QVERIFY(!w.lastOutcome().completed);
-        QTRY_VERIFY(!w.isVisible());
+        QVERIFY(!w.isVisible());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         QVERIFY(w.lastOutcome().completed);
         QVERIFY(w.isVisible());
     }

@@ -4,7 +4,6 @@
 
 #include <QtTest>
 
-#include <clocale>
 #include <cmath>
 
 using namespace ravo;
@@ -31,19 +30,6 @@ private slots:
         const auto back = parseNumber(numberText(value));
         QVERIFY(back.has_value());
         QCOMPARE(*back, value);
-    }
-
-    // A comma locale must not change the text, nor how it reads back.
-    void ignoresLocale() {
-        const char* previous = std::setlocale(LC_ALL, nullptr);
-        const std::string saved = previous ? previous : "C";
-        if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "cs_CZ.UTF-8"))
-            QSKIP("no comma locale installed");
-        const std::string text = numberText(0.98);
-        const auto back = parseNumber("0.98");
-        std::setlocale(LC_ALL, saved.c_str());
-        QCOMPARE(QString::fromStdString(text), QString("0.98"));
-        QVERIFY(back && *back == 0.98);
     }
 
     void parsesByStrictRule_data() {

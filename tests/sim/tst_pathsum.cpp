@@ -19,7 +19,7 @@ struct Detector {
 };
 
 bool isResultant(const Call& c) {
-    return c.kind == Call::Line && c.colour == green && c.y1 == 440.5f && c.penWidth == 2;
+    return c.kind == Call::Line && c.role == Role::Resultant && c.y1 == 440.5f && c.penWidth == 2;
 }
 
 // Splits the path sum of a recorded run into its detector points: the lines drawn after
@@ -28,13 +28,13 @@ std::vector<Detector> detectorsOf(const RecordingSurface& s) {
     std::vector<Detector> out;
     std::size_t i = 0;
     // The last incoming ray is the line from (1, 540.5) to (50, 540.5).
-    const Call lastRay = Call::line(1, 540.5f, 50, 540.5f, std::nullopt, 1);
+    const Call lastRay = Call::line(1, 540.5f, 50, 540.5f, Role::Ray, 1);
     while (s.calls[i] != lastRay)
         ++i;
     Detector current;
     for (++i; i < s.calls.size(); ++i) {
         const Call& c = s.calls[i];
-        if (c.kind != Call::Line || c.colour == white)
+        if (c.kind != Call::Line || c.role == Role::WhiteSample)
             continue;
         if (isResultant(c)) {
             current.resultant = c;
@@ -75,22 +75,22 @@ private slots:
         QTest::addColumn<QString>("half");
         QTest::addColumn<int>("peakPoint"); // 1-based detector point
         QTest::addColumn<double>("peakP");  // negative: not pinned
-        QTest::addColumn<uint>("colour");
+        QTest::addColumn<int>("light");
         QTest::newRow("blue") << "1"
                               << "Yes"
-                              << "80" << 52 << 134.0 << uint(blue);
+                              << "80" << 52 << 134.0 << int(Light::Blue);
         QTest::newRow("blue, no dispersion") << "1"
                                              << "No"
-                                             << "80" << 52 << 134.0 << uint(blue);
+                                             << "80" << 52 << 134.0 << int(Light::Blue);
         QTest::newRow("green") << numberText(0.75).c_str() << "Yes"
-                               << "80" << 60 << -1.0 << uint(green);
+                               << "80" << 60 << -1.0 << int(Light::Green);
         QTest::newRow("red") << numberText(0.5).c_str() << "Yes"
-                             << "80" << 67 << -1.0 << uint(red);
+                             << "80" << 67 << -1.0 << int(Light::Red);
         QTest::newRow("red, no dispersion") << numberText(0.5).c_str() << "No"
-                                            << "80" << 52 << 165.1 << uint(red);
+                                            << "80" << 52 << 165.1 << int(Light::Red);
         QTest::newRow("half lens") << "1"
                                    << "Yes"
-                                   << "40" << 52 << 77.3 << uint(blue);
+                                   << "40" << 52 << 77.3 << int(Light::Blue);
     }
     void peaksOfEachLight() {
         QFETCH(QString, frequency);
@@ -98,7 +98,7 @@ private slots:
         QFETCH(QString, half);
         QFETCH(int, peakPoint);
         QFETCH(double, peakP);
-        QFETCH(uint, colour);
+        QFETCH(int, light);
         TableSettings settings;
         settings.values[Setting::nKmitočet] = frequency.toStdString();
         settings.values[Setting::nDisperze] = dispersion.toStdString();
@@ -113,7 +113,7 @@ private slots:
             QVERIFY(near(points[peak].probability, peakP, 0.06));
         for (const PointResult& p : points) {
             QVERIFY(p.mark);
-            QCOMPARE(p.mark->colour, Colour(colour));
+            QCOMPARE(int(p.mark->light), light);
             // No mark leaves the top of the drawing.
             QVERIFY(p.markY > 0);
         }
@@ -158,7 +158,7 @@ private slots:
             // Exactly the single-precision values of the sum's numbers.
             QVERIFY(marks[i].x == float(points[i].x));
             QVERIFY(marks[i].markY == float(points[i].markY));
-            QCOMPARE(marks[i].colour, points[i].mark->colour);
+            QCOMPARE(marks[i].role, markRole(points[i].mark->light));
             QCOMPARE(marks[i].bar, kind == "Pruhy");
             QCOMPARE(marks[i].penWidth, 2);
         }
@@ -257,7 +257,7 @@ private slots:
 
         std::vector<Call> whiteLines;
         for (const Call& c : surface.calls)
-            if (c.kind == Call::Line && c.colour == white)
+            if (c.kind == Call::Line && c.role == Role::WhiteSample)
                 whiteLines.push_back(c);
         QCOMPARE(int(whiteLines.size()), 16 * whitePerPoint);
         for (int k = 0; k < 16; ++k) {
@@ -272,7 +272,7 @@ private slots:
         const float top = 90.5f + aperture.toFloat();
         std::vector<Call> raysOfFirstPoint;
         for (const Call& c : surface.calls)
-            if (c.kind == Call::Line && c.x1 == 0 && !c.colour &&
+            if (c.kind == Call::Line && c.x1 == 0 && c.role == Role::Ray &&
                 raysOfFirstPoint.size() < std::size_t(paths))
                 raysOfFirstPoint.push_back(c);
         QCOMPARE(raysOfFirstPoint.front().y1, top);
@@ -285,7 +285,7 @@ private slots:
         runOnce(settings, surface);
         const auto detectors = detectorsOf(surface);
         for (const Detector& d : detectors) {
-            QCOMPARE(d.resultant.colour, std::optional<Colour>(green));
+            QCOMPARE(d.resultant.role, Role::Resultant);
             QCOMPARE(d.resultant.penWidth, 2);
         }
         // Every path line and every white arrow is drawn with width 1; the run ends with 1.
@@ -293,7 +293,7 @@ private slots:
         // The first arrow turns by the travel time of the first path: with y downwards a
         // growing phase turns it clockwise. Arrow and spiral segment share the direction.
         const auto it = std::find_if(surface.calls.begin(), surface.calls.end(), [](const Call& c) {
-            return c.kind == Call::Line && c.x1 == 157 && c.y1 == 290.5f && !c.colour;
+            return c.kind == Call::Line && c.x1 == 157 && c.y1 == 290.5f && c.role == Role::Arrow;
         });
         QVERIFY(it != surface.calls.end());
         const Call arrow = *it;
@@ -305,8 +305,8 @@ private slots:
         QVERIFY(std::abs(std::remainder(arrowAngle - spiralAngle, 2 * std::numbers::pi)) < 1e-4);
         QVERIFY(std::abs(std::hypot(spiral.x2 - spiral.x1, spiral.y2 - spiral.y1) - 1.5) < 1e-4);
         // The two base lines follow each arrow.
-        QCOMPARE(*(it + 1), (Call::line(150, 440.5f, 750, 440.5f, std::nullopt, 1)));
-        QCOMPARE(*(it + 2), (Call::line(150, 230.5f, 750, 230.5f, std::nullopt, 1)));
+        QCOMPARE(*(it + 1), (Call::line(150, 440.5f, 750, 440.5f, Role::BaseLine, 1)));
+        QCOMPARE(*(it + 2), (Call::line(150, 230.5f, 750, 230.5f, Role::BaseLine, 1)));
     }
 
     void endOfRunShowsCaptions() {
@@ -329,7 +329,7 @@ private slots:
         settings.values[Setting::nKmitočet] = "1.0";
         const PathSumParameters parameters = PathSumParameters::from(settings);
         QCOMPARE(parameters.factors.refractiveFactor, 0.0);
-        QCOMPARE(parameters.mark, std::optional<MarkStyle>(MarkStyle{blue, 1.3}));
+        QCOMPARE(parameters.mark, std::optional<MarkStyle>(MarkStyle{Light::Blue, 1.3}));
 
         const PathSum sum(parameters);
         const double faceX = 110 - 500 + std::sqrt(500.0 * 500.0 - 200.0 * 200.0);
@@ -341,7 +341,8 @@ private slots:
         QVERIFY(runOnce(settings, surface).completed);
         const auto arrow =
             std::find_if(surface.calls.begin(), surface.calls.end(), [](const Call& c) {
-                return c.kind == Call::Line && c.x1 == 157 && c.y1 == 290.5f && !c.colour;
+                return c.kind == Call::Line && c.x1 == 157 && c.y1 == 290.5f &&
+                       c.role == Role::Arrow;
             });
         QVERIFY(arrow != surface.calls.end());
         const double drawn = std::atan2(arrow->y2 - arrow->y1, arrow->x2 - arrow->x1);
@@ -405,24 +406,6 @@ private slots:
         settings.values[Setting::nSpomaleni] = slowDown.toStdString();
         RecordingSurface surface;
         QCOMPARE(qint64(runOnce(settings, surface).countdownSteps), steps);
-    }
-
-    // A pause longer than a display frame puts the point just drawn on the screen first, and
-    // keeps the window alive while it lasts.
-    void longPausesShowTheirPoint() {
-        TableSettings settings;
-        settings.values[Setting::nSpomaleni] = "200"; // 20 ms per point
-        settings.values[Setting::nPůlLupy] = "40";
-        settings.values[Setting::nClona] = "100";
-        RecordingSurface surface;
-        runOnce(settings, surface);
-        QCOMPARE(surface.ofKind(Call::Flush).size(), std::size_t(85));
-        QVERIFY(surface.keepAlives >= 85);
-
-        TableSettings fast;
-        RecordingSurface fastSurface;
-        runOnce(fast, fastSurface);
-        QCOMPARE(fastSurface.ofKind(Call::Flush).size(), std::size_t(0));
     }
 };
 

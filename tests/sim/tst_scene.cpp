@@ -15,18 +15,18 @@ namespace {
 std::vector<Call> eraseRows(const RecordingSurface& s) {
     std::vector<Call> rows;
     for (const Call& c : s.calls) {
-        if (c.kind == Call::Line && !c.colour)
-            break; // the axis, the first line in the foreground colour
+        if (c.kind == Call::Line && c.role == Role::Axis)
+            break; // the axis, the first line that is no erase
         if (c.kind == Call::Line)
             rows.push_back(c);
     }
     return rows;
 }
 
-std::vector<Call> linesOfWidth(const RecordingSurface& s, int width, std::optional<Colour> colour) {
+std::vector<Call> linesOfWidth(const RecordingSurface& s, int width, Role role) {
     std::vector<Call> out;
     for (const Call& c : s.calls)
-        if (c.kind == Call::Line && c.penWidth == width && c.colour == colour)
+        if (c.kind == Call::Line && c.penWidth == width && c.role == role)
             out.push_back(c);
     return out;
 }
@@ -91,7 +91,7 @@ private slots:
         // curved one, in light green.
         RecordingSurface surface;
         runOnce(settings, surface);
-        const auto glass = linesOfWidth(surface, 2, lightGreen);
+        const auto glass = linesOfWidth(surface, 2, Role::Glass);
         QCOMPARE(glass.size(), std::size_t(400));
         QCOMPARE(glass.front().y1, 91.5f);
         QCOMPARE(glass.back().y1, 490.5f);
@@ -151,7 +151,7 @@ private slots:
         const auto erased = eraseRows(surface);
         QCOMPARE(int(erased.size()), bandRows + rows);
         for (const Call& row : erased) {
-            QCOMPARE(row.colour, std::optional<Colour>(backgroundGrey));
+            QCOMPARE(row.role, Role::Erase);
             QCOMPARE(row.y1, row.y2);
             QCOMPARE(row.penWidth, 1);
         }
@@ -214,12 +214,12 @@ private slots:
         settings.values[Setting::nPůlLupy] = half.toStdString();
         RecordingSurface surface;
         runOnce(settings, surface);
-        const auto blades = linesOfWidth(surface, 4, std::nullopt);
+        const auto blades = linesOfWidth(surface, 4, Role::Blade);
         QCOMPARE(blades.size(), std::size_t(2));
-        QCOMPARE(blades[0], (Call::line(50, 20, 50, upperEnd, std::nullopt, 4)));
-        QCOMPARE(blades[1], (Call::line(50, lowerStart, 50, 540.5f, std::nullopt, 4)));
+        QCOMPARE(blades[0], (Call::line(50, 20, 50, upperEnd, Role::Blade, 4)));
+        QCOMPARE(blades[1], (Call::line(50, lowerStart, 50, 540.5f, Role::Blade, 4)));
         // The glass always fills the whole height of the lens.
-        QCOMPARE(linesOfWidth(surface, 2, lightGreen).size(), std::size_t(400));
+        QCOMPARE(linesOfWidth(surface, 2, Role::Glass).size(), std::size_t(400));
     }
 
     // The static scene in its order, with its pen widths.
@@ -232,16 +232,16 @@ private slots:
         QCOMPARE(calls.front().kind, Call::ScaleToPixels);
 
         std::size_t i = 1 + eraseRows(surface).size();
-        QCOMPARE(calls[i], (Call::line(50, 290.5f, 750, 290.5f, std::nullopt, 1)));
+        QCOMPARE(calls[i], (Call::line(50, 290.5f, 750, 290.5f, Role::Axis, 1)));
         ++i;
         QCOMPARE(calls[i].kind, Call::PenWidth);
         QCOMPARE(calls[i].penWidth, 2);
         i += 1 + 400; // the glass rows
-        QCOMPARE(calls[i], (Call::circle(-340, 290.5f, 450, std::nullopt, 2)));
+        QCOMPARE(calls[i], (Call::circle(-340, 290.5f, 450, Role::LensOutline, 2)));
         ++i;
         for (int m = 1; m <= 100; ++m, i += 2) {
-            QCOMPARE(calls[i], (Call::line(1, 90.5f - m, 100, 90.5f - m, backgroundGrey, 2)));
-            QCOMPARE(calls[i + 1], (Call::line(1, 490.5f + m, 100, 490.5f + m, backgroundGrey, 2)));
+            QCOMPARE(calls[i], (Call::line(1, 90.5f - m, 100, 90.5f - m, Role::Erase, 2)));
+            QCOMPARE(calls[i + 1], (Call::line(1, 490.5f + m, 100, 490.5f + m, Role::Erase, 2)));
         }
         QCOMPARE(calls[i].kind, Call::PenWidth);
         QCOMPARE(calls[i].penWidth, 4);
@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(calls[i].penWidth, 1);
         ++i;
         for (int k = 0; k <= 100; ++k, ++i)
-            QCOMPARE(calls[i], (Call::line(1, 40.5f + 5 * k, 50, 40.5f + 5 * k, std::nullopt, 1)));
+            QCOMPARE(calls[i], (Call::line(1, 40.5f + 5 * k, 50, 40.5f + 5 * k, Role::Ray, 1)));
         // The path sum follows: its first call is the first ray of the first detector point;
         // it ends 5 pixels beyond the lens face.
         QCOMPARE(calls[i].kind, Call::Line);

@@ -5,33 +5,32 @@
 
 #include <cmath>
 #include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace ravo::test {
 
-// A surface that keeps every call of a run, for reading the picture back as data.
+// A surface that keeps every call of a run, for reading the picture back as data. The
+// run's question and refusal, which are steps of its sequence, are kept here too by the
+// helpers that drive the run (RunHelpers.h).
 struct Call {
-    enum Kind { ScaleToPixels, PenWidth, Line, Circle, Question, Show, Message, Flush };
+    enum Kind { ScaleToPixels, PenWidth, Line, Circle, Question, Show, Message };
     Kind kind;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a line's ends, or a circle's centre and radius
-    std::optional<Colour> colour;
+    Role role = Role::Axis;
     int penWidth = 1; // the width in force when the call was made
     std::string text;
 
     bool operator==(const Call&) const = default;
 
     static Call of(Kind kind, std::string text = {}) {
-        Call c{kind, 0, 0, 0, 0, std::nullopt, 1, std::move(text)};
-        return c;
+        return Call{kind, 0, 0, 0, 0, Role::Axis, 1, std::move(text)};
     }
-    static Call line(float x1, float y1, float x2, float y2, std::optional<Colour> colour,
-                     int penWidth) {
-        return Call{Line, x1, y1, x2, y2, colour, penWidth, {}};
+    static Call line(float x1, float y1, float x2, float y2, Role role, int penWidth) {
+        return Call{Line, x1, y1, x2, y2, role, penWidth, {}};
     }
-    static Call circle(float x, float y, float radius, std::optional<Colour> colour, int penWidth) {
-        return Call{Circle, x, y, radius, 0, colour, penWidth, {}};
+    static Call circle(float x, float y, float radius, Role role, int penWidth) {
+        return Call{Circle, x, y, radius, 0, role, penWidth, {}};
     }
 };
 
@@ -40,7 +39,6 @@ public:
     std::vector<Call> calls;
     std::deque<bool> answers; // the answers to the next questions; "No" once they run out
     int penWidth = 1;
-    int keepAlives = 0;
     int nonFinite = 0; // coordinates that were NaN or infinite
 
     void SetScaleToPixels() override { record(Call::of(Call::ScaleToPixels)); }
@@ -48,17 +46,19 @@ public:
         penWidth = width;
         record(Call::of(Call::PenWidth));
     }
-    void DrawLine(float x1, float y1, float x2, float y2,
-                  std::optional<Colour> colour = std::nullopt) override {
+    void DrawLine(float x1, float y1, float x2, float y2, Role role) override {
         check({x1, y1, x2, y2});
-        record(Call::line(x1, y1, x2, y2, colour, penWidth));
+        record(Call::line(x1, y1, x2, y2, role, penWidth));
     }
-    void DrawCircle(float x, float y, float radius,
-                    std::optional<Colour> colour = std::nullopt) override {
+    void DrawCircle(float x, float y, float radius, Role role) override {
         check({x, y, radius});
-        record(Call::circle(x, y, radius, colour, penWidth));
+        record(Call::circle(x, y, radius, role, penWidth));
     }
-    bool AskYesNo(std::string_view prompt) override {
+    void ShowControl(std::string_view name) override {
+        record(Call::of(Call::Show, std::string(name)));
+    }
+    // The run's question: kept, and answered by the next of `answers`.
+    bool ask(std::string_view prompt) {
         record(Call::of(Call::Question, std::string(prompt)));
         if (answers.empty())
             return false;
@@ -66,14 +66,7 @@ public:
         answers.pop_front();
         return answer;
     }
-    void ShowControl(std::string_view name) override {
-        record(Call::of(Call::Show, std::string(name)));
-    }
-    void ShowMessage(std::string_view text) override {
-        record(Call::of(Call::Message, std::string(text)));
-    }
-    void Flush() override { record(Call::of(Call::Flush)); }
-    void KeepAlive() override { ++keepAlives; }
+    void refuse(std::string_view text) { record(Call::of(Call::Message, std::string(text))); }
 
     std::vector<Call> ofKind(Call::Kind kind) const {
         std::vector<Call> out;

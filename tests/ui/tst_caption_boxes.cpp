@@ -65,12 +65,13 @@ private slots:
         QCOMPARE(w.childAt(centre)->objectName(), u("canvas"));
 
         QStringList asked;
-        w.surface().setAnswerProvider([&](std::string_view prompt) {
+        w.setAnswerProvider([&](std::string_view prompt) {
             asked << QString::fromUtf8(prompt.data(), qsizetype(prompt.size()));
             return false;
         });
         w.settings().setText(Setting::nSpomaleni, "1");
         QTest::mouseClick(w.findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
+        QTRY_VERIFY(!w.running());
         QVERIFY(asked.isEmpty());
         QCOMPARE(w.settings().text(Setting::nStart), std::string("0"));
         QVERIFY(box->isVisible());
@@ -91,6 +92,7 @@ private slots:
         QVERIFY(dark > 20);
         // Nothing a later run draws covers it, and it stays.
         QTest::mouseClick(w.findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
+        QTRY_VERIFY(!w.running());
         QCOMPARE(asked, QStringList{u("Delete probability")});
         QVERIFY(box->isVisible());
         QCOMPARE(w.childAt(centre), box);
@@ -102,7 +104,7 @@ private slots:
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.surface().setAnswerProvider([](std::string_view) { return false; });
+        w.setAnswerProvider([](std::string_view) { return false; });
 
         struct Probe : QObject {
             frmRavo* window = nullptr;
@@ -121,6 +123,7 @@ private slots:
         probe.window = &w;
         w.canvas().installEventFilter(&probe);
         w.cmdStart_Click();
+        QTRY_VERIFY(!w.running());
         w.canvas().removeEventFilter(&probe);
         QVERIFY(probe.paints > 0);
         QCOMPARE(probe.seen, QStringList());

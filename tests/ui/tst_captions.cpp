@@ -189,8 +189,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         // After a run, so that the three caption boxes are shown.
         window_->settings().setText(Setting::nSpomaleni, "1");
-        window_->surface().setAnswerProvider([](std::string_view) { return false; });
+        window_->setAnswerProvider([](std::string_view) { return false; });
         window_->cmdStart_Click();
+        QTRY_VERIFY(!window_->running());
         QVERIFY(control(u("nClonaOtvor"))->isVisible());
         QCOMPARE(captioned().size(), 32);
     }

@@ -91,8 +91,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(focused(), u("cmdStart"));
         if (afterRun) {
-            w.surface().setAnswerProvider([](std::string_view) { return false; });
+            w.setAnswerProvider([](std::string_view) { return false; });
             QTest::mouseClick(w.findChild<QWidget*>("cmdStart"), Qt::LeftButton);
+            QTRY_VERIFY(!w.running());
             QVERIFY(w.findChild<QWidget*>(u("nSoučetRadiusvektorů"))->isVisible());
             QCOMPARE(focused(), u("cmdStart"));
         }

@@ -26,6 +26,7 @@ QPalette darkPalette() {
 }
 
 struct Look {
+    bool active = false; // the window became active, and its run ended
     QImage idle;
     QImage afterRun;
 };
@@ -35,11 +36,11 @@ Look lookOfTheWindow() {
     frmRavo w;
     w.show();
     w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w))
-        qWarning("the window did not become active");
     Look look;
+    look.active = QTest::qWaitForWindowActive(&w);
     look.idle = w.grab().toImage();
     w.cmdStart_Click();
+    look.active = QTest::qWaitFor([&] { return !w.running(); }) && look.active;
     w.surface().settle();
     look.afterRun = w.grab().toImage();
     return look;
@@ -88,6 +89,7 @@ private slots:
         QFETCH(bool, dark);
         QFETCH(bool, rightToLeft);
         const Look plain = lookOfTheWindow();
+        QVERIFY(plain.active);
 
         const QPalette original = QApplication::palette();
         if (dark) {
@@ -107,6 +109,7 @@ private slots:
         const Look themed = lookOfTheWindow();
         QApplication::setLayoutDirection(Qt::LeftToRight);
         QApplication::setPalette(original);
+        QVERIFY(themed.active);
 
         QVERIFY2(themed.idle == plain.idle,
                  qPrintable("idle: " + difference(themed.idle, plain.idle)));

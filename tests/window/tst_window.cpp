@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowControls.h"
-#include "frmRavo.h"
+#include "WindowRuns.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -10,8 +9,7 @@
 #include <QtTest>
 
 using namespace ravo;
-using ravo::test::control;
-using ravo::test::u;
+using namespace ravo::test;
 
 namespace {
 
@@ -24,22 +22,24 @@ void click(frmRavo& w, const char* name) {
 }
 
 QRgb pixel(frmRavo& w, int x, int y) {
-    w.surface().settle();
-    const QImage& image = w.canvas().image();
-    const qreal ratio = image.devicePixelRatio();
-    return image.pixel(int(x * ratio), int(y * ratio));
+    return pixelAt(w, x, y);
 }
 
-// The topmost pixel of a column between two heights that has the given colour, or -1.
-int topmost(frmRavo& w, int x, int y0, int y1, QRgb colour) {
-    for (int y = y0; y <= y1; ++y)
-        if (pixel(w, x, y) == colour)
-            return y;
+// The last column of row y with the glass's light green, or -1.
+int glassEnd(frmRavo& w, int y) {
+    for (int x = 120; x >= 0; --x)
+        if (pixel(w, x, y) == qRgb(192, 255, 192))
+            return x;
     return -1;
 }
 
-const QRgb blueMark = qRgb(0, 0, 255);
-const QRgb redMark = qRgb(255, 0, 0);
+// The lowest row of the blade's column x = 50 above the axis that is black.
+int upperBladeEnd(frmRavo& w) {
+    int y = 20;
+    while (y < 290 && pixel(w, 50, y + 1) == qRgb(0, 0, 0))
+        ++y;
+    return y;
+}
 
 } // namespace
 
@@ -49,66 +49,76 @@ class WindowTest : public QObject {
 private slots:
     void initTestCase() { prepareApplication(); }
 
-    void stateAfterStartUp() {
-        frmRavo w;
-        QCOMPARE(field(w, "nPoloměr"), u("500"));
-        QCOMPARE(field(w, "nIndex"), u("0.98"));
-        QCOMPARE(field(w, "nPůlLupy"), u("80"));
-        QCOMPARE(field(w, "nKmitočet"), u("1"));
-        QCOMPARE(field(w, "nClona"), u("0"));
-        QCOMPARE(field(w, "nZobrazení"), u("Body"));
-        QCOMPARE(field(w, "nDisperze"), u("Yes"));
-        QCOMPARE(field(w, "nSpomaleni"), u("1"));
-        QCOMPARE(field(w, "nStart"), u("1"));
-        for (const char* chosen : {"opVelký", "opIndexStřední", "opPůlNe", "opModrý", "opBody",
-                                   "opClonaŠiroká", "opRychlá"})
-            QVERIFY2(control<QRadioButton>(w, chosen)->isChecked(), chosen);
-        for (const char* other :
-             {"opStřední", "opMalý", "opIndexVelký", "opIndexMalý", "opČervený", "OpZelená",
-              "opPruhy", "opClonaUy39", "opClonaUzka", "opPůlAno", "opPomalejší", "opPomalá"})
-            QVERIFY2(!control<QRadioButton>(w, other)->isChecked(), other);
-        QVERIFY(control<QCheckBox>(w, "chDisperze")->isChecked());
-        QCOMPARE(control<QScrollBar>(w, "HScroll1")->value(), 1);
-        QVERIFY(!control(w, "nDisperze")->isEnabled());
-    }
-
-    void eachButtonWritesItsField_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("value");
-        const struct {
-            const char *button, *field, *value;
-        } rows[] = {
-            {"opMalý", "nPoloměr", "400"},     {"opStřední", "nPoloměr", "450"},
-            {"opIndexMalý", "nIndex", "0.96"}, {"opIndexVelký", "nIndex", "1"},
-            {"opČervený", "nKmitočet", "0.5"}, {"OpZelená", "nKmitočet", "0.75"},
-            {"opClonaUy39", "nClona", "50"},   {"opClonaUzka", "nClona", "100"},
-            {"opPůlAno", "nPůlLupy", "40"},    {"opPruhy", "nZobrazení", "Pruhy"},
-        };
-        for (const auto& row : rows)
-            QTest::newRow(row.button) << u(row.button) << u(row.field) << u(row.value);
-    }
-    void eachButtonWritesItsField() {
-        QFETCH(QString, button);
-        QFETCH(QString, field);
-        QFETCH(QString, value);
+    // After start-up the window shows its defaults, and the first run draws the blue curve
+    // of the default lens, peaking at x = 514.
+    void startUpShowsTheDefaults() {
         frmRavo w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QMap<QString, QString> before;
-        for (auto* box : w.findChildren<QLineEdit*>())
-            before[box->objectName()] = box->text();
-        auto* option = w.findChild<QRadioButton*>(button);
-        QVERIFY(option);
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, 8));
-        QVERIFY(option->isChecked());
-        // Its own field changes, and nothing else does.
-        for (auto* box : w.findChildren<QLineEdit*>()) {
-            if (box->objectName() == field)
-                QCOMPARE(box->text(), value);
-            else
-                QCOMPARE(box->text(), before[box->objectName()]);
-        }
+        QCOMPARE(field(w, "nKmitočet"), u("1"));
+        QCOMPARE(field(w, "nDisperze"), u("Yes"));
+        QVERIFY(control<QCheckBox>(w, "chDisperze")->isChecked());
+        QVERIFY(!control(w, "nDisperze")->isEnabled());
+        QCOMPARE(control<QScrollBar>(w, "HScroll1")->value(), 1);
+        QVERIFY(runToEnd(w));
+        const int peak = topmost(w, 514, 30, 229, blueMark);
+        QVERIFY2(peak >= 54 && peak <= 58, qPrintable(QString::number(peak)));
+        for (int x : {507, 521})
+            QVERIFY(topmost(w, x, 30, 229, blueMark) > peak);
+    }
+
+    // What each option does, as the next run shows it: the lens's radius in the glass's
+    // edge, the refractive index and the colour in where the light comes to its focus, the
+    // aperture in the upper blade, the half lens in the lower blade, bars in the marks.
+    void eachOptionShowsInTheRun() {
+        frmRavo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        answerWith(w, {true, true, true, true, true, true, true, true, true, true});
+        auto runWith = [&](const char* button) {
+            click(w, button);
+            QVERIFY(runToEnd(w));
+        };
+        auto peakX = [&](QRgb colour) {
+            int best = 230, at = -1;
+            for (int x = 157; x <= 745; x += 7)
+                if (const int y = topmost(w, x, 20, 229, colour); y >= 0 && y < best)
+                    best = y, at = x;
+            return at;
+        };
+        QVERIFY(runToEnd(w));
+        const int greatEdge = glassEnd(w, 489);
+        const int defaultPeak = peakX(blueMark);
+        runWith("opStřední");
+        const int middleEdge = glassEnd(w, 489);
+        runWith("opMalý");
+        QVERIFY2(
+            glassEnd(w, 489) < middleEdge && middleEdge < greatEdge,
+            qPrintable(QString("%1 %2 %3").arg(glassEnd(w, 489)).arg(middleEdge).arg(greatEdge)));
+        runWith("opVelký");
+        runWith("opIndexVelký"); // slower glass bends more: the focus comes nearer
+        QVERIFY(peakX(blueMark) < defaultPeak);
+        runWith("opIndexMalý");
+        QVERIFY(peakX(blueMark) > defaultPeak);
+        runWith("opIndexStřední");
+        QCOMPARE(peakX(blueMark), defaultPeak);
+        runWith("opČervený");
+        // Each colour comes to its focus at its own place (the highest dot, or its neighbour
+        // of nearly the same height): blue nearest the lens, red farthest.
+        QVERIFY(std::abs(peakX(redMark) - 619) <= 7);
+        runWith("OpZelená");
+        QVERIFY(std::abs(peakX(greenMark) - 570) <= 7);
+        // The upper blade reaches down to the opening's edge, 90.5 + 50 or + 100 (its round
+        // end a pixel or two further).
+        runWith("opClonaUy39");
+        QVERIFY(upperBladeEnd(w) >= 140 && upperBladeEnd(w) <= 143);
+        runWith("opClonaUzka");
+        QVERIFY(upperBladeEnd(w) >= 190 && upperBladeEnd(w) <= 193);
+        QCOMPARE(pixel(w, 50, 302), qRgb(192, 255, 192)); // the glass shows in the opening
+        runWith("opPůlAno");
+        QCOMPARE(pixel(w, 50, 302), qRgb(0, 0, 0)); // the lower half is closed
+        runWith("opPruhy");
+        QCOMPARE(pixel(w, 570, 228), greenMark); // a bar rises from the base line
     }
 
     void dispersionFlipsWithEveryClick() {
@@ -170,18 +180,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QStringList asked;
         QList<bool> answers{false, true};
-        w.surface().setAnswerProvider([&](std::string_view prompt) {
+        w.setAnswerProvider([&](std::string_view prompt) {
             asked << QString::fromStdString(std::string(prompt));
             return answers.takeFirst();
         });
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         QVERIFY(asked.isEmpty());
         QCOMPARE(field(w, "nStart"), u("0"));
         const int bluePeak = topmost(w, 514, 30, 229, blueMark);
         QVERIFY2(bluePeak >= 54 && bluePeak <= 58, qPrintable(QString::number(bluePeak)));
 
         click(w, "opČervený");
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         QCOMPARE(asked, QStringList{"Delete probability"});
         // "No": the blue curve stays, and the red one peaks farther from the lens.
         QCOMPARE(topmost(w, 514, 30, 229, blueMark), bluePeak);
@@ -192,7 +202,7 @@ private slots:
         click(w, "opModrý");
         click(w, "opBody");
         control<QLineEdit>(w, "nKmitočet")->setText("0.75");
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         QCOMPARE(asked.size(), 2);
         // "Yes": the old marks are gone.
         QCOMPARE(topmost(w, 619, 30, 229, redMark), -1);
@@ -202,13 +212,13 @@ private slots:
     void barsModeNeverAsks() {
         frmRavo w;
         int questions = 0;
-        w.surface().setAnswerProvider([&](std::string_view) {
+        w.setAnswerProvider([&](std::string_view) {
             ++questions;
             return false;
         });
         w.opPruhy_Click();
-        w.cmdStart_Click();
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
+        QVERIFY(runToEnd(w));
         QCOMPARE(questions, 0);
         // A bar rises from the base line at the peak.
         QCOMPARE(pixel(w, 514, 150), blueMark);
@@ -229,7 +239,7 @@ private slots:
         };
         QVERIFY(darkPixelsInPrompt() > 100);
         QVERIFY(control(w, "labKlepnete")->isVisible());
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         QCOMPARE(darkPixelsInPrompt(), 0);
     }
 
@@ -238,14 +248,17 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QStringList messages;
-        w.surface().setMessageSink(
+        w.setMessageSink(
             [&](std::string_view text) { messages << QString::fromStdString(std::string(text)); });
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
+        w.surface().endPainting();
         const QImage before = w.canvas().image().copy();
+        const std::size_t runs = w.history().runs().size();
         auto* box = control<QLineEdit>(w, "nKmitočet");
         box->selectAll();
         QTest::keyClicks(box, "abc");
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
+        QCOMPARE(w.history().runs().size(), runs); // a refused run leaves no record
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains("0.5"));
         QCOMPARE(w.canvas().image(), before);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowControls.h"
+#include "WindowRuns.h"
 // The window enlarged and reduced: every control and the picture at the zoom of the client
 // area, centred, clicks and keys where the controls are shown, lines equally thick at a
 // fractional zoom, nothing drawn beyond the design, and marks kept through resizing.
@@ -19,7 +19,7 @@
 #include <vector>
 
 using namespace ravo;
-using ravo::test::u;
+using namespace ravo::test;
 
 namespace {
 
@@ -85,6 +85,20 @@ std::vector<qreal> lineThicknesses(const QImage& image, int x, int y0, int y1) {
 QImage shown(frmRavo& w) {
     w.surface().settle();
     return w.grab().toImage();
+}
+
+// The most pixels across one line of a column that are neither ground nor black: how far
+// the line's edges are blended.
+int blendedAcross(const QImage& image, int x, int y0, int y1) {
+    int most = 0, current = 0;
+    for (int y = y0; y <= y1; ++y) {
+        const int g = qGray(image.pixel(x, y));
+        if (g > 4 && g < 188)
+            most = std::max(most, ++current);
+        else
+            current = 0;
+    }
+    return most;
 }
 
 // Pixels of the window's picture per design pixel.
@@ -198,12 +212,13 @@ private slots:
     // equally thick although 1.8 (or 2.7) screen pixels fall on each design pixel.
     void runAtAFractionalZoom() {
         frmRavo w;
-        w.surface().setAnswerProvider([](std::string_view) { return true; });
+        answerWith(w, {true});
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.resize(large);
         QTRY_COMPARE(w.size(), large);
         clickAt(w, centreOnWindow(w, "cmdStart"));
+        QTRY_VERIFY(!w.running());
         QVERIFY(w.lastOutcome().completed);
         QCOMPARE(w.settings().text(Setting::nStart), std::string("0"));
         QVERIFY(w.findChild<QWidget*>(u("nClonaOtvor"))->isVisible());
@@ -223,6 +238,47 @@ private slots:
         QVERIFY2(*thickest <= 1.3 * *thinnest,
                  qPrintable(QString("from %1 to %2 pixels").arg(*thinnest).arg(*thickest)));
         QVERIFY(std::fabs(*thinnest - scale) < 0.5);
+        // Drawn at the whole factor above the zoom and reduced: a ray's edges blend over at
+        // most two pixels across it.
+        QVERIFY(blendedAcross(image, int(20 * scale), 0, image.height() - 1) <= 2);
+    }
+
+    // A run resized as it goes is drawn again at each resolution up to where it stands and
+    // goes on: back at the design size, its picture is an undisturbed run's. A redraw while
+    // it is held changes nothing, nor one after it has been stopped.
+    void resizedHeldAndStoppedRuns() {
+        frmRavo w, undisturbed;
+        for (frmRavo* window : {&w, &undisturbed}) {
+            window->findChild<QScrollBar*>("HScroll1")->setValue(50); // 5 ms per point
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+        QVERIFY(runToEnd(undisturbed));
+        w.cmdStart_Click();
+        QTRY_VERIFY(w.runControl().point() >= 10);
+        const int redraws = w.canvas().redrawCount();
+        w.resize(large);
+        QTRY_VERIFY(w.runControl().point() >= 30);
+        w.resize(design);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        QVERIFY(w.canvas().redrawCount() >= redraws + 2);
+        w.surface().endPainting();
+        undisturbed.surface().endPainting();
+        QCOMPARE(w.canvas().image(), undisturbed.canvas().image());
+
+        answerWith(w, {false});
+        w.cmdStart_Click();
+        QTRY_VERIFY(w.runControl().point() >= 10);
+        w.runControl().toggleHold();
+        QTRY_COMPARE(w.accessibleDescription().left(8), QString("Held at "));
+        const QImage heldPicture = shown(w);
+        w.canvas().renew(true);
+        QCOMPARE(shown(w), heldPicture);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QTRY_VERIFY(!w.running());
+        const QImage stopped = shown(w);
+        w.canvas().renew(true);
+        QCOMPARE(shown(w), stopped);
     }
 
     // In a window taller than the design, the picture ends where the design ends: after a
@@ -234,7 +290,7 @@ private slots:
         w.resize(800, 781);
         QTRY_COMPARE(w.size(), QSize(800, 781));
         QCOMPARE(w.zoom(), 1.0);
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         QVERIFY(w.lastOutcome().completed);
         const QImage image = shown(w);
         const qreal r = image.devicePixelRatio();
@@ -257,12 +313,12 @@ private slots:
     // the blue peak at its place.
     void marksSurviveResizing() {
         frmRavo w;
-        w.surface().setAnswerProvider([](std::string_view) { return false; });
+        answerWith(w, {false});
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         w.findChild<QAbstractButton*>(u("opČervený"))->click();
-        w.cmdStart_Click();
+        QVERIFY(runToEnd(w));
         QVERIFY(w.lastOutcome().completed);
         for (const QSize size : {large, QSize(600, 436), design}) {
             w.resize(size);
