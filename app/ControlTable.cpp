@@ -11,10 +11,14 @@ using K = ControlKind;
 using F = FontRole;
 using T = TextBoxRole;
 using W = frmRavo;
-const QColor grey = Palette::design().ground;
 
-// clang-format off
-const ControlEntry entries[] = {
+} // namespace
+
+// Made on first use, so that it is ready for whoever asks first, also during start-up.
+std::span<const ControlEntry> controlTable() {
+    const QColor grey = Palette::design().ground;
+    // clang-format off
+    static const ControlEntry entries[] = {
     // name, kind, container, text, geometry (px), tab, shown, font, text box, background, handler
     {"labTitul",              K::Label,         nullptr,           "Ravo",                        {456, 0, 49, 25},     0,   true,   F::Title},
     {"cmdStart",              K::PushButton,    nullptr,           "Start",                       {552, 8, 65, 25},     1,   true,   F::Button,       T::None,      grey,        &W::cmdStart_Click},
@@ -61,12 +65,8 @@ const ControlEntry entries[] = {
     {"opRychlá",              K::OptionButton,  "frmAnimace",      "Rychlá",                      {8, 16, 57, 17},      40,  true,   F::Default,      T::None,      grey,        &W::opRychlá_Click},
     {"opPomalejší",           K::OptionButton,  "frmAnimace",      "Pomalejší",                   {8, 32, 65, 13},      41,  true,   F::Default,      T::None,      grey,        &W::opPomalejší_Click},
     {"opPomalá",              K::OptionButton,  "frmAnimace",      "Pomalá",                      {8, 48, 57, 17},      42,  true,   F::Default,      T::None,      grey,        &W::opPomalá_Click},
-};
-// clang-format on
-
-} // namespace
-
-std::span<const ControlEntry> controlTable() {
+    };
+    // clang-format on
     return entries;
 }
 

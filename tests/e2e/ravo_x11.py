@@ -18,8 +18,9 @@ import tempfile
 import time
 import zlib
 
-# The layout that the tests expect, shared with the C++ tests.
-LAYOUT_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "layout.json")
+# The window's layout, written from the program's control table by the build (layout_json);
+# CTest names the file.
+LAYOUT_FILE = os.environ["RAVO_LAYOUT_FILE"]
 
 
 def _read_layout():

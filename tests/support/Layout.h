@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The window's layout as the tests expect it, read from tests/layout.json, which the
-// Python end-to-end tests read too.
+// The window's layout as the tests read it: the program's control table, in the terms in
+// which a user sees a control (its kind, where it stands on the window, when it is shown,
+// its caption, font and colour). The end-to-end tests read the same, written out as JSON by
+// layout_json.
+
+#include "ControlTable.h"
+#include "Palette.h"
 
 #include <QColor>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QList>
+#include <QMap>
 #include <QRect>
 #include <QString>
 
@@ -24,8 +26,8 @@ struct LayoutControl {
     int tab = 0;
     QString shown; // "start", "after a run" or "never"
     bool enabled = true;
-    QString text;
-    QColor background; // invalid: not checked
+    QString text;      // the caption; null for a text box that holds a setting
+    QColor background; // invalid: covered by nothing of its own (never shown)
     QString fontFamily;
     int fontPixels = 0;
     bool bold = false;
@@ -44,61 +46,76 @@ struct LayoutControl {
             return "QLineEdit";
         if (kind == "option button")
             return "QRadioButton";
-        if (kind == "check box")
-            return "QCheckBox";
-        qFatal("layout.json: unknown kind %s", qPrintable(kind));
+        return "QCheckBox";
     }
 };
 
 struct Layout {
-    QString title;
-    QColor background;
-    QSize size;
+    QString title = QStringLiteral("Ravo - ");
+    QColor background = Palette::design().ground;
+    QSize size{800, 581};
     QList<LayoutControl> controls;
 
     const LayoutControl& control(const QString& name) const {
         for (const LayoutControl& c : controls)
             if (c.name == name)
                 return c;
-        qFatal("layout.json: no control %s", qPrintable(name));
+        qFatal("no control %s", qPrintable(name));
     }
 };
 
-inline Layout readLayout() {
-    QFile file(QStringLiteral(RAVO_LAYOUT_FILE));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", RAVO_LAYOUT_FILE);
-    QJsonParseError error;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &error).object();
-    if (error.error != QJsonParseError::NoError)
-        qFatal("%s: %s", RAVO_LAYOUT_FILE, qPrintable(error.errorString()));
-
+inline Layout layoutFromTable() {
     Layout layout;
-    const QJsonObject window = root["window"].toObject();
-    layout.title = window["title"].toString();
-    layout.background = QColor(window["background"].toString());
-    layout.size = QSize(window["size"][0].toInt(), window["size"][1].toInt());
     QMap<QString, QPoint> origins;
-    for (const QJsonValue& value : root["controls"].toArray()) {
-        const QJsonObject o = value.toObject();
+    for (const ControlEntry& e : controlTable()) {
         LayoutControl c;
-        c.name = o["name"].toString();
-        c.container = o["container"].toString();
-        c.kind = o["kind"].toString();
-        const QJsonArray at = o["at"].toArray();
-        c.at = QRect(at[0].toInt(), at[1].toInt(), at[2].toInt(), at[3].toInt());
+        c.name = QString::fromUtf8(e.name);
+        c.container = e.container ? QString::fromUtf8(e.container) : QString();
+        switch (e.kind) {
+        case ControlKind::Label:
+            c.kind = "label";
+            break;
+        case ControlKind::PushButton:
+            c.kind = "push button";
+            break;
+        case ControlKind::ScrollBar:
+            c.kind = "scroll bar";
+            break;
+        case ControlKind::Frame:
+            c.kind = "frame";
+            break;
+        case ControlKind::TextBox:
+            c.kind = "text box";
+            break;
+        case ControlKind::OptionButton:
+            c.kind = "option button";
+            break;
+        case ControlKind::CheckBox:
+            c.kind = "check box";
+            break;
+        }
+        c.at = e.geometry;
         c.onWindow = origins.value(c.container) + c.at.topLeft();
         origins[c.name] = c.onWindow;
-        c.tab = o["tab"].toInt();
-        c.shown = o["shown"].toString();
-        c.enabled = o["enabled"].toBool();
-        c.text = o["text"].toString();
-        if (o["background"].isString())
-            c.background = QColor(o["background"].toString());
-        const QStringList font = o["font"].toString().split(' ');
-        c.fontFamily = font.value(0) == "serif" ? "Liberation Serif" : "Liberation Sans";
-        c.fontPixels = font.value(1).toInt();
-        c.bold = font.value(2) == "bold";
+        c.tab = e.tabIndex;
+        const bool inHidden = !c.container.isEmpty() && layout.control(c.container).shown == "never";
+        c.shown = e.textBox == TextBoxRole::Caption ? "after a run"
+                  : (e.shownAtStart && !inHidden)   ? "start"
+                                                    : "never";
+        c.enabled = e.textBox != TextBoxRole::Display;
+        const bool setting = e.textBox == TextBoxRole::Editable ||
+                             e.textBox == TextBoxRole::Display || e.textBox == TextBoxRole::Hidden;
+        if (!setting)
+            c.text = QString::fromUtf8(e.text);
+        if (c.shown != "never" && e.kind != ControlKind::ScrollBar)
+            c.background = e.background;
+        const bool serif = e.font == FontRole::Title || e.font == FontRole::Button;
+        c.fontFamily = serif ? "Liberation Serif" : "Liberation Sans";
+        c.fontPixels = e.font == FontRole::Title    ? 21
+                       : e.font == FontRole::Button ? 19
+                       : e.font == FontRole::Caption ? 16
+                                                     : 11;
+        c.bold = serif || e.font == FontRole::DefaultBold;
         layout.controls << c;
     }
     return layout;
@@ -106,7 +123,7 @@ inline Layout readLayout() {
 
 // The layout, read once.
 inline const Layout& layout() {
-    static const Layout read = readLayout();
+    static const Layout read = layoutFromTable();
     return read;
 }
 
