@@ -56,6 +56,10 @@ CAPTION_BOXES = {c["text"]: rect(c["name"]) for c in LAYOUT["controls"]
 GREY = _rgb(LAYOUT["window"]["background"])
 MAIN_TITLE = "^" + LAYOUT["window"]["title"]
 QUESTION_TITLE = "^Ravo$"
+# Reading the window as a screen reader does: Debian's Python with its pyatspi.
+A11Y_PYTHON = "/usr/bin/python3"
+A11Y_STATUS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "a11y_status.py")
+ATSPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 # The colour of a run's probability marks, and where its last detector point lies.
 MARK_COLOURS = {"Red": (255, 0, 0), "Green": (0, 255, 0), "Blue": (0, 0, 255)}
 LAST_DETECTOR_X = 745
@@ -210,6 +214,9 @@ class RavoSession:
         self.window = None
         self.display = None
         self.runtime_dir = None
+        self.dbus = None
+        self.bus_address = None
+        self.atspi = None
         self.cursor = None
         self.ordinary_cursor = None
         self._old_handlers = {}
@@ -221,6 +228,7 @@ class RavoSession:
             self._old_handlers[sig] = signal.signal(sig, self._on_signal)
         try:
             self._start_xvfb()
+            self._start_accessibility_bus()
             if self.window_manager:
                 self._start_window_manager()
             self._start_ravo()
@@ -240,7 +248,7 @@ class RavoSession:
         if self.cursor is not None:
             self.cursor.close()
             self.cursor = None
-        for proc in (self.ravo, self.wm, self.xvfb):
+        for proc in (self.ravo, self.wm, self.atspi, self.dbus, self.xvfb):
             if proc is not None and proc.poll() is None:
                 proc.terminate()
                 try:
@@ -248,7 +256,7 @@ class RavoSession:
                 except subprocess.TimeoutExpired:
                     proc.kill()
                     proc.wait()
-        self.ravo = self.wm = self.xvfb = None
+        self.ravo = self.wm = self.atspi = self.dbus = self.xvfb = None
         if self.runtime_dir is not None:
             self.runtime_dir.cleanup()
             self.runtime_dir = None
@@ -287,6 +295,48 @@ class RavoSession:
         self.log("X server on display %s" % self.display)
         self.cursor = CursorWatch(self.display)
 
+    def _start_accessibility_bus(self):
+        """A D-Bus session of its own with the accessibility bus on it, through which a
+        screen reader, and this driver, read the window."""
+        self._make_runtime_dir()
+        self.dbus = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+            env=self._env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+            preexec_fn=_die_with_parent,
+        )
+        self.bus_address = self.dbus.stdout.readline().strip()
+        if not self.bus_address:
+            raise DriverError("dbus-daemon did not start")
+        self.atspi = subprocess.Popen(
+            [ATSPI_BUS_LAUNCHER, "--launch-immediately"], env=self._env(),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent,
+        )
+
+    def status(self):
+        """Where the window says a run stands, as a screen reader reads it, or None while
+        the window is not on the accessibility bus."""
+        result = subprocess.run([A11Y_PYTHON, A11Y_STATUS], env=self._env(),
+                                capture_output=True, text=True, timeout=20)
+        return result.stdout.strip() if result.returncode == 0 else None
+
+    def accessible_tree(self):
+        """Every named object of the window: (role, name, description)."""
+        result = subprocess.run([A11Y_PYTHON, A11Y_STATUS, "--tree"], env=self._env(),
+                                capture_output=True, text=True, timeout=20)
+        return [tuple(line.split("|", 2)) for line in result.stdout.splitlines() if line]
+
+    def wait_for_status(self, condition, timeout, what):
+        """Waits until the window's status satisfies the condition; returns the status."""
+        seen = []
+
+        def holds():
+            seen[:] = [self.status()]
+            return seen[0] is not None and condition(seen[0])
+
+        self.wait_until(holds, timeout, "%s (last status: %r)" % (what, seen and seen[0]),
+                        interval=0.1)
+        return seen[0]
+
     def _make_runtime_dir(self):
         if self.runtime_dir is None:
             self.runtime_dir = tempfile.TemporaryDirectory(prefix="ravo-x11-")
@@ -317,6 +367,9 @@ class RavoSession:
         env["DISPLAY"] = self.display
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_SCALE_FACTOR"] = str(self.scale)
+        if self.bus_address:
+            env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["XDG_RUNTIME_DIR"] = self.runtime_dir.name
         for name in ("QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
                      "QT_ENABLE_HIGHDPI_SCALING", "QT_STYLE_OVERRIDE"):
@@ -441,23 +494,6 @@ class RavoSession:
         self.xdotool("key", "--clearmodifiers", "Escape")
         self.wait_until(lambda: not self.find_windows(QUESTION_TITLE), timeout,
                         "the question box to close")
-
-    def wait_until_still(self, timeout, quiet=1.0):
-        """Waits until the picture has not changed for `quiet` seconds; returns it. For a
-        held run, whose stillness is what a test asserts; a run's end is `run`'s."""
-        deadline = time.monotonic() + timeout
-        last = self.grab()
-        still_since = time.monotonic()
-        while True:
-            time.sleep(0.2)
-            image = self.grab()
-            now = time.monotonic()
-            if image.pixels != last.pixels:
-                last, still_since = image, now
-            elif now - still_since >= quiet:
-                return image
-            if now > deadline:
-                raise DriverError("the picture kept changing")
 
     def caption_dark_span(self, image, rect):
         """The columns (first, last) of the box's area that hold dark text pixels."""

@@ -71,7 +71,7 @@ def main(argv):
         session.xdotool("key", "--window", box, "Escape")
         session.wait_until(lambda: not session.find_windows(QUESTION), 15,
                            "the question to close")
-        session.wait_until_still(30)
+        session.wait_for_status(lambda s: s.startswith("Finished"), 30, "the end of the run")
         session.click_control(ravo_x11.START_BUTTON)
         try:
             session.wait_for_window(QUESTION, 15)

@@ -6,7 +6,8 @@ server.
     test_classroom_e2e.py RAVO_BINARY
 
 1. At the slowest pace (one second per detector point) Space holds the run: the caption
-   ends in " (paused)" and the picture stays still.
+   ends in " (paused)", the window tells a screen reader where it is held, and the picture
+   holds exactly the marks of the points drawn.
 2. Right arrow, then Page Down, each add exactly one probability mark and hold again.
 3. Ctrl+C while held puts the window, as shown, on the clipboard as a PNG image.
 4. Escape stops the run at once: the caption is plain again and nothing more is drawn.
@@ -46,6 +47,11 @@ def marks(session, image):
     return count
 
 
+def held_point(status):
+    """The point of "Held at point 14 of 85 ..." or "Stopped at point 14 of 85"."""
+    return int(status.split(" at point ")[1].split()[0])
+
+
 def key(session, name):
     session.xdotool("windowfocus", "--sync", session.window)
     session.xdotool("key", "--clearmodifiers", name)
@@ -79,29 +85,30 @@ def main(argv):
 
         # 1. Held.
         key(session, "space")
-        session.wait_until(lambda: caption(session).endswith(" (paused)"), 10, "the hold")
-        held = session.wait_until_still(10, quiet=2.5)
-        before = marks(session, held)
-        check(caption(session).endswith(" (paused)") and 2 <= before < 85,
-              "Space held the run after %d marks; the picture stayed still for 2.5 s" % before)
+        status = session.wait_for_status(lambda s: s.startswith("Held at point "), 10, "the hold")
+        point = held_point(status)
+        before = marks(session, session.grab())
+        check(caption(session).endswith(" (paused)") and 2 <= before < 85 and before == point,
+              "Space held the run at point %d with %d marks: %r" % (point, before, status))
 
         # 2. One mark per press.
         for name in ("Right", "Next"):
-            count = marks(session, session.grab())
             key(session, name)
-            session.wait_until(lambda: marks(session, session.grab()) > count, 10,
-                               "the next mark")
-            image = session.wait_until_still(10, quiet=1.5)
-            check(marks(session, image) == count + 1 and caption(session).endswith(" (paused)"),
-                  "%s added exactly one mark and held again" % name)
+            status = session.wait_for_status(
+                lambda s, p=point: s.startswith("Held at point %d " % (p + 1)), 10,
+                "the hold after the next point")
+            point += 1
+            count = marks(session, session.grab())
+            check(count == point and caption(session).endswith(" (paused)"),
+                  "%s added exactly one mark and held again (%d marks)" % (name, count))
 
         # 3. The picture on the clipboard.
         key(session, "ctrl+c")
         shown = session.grab()
-        copied = None
-        deadline = time.monotonic() + 10
-        while copied is None and time.monotonic() < deadline:
-            copied = clipboard_rgb(session)
+        found = []
+        session.wait_until(lambda: found.append(clipboard_rgb(session)) or found[-1], 10,
+                           "an image on the clipboard")
+        copied = found[-1]
         _, _, width, height = session.geometry(session.window)
         expected = b"".join(row[: width * 3] for row in shown.rgb_rows()[:height])
         check(copied is not None and copied[:2] == (width, height) and copied[2] == expected,
@@ -111,11 +118,13 @@ def main(argv):
         # 4. Stopped.
         stopped_marks = marks(session, shown)
         key(session, "Escape")
-        session.wait_until(lambda: not caption(session).endswith(" (paused)"), 10,
-                           "the plain caption")
-        after = session.wait_until_still(10, quiet=1.5)
-        check(marks(session, after) == stopped_marks and not session.captions_shown(after),
-              "Escape stopped the run: no more marks, no captions")
+        status = session.wait_for_status(lambda s: s.startswith("Stopped at point "), 10,
+                                         "the stop")
+        after = session.grab()
+        check(not caption(session).endswith(" (paused)") and held_point(status) == point
+              and marks(session, after) == stopped_marks == point
+              and not session.captions_shown(after),
+              "Escape stopped the run where it stood: %r, no captions" % status)
 
         # 5. The next run asks nothing and completes.
         session.click_control(SCROLL_BAR)
