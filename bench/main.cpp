@@ -155,14 +155,14 @@ int main(int argc, char* argv[]) {
     window.setAnswerProvider([](std::string_view) { return true; });
     windowRun(window); // the first run asks nothing; from here on every run is alike
 
-    ravo::bench::CallRecorder recorder;
+    ravo::test::RecordingSurface recorder;
     {
         ravo::RecordedSettings settings(window.settings());
         ravo::SimulationRun(settings, recorder).perform([](std::string_view) { return true; });
     }
 
     std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run, picture %d:1\n",
-                runs, qPrintable(QGuiApplication::platformName()), recorder.calls.size(),
+                runs, qPrintable(QGuiApplication::platformName()), recorder.drawings().size(),
                 window.canvas().factor());
 
     const Series a = measure(runs, [&] { windowRun(window); });
@@ -177,11 +177,11 @@ int main(int argc, char* argv[]) {
     });
 
     // What the window's surface leaves to QPainter as well: slanted lines and circles.
-    std::vector<ravo::bench::DrawCall> painterOnly;
+    std::vector<ravo::bench::Call> painterOnly;
     std::copy_if(recorder.calls.begin(), recorder.calls.end(), std::back_inserter(painterOnly),
-                 [](const ravo::bench::DrawCall& c) {
-                     return c.kind == ravo::bench::DrawCall::Circle ||
-                            (c.x1 != c.x2 && c.y1 != c.y2);
+                 [](const ravo::bench::Call& c) {
+                     return c.kind == ravo::bench::Call::Circle ||
+                            (c.kind == ravo::bench::Call::Line && c.x1 != c.x2 && c.y1 != c.y2);
                  });
     const Series d = measure(runs, [&] {
         floorImage.fill(ground);
