@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks of the Debian package, without installing it anywhere:
-#   check_package.sh build    BUILD_DIR PACKAGE_DIR   builds the .deb into PACKAGE_DIR
-#   check_package.sh contents PACKAGE_DIR             its files and dependencies
-#   check_package.sh lintian  PACKAGE_DIR             Debian's own checks of a package
+# Checks of the Debian package (debian/), without installing it anywhere:
+#   check_package.sh build    SOURCE_DIR PACKAGE_DIR   copies the source tree as it stands
+#                                                     (without .git and what git ignores,
+#                                                     such as the build folders) into
+#                                                     PACKAGE_DIR/ravo and builds the source
+#                                                     and binary packages with
+#                                                     dpkg-buildpackage; no compiler, linker
+#                                                     or packaging tool may warn
+#   check_package.sh contents PACKAGE_DIR VERSION     its files, version and dependencies
+#   check_package.sh lintian  PACKAGE_DIR             Debian's own checks, on the .changes
 #   check_package.sh starts   PACKAGE_DIR             its ravo, unpacked into a temporary
-#                                                    folder, starts offscreen and ends
-#                                                    with status 0 on SIGTERM
+#                                                     folder, starts offscreen and ends
+#                                                     with status 0 on SIGTERM
 set -euo pipefail
 
 fail() {
@@ -14,51 +20,66 @@ fail() {
     exit 1
 }
 
-the_deb() { # package dir
-    local debs=("$1"/ravo_*.deb)
-    [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one ravo_*.deb in $1"
-    echo "${debs[0]}"
+the_one() { # package dir, glob below it
+    local found=("$1"/$2)
+    [ ${#found[@]} -eq 1 ] && [ -f "${found[0]}" ] || fail "expected one $2 in $1"
+    echo "${found[0]}"
 }
 
 case "${1:-}" in
 build)
-    build=$2 out=$3
+    src=$2 out=$3
     rm -rf "$out"
-    mkdir -p "$out"
-    cpack --config "$build/CPackConfig.cmake" -B "$out"
-    deb=$(the_deb "$out")
-    echo "built $deb"
+    mkdir -p "$out/ravo"
+    # The files git would commit, uncommitted changes included; a deleted file is left out.
+    git -C "$src" ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' f; do if [ -e "$src/$f" ]; then printf '%s\0' "$f"; fi; done |
+        tar -C "$src" --null -T - -cf - | tar -C "$out/ravo" -xf -
+    log=$out/build.log
+    (cd "$out/ravo" && DEB_BUILD_OPTIONS="nocheck parallel=2" dpkg-buildpackage -us -uc) \
+        >"$log" 2>&1 || { tail -n 60 "$log"; fail "dpkg-buildpackage failed (log: $log)"; }
+    if grep -E '(^|: )warning: ' "$log"; then
+        fail "the package build warns (log: $log)"
+    fi
+    the_one "$out" "ravo_*.changes"
     ;;
 contents)
-    deb=$(the_deb "$2")
+    deb=$(the_one "$2" "ravo_*.deb") version=$3
     listing=$(dpkg-deb --contents "$deb")
     echo "$listing"
-    for f in ./usr/bin/ravo \
-        ./usr/share/applications/org.example.ravo.desktop \
-        ./usr/share/icons/hicolor/scalable/apps/org.example.ravo.svg \
-        ./usr/share/metainfo/org.example.ravo.metainfo.xml; do
-        grep -q " $f\$" <<<"$listing" || fail "$f is not in the package"
-    done
-    for f in ./usr/share/doc/ravo/copyright ./usr/share/doc/ravo/changelog.gz \
-        ./usr/share/man/man1/ravo.1.gz; do
-        grep -q " $f\$" <<<"$listing" || fail "$f is not in the package"
-    done
+    # Exactly these files: each once, the manual page and changelog compressed by the
+    # packaging tools, nothing else that the build made.
+    files=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
+    expected="./usr/bin/ravo
+./usr/share/applications/org.example.ravo.desktop
+./usr/share/doc/ravo/changelog.gz
+./usr/share/doc/ravo/copyright
+./usr/share/icons/hicolor/scalable/apps/org.example.ravo.svg
+./usr/share/man/man1/ravo.1.gz
+./usr/share/metainfo/org.example.ravo.metainfo.xml"
+    diff <(echo "$expected") <(echo "$files") || fail "the package holds other files than these"
     grep -q '^-rwxr-xr-x .* ./usr/bin/ravo$' <<<"$listing" || fail "ravo is not executable"
+    got=$(dpkg-deb --field "$deb" Version)
+    [ "$got" = "$version" ] || fail "the package is version $got, the program $version"
     depends=$(dpkg-deb --field "$deb" Depends)
     echo "Depends: $depends"
-    for p in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libc6; do
+    # The window needs Qt's xcb platform plugin; the package that holds it on this system
+    # must come with ravo, not as a mere recommendation.
+    xcb=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' | cut -d: -f1 | head -n 1)
+    [ -n "$xcb" ] || fail "no installed package holds Qt's xcb platform plugin"
+    for p in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libc6 "$xcb"; do
         grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
     done
     ;;
 lintian)
-    deb=$(the_deb "$2")
-    # Errors and warnings fail; the information lines that remain are shown.
-    lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" ||
-        fail "lintian finds errors or warnings in $deb"
+    changes=$(the_one "$2" "ravo_*.changes")
+    # Source and binary packages; errors and warnings fail, the information lines are shown.
+    lintian --fail-on error,warning --display-info --tag-display-limit 0 "$changes" ||
+        fail "lintian finds errors or warnings in $changes"
     echo "lintian: no errors and no warnings"
     ;;
 starts)
-    deb=$(the_deb "$2")
+    deb=$(the_one "$2" "ravo_*.deb")
     root=$(mktemp -d)
     pid=
     cleanup() {
@@ -100,8 +121,8 @@ starts)
     echo "ravo from the package started offscreen and ended with status 0"
     ;;
 *)
-    echo "usage: check_package.sh build BUILD_DIR PACKAGE_DIR | contents DIR | lintian DIR |" \
-        "starts DIR" >&2
+    echo "usage: check_package.sh build SOURCE_DIR PACKAGE_DIR | contents DIR VERSION |" \
+        "lintian DIR | starts DIR" >&2
     exit 2
     ;;
 esac
