@@ -40,12 +40,17 @@ QString MarkReadout::colourName(Light light) {
     return QStringLiteral("blue");
 }
 
-QString MarkReadout::runSettingsText(const SettingsAccess& settings, Light light) {
+QString MarkReadout::dispersionWord(const SettingsAccess& settings) {
     const std::string f = settings.text(Setting::nKmitočet);
     const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
-    QString glass = QStringLiteral("no glass time");
-    if (glassFactor(f, dispersion) != 0)
-        glass = dispersion ? QStringLiteral("dispersion on") : QStringLiteral("dispersion off");
+    if (glassFactor(f, dispersion) == 0)
+        return QStringLiteral("no glass time");
+    return dispersion ? QStringLiteral("dispersion on") : QStringLiteral("dispersion off");
+}
+
+QString MarkReadout::runSettingsText(const SettingsAccess& settings, Light light) {
+    const std::string f = settings.text(Setting::nKmitočet);
+    const QString glass = dispersionWord(settings);
     const bool whole = isWholeLens(settings.number(Setting::nPůlLupy));
     return colourName(light) + ", f = " + toQString(f) + ", " + glass + " \u00b7 radius " +
            toQString(settings.text(Setting::nPoloměr)) + ", index " +
@@ -70,6 +75,17 @@ QString MarkReadout::textAt(double x, double y) const {
         }
     }
     return text;
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> MarkReadout::markAt(double x, double y) const {
+    const auto& runs = history_.runs();
+    for (std::size_t r = runs.size(); r-- > 0;)
+        for (std::size_t p = runs[r].points.size(); p-- > 0;) {
+            const PointRecord& point = runs[r].points[p];
+            if (covers(runs[r], point, x, y) && history_.shown(r, point) && !point.paths.empty())
+                return std::pair{r, p};
+        }
+    return std::nullopt;
 }
 
 std::size_t MarkReadout::size() const {

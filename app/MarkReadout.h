@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <cstddef>
+#include <optional>
+#include <utility>
 
 namespace ravo {
 
@@ -21,12 +23,18 @@ public:
     QString textAt(double x, double y) const;
     // The marks shown now.
     std::size_t size() const;
+    // The run and the point (its place among the run's points) of the latest shown mark
+    // under a point of the design.
+    std::optional<std::pair<std::size_t, std::size_t>> markAt(double x, double y) const;
 
     // "blue, f = 1, dispersion on · radius 500, index 0.98, whole lens, aperture 0": the
     // settings that decide a mark of the given colour. A frequency text that is none of the
     // colour buttons' texts gives the glass no time, which is said instead of the dispersion.
     static QString runSettingsText(const SettingsAccess& settings, Light light);
     static QString colourName(Light light);
+    // "dispersion on", "dispersion off", or "no glass time" for a frequency text that is
+    // none of the colour buttons' texts.
+    static QString dispersionWord(const SettingsAccess& settings);
 
 private:
     const RunHistory& history_;

@@ -59,10 +59,16 @@ void ZoomedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         drawAtDesignSize(base, element, *static_cast<const QStyleOptionButton*>(option), *painter,
                          widget, zoom_);
         return;
-    case QStyleOption::SO_Frame:
-        drawAtDesignSize(base, element, *static_cast<const QStyleOptionFrame*>(option), *painter,
-                         widget, zoom_);
+    case QStyleOption::SO_Frame: {
+        // The frame's widths came from this style's sizes, enlarged like everything else;
+        // drawn at the design's size they are the design's again, or a text box's panel
+        // would fill only a strip inside frame lines that wide.
+        QStyleOptionFrame frame(*static_cast<const QStyleOptionFrame*>(option));
+        frame.lineWidth = int(std::lround(frame.lineWidth / zoom_));
+        frame.midLineWidth = int(std::lround(frame.midLineWidth / zoom_));
+        drawAtDesignSize(base, element, frame, *painter, widget, zoom_);
         return;
+    }
     case QStyleOption::SO_FocusRect:
         drawAtDesignSize(base, element, *static_cast<const QStyleOptionFocusRect*>(option),
                          *painter, widget, zoom_);

@@ -3,7 +3,10 @@
 
 #include "ControlHelp.h"
 #include "ControlTable.h"
+#include "KeysHelp.h"
+#include "MarkTable.h"
 #include "NumberText.h"
+#include "PointInspector.h"
 #include "ProgramIcon.h"
 #include "QtText.h"
 #include "RunBoxes.h"
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -97,15 +101,24 @@ protected:
 // the classic Windows palette with the window's grey as the face of every control. Every
 // role of every group is marked as set, so the controls take these colours rather than
 // those a theme keeps for their kind (a dark text box, light captions).
-QPalette designPalette() {
+// For a projector the same, white with black text and dark frame lines.
+QPalette windowPalette(bool projector) {
     const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
     QPalette palette = windows ? windows->standardPalette() : QPalette(Qt::black, Qt::lightGray);
-    const QColor grey = Palette::design().ground;
+    const QColor ground = projector ? Palette::projector().ground : Palette::design().ground;
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Window, grey);
-        palette.setColor(group, QPalette::Button, grey);
+        palette.setColor(group, QPalette::Window, ground);
+        palette.setColor(group, QPalette::Button, ground);
+        if (projector) {
+            palette.setColor(group, QPalette::WindowText, Qt::black);
+            palette.setColor(group, QPalette::ButtonText, Qt::black);
+            palette.setColor(group, QPalette::Text, Qt::black);
+            palette.setColor(group, QPalette::Base, Qt::white);
+            palette.setColor(group, QPalette::Dark, QColor(64, 64, 64));
+            palette.setColor(group, QPalette::Shadow, Qt::black);
+        }
     }
-    palette.setColor(QPalette::Disabled, QPalette::Base, grey);
+    palette.setColor(QPalette::Disabled, QPalette::Base, ground);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         for (int role = 0; role < QPalette::NColorRoles; ++role)
             palette.setBrush(group, QPalette::ColorRole(role),
@@ -130,12 +143,23 @@ protected:
     }
 };
 
-void setBackground(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
+// A control's own colours over the window's: its face, or for a text box its base; the
+// grey of the design stands for the ground of the window's colours.
+QPalette controlPalette(const ControlEntry& entry, const QPalette& window, bool projector) {
+    QColor own = entry.background;
+    if (projector && own == Palette::design().ground)
+        own = Palette::projector().ground;
+    QPalette palette = window;
+    if (entry.kind == ControlKind::TextBox) {
+        if (entry.textBox == TextBoxRole::Display)
+            palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+        if (entry.textBox != TextBoxRole::Editable)
+            palette.setColor(QPalette::Base, own);
+    } else if (entry.kind != ControlKind::Label) {
+        palette.setColor(QPalette::Window, own);
+        palette.setColor(QPalette::Button, own);
+    }
+    return palette;
 }
 
 QWidget* createControl(const ControlEntry& entry, QWidget* container) {
@@ -188,9 +212,6 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container) {
             box->setTextMargins(0, 0, 0, 0);
             box->setAlignment(Qt::AlignCenter);
             box->setEnabled(false);
-            QPalette palette = box->palette();
-            palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-            box->setPalette(palette);
             break;
         }
         case TextBoxRole::Caption:
@@ -202,11 +223,6 @@ QWidget* createControl(const ControlEntry& entry, QWidget* container) {
         case TextBoxRole::Hidden:
         case TextBoxRole::None:
             break;
-        }
-        if (entry.textBox != TextBoxRole::Editable) {
-            QPalette palette = box->palette();
-            palette.setColor(QPalette::Base, entry.background);
-            box->setPalette(palette);
         }
         return box;
     }
@@ -230,7 +246,7 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Ravo - https://ravo.example.org");
     setWindowIcon(programIcon());
     setFont(fontFor(FontRole::Default));
-    setPalette(designPalette());
+    setPalette(windowPalette(false));
     setAutoFillBackground(true);
     // The controls stand where the layout puts them, also under a right-to-left language.
     setLayoutDirection(Qt::LeftToRight);
@@ -278,7 +294,7 @@ void frmRavo::buildControls() {
         if (entry.font != FontRole::Default)
             control->setFont(fontFor(entry.font));
         if (entry.kind != ControlKind::Label && entry.kind != ControlKind::TextBox)
-            setBackground(*control, entry.background);
+            control->setAutoFillBackground(true);
         control->setVisible(entry.shownAtStart);
         if (entry.kind == ControlKind::Frame)
             containers[entry.name] = control;
@@ -290,7 +306,17 @@ void frmRavo::buildControls() {
                     entry.handler);
         }
     }
+    colourControls();
     paintLabels();
+}
+
+// The colours of the window and of every control: the design's, or the projector's.
+void frmRavo::colourControls() {
+    const QPalette window = windowPalette(projector_);
+    setPalette(window);
+    for (const ControlEntry& entry : controlTable())
+        if (auto* control = findChild<QWidget*>(toQString(entry.name)))
+            control->setPalette(controlPalette(entry, window, projector_));
 }
 
 // The two labels lie in the drawing layer: their texts are part of the picture, written at
@@ -328,6 +354,10 @@ void frmRavo::setTabOrderFromTable() {
 void frmRavo::connectExtras() {
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &frmRavo::copyPicture);
+    auto* copyData = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copyData, &QShortcut::activated, this, &frmRavo::copyData);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &frmRavo::showKeysHelp);
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, [this] {
         if (takesInput())
@@ -337,7 +367,14 @@ void frmRavo::connectExtras() {
     connect(canvas_, &QWidget::customContextMenuRequested, this,
             [this](QPoint point) { showPictureMenu(canvas_->mapToGlobal(point)); });
     canvas_->installEventFilter(this);
-    canvas_->setAccessibleName("Picture");
+    canvas_->setAccessibleName(tr("Picture"));
+    // Where a held or stopped run stands, over the prompt's band, which a run leaves grey.
+    statusBand_ = new QLabel(this);
+    statusBand_->setObjectName("statusBand");
+    statusBand_->setAlignment(Qt::AlignCenter);
+    statusBand_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    statusBand_->setAutoFillBackground(true);
+    statusBand_->hide();
     connect(findChild<QLineEdit*>(toQString("nKmitočet")), &QLineEdit::textChanged, this,
             &frmRavo::holdFrequency);
     for (auto* button : findChildren<QAbstractButton*>())
@@ -386,9 +423,31 @@ bool frmRavo::takesInput() const {
     return !running() || control_.state() == RunState::Held;
 }
 
+// The design's area as shown, without the grey beside it in a wider or taller window.
 void frmRavo::copyPicture() {
     if (takesInput())
-        QGuiApplication::clipboard()->setImage(grab().toImage());
+        QGuiApplication::clipboard()->setImage(grab(canvas_->placement().designArea()).toImage());
+}
+
+// Every mark shown, as a table for a spreadsheet; says what it copied.
+void frmRavo::copyData() {
+    if (!takesInput())
+        return;
+    int rows = 0;
+    const QString table = MarkTable::marks(history_, locale_, &rows);
+    auto* data = new QMimeData;
+    data->setText(table);
+    data->setData("text/tab-separated-values", table.toUtf8());
+    QGuiApplication::clipboard()->setMimeData(data);
+    notice(rows == 0 ? tr("No marks are shown: only the column names were copied.")
+                     : tr("Copied %n mark(s) as a table.", nullptr, rows));
+}
+
+// A short notice over the picture, as a tooltip, which a screen reader also hears.
+void frmRavo::notice(const QString& text) {
+    lastNotice_ = text;
+    QToolTip::showText(canvas_->mapToGlobal(canvas_->placement().designArea().center()), text,
+                       canvas_);
 }
 
 QPointF frmRavo::designPoint(QPoint windowPoint) const {
@@ -396,10 +455,102 @@ QPointF frmRavo::designPoint(QPoint windowPoint) const {
     return canvas_->placement().toDesign(QPointF(windowPoint) + QPointF(0.5, 0.5));
 }
 
+QFont frmRavo::zoomedFont() const {
+    return fontFor(FontRole::Default, std::max<qreal>(zoom_, 1));
+}
+
 void frmRavo::showPictureMenu(QPoint globalPoint) {
     QMenu menu(this);
-    menu.addAction("Copy picture", this, &frmRavo::copyPicture);
+    menu.setFont(zoomedFont());
+    menu.addAction(tr("Copy picture"), QKeySequence::Copy, this, &frmRavo::copyPicture);
+    menu.addAction(tr("Copy data"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                   &frmRavo::copyData);
+    menu.addSeparator();
+    QAction* projector = menu.addAction(tr("Projector colours"));
+    projector->setCheckable(true);
+    projector->setChecked(projector_);
+    connect(projector, &QAction::toggled, this, &frmRavo::setProjectorColours);
+    QMenu* pace = menu.addMenu(tr("Pace"));
+    pace->setFont(menu.font());
+    const std::pair<const char*, int> paces[] = {{QT_TR_NOOP("Fast"), 1},
+                                                 {QT_TR_NOOP("Slower"), 5000},
+                                                 {QT_TR_NOOP("Slow"), 10000}};
+    for (const auto& [name, value] : paces) {
+        QAction* choice = pace->addAction(tr(name));
+        choice->setCheckable(true);
+        choice->setChecked(scrollBar_->value() == value);
+        choice->setEnabled(!running());
+        connect(choice, &QAction::triggered, this, [this, value = value] { setPace(value); });
+    }
+    addLanguageMenu(menu);
+    menu.addSeparator();
+    menu.addAction(tr("Keys and mouse"), QKeySequence(Qt::Key_F1), this, &frmRavo::showKeysHelp);
     menu.exec(globalPoint);
+}
+
+QString frmRavo::refusalText() const {
+    if (locale_.decimalPoint() == QStringLiteral(","))
+        return tr("The frequency must be a number with a decimal point, not a comma, such as "
+                  "0.5 (red), 0.75 (green) or 1 (blue).");
+    return tr("The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).");
+}
+
+// The languages come with their translations.
+void frmRavo::addLanguageMenu(QMenu&) {}
+
+// As a drag of the scroll bar would: one change, at its end.
+void frmRavo::setPace(int slowDown) {
+    if (!running())
+        scrollBar_->setValue(slowDown);
+}
+
+PointInspector* frmRavo::inspector() const {
+    return inspector_.data();
+}
+
+KeysHelp* frmRavo::keysHelp() const {
+    return keysHelp_.data();
+}
+
+void frmRavo::showKeysHelp() {
+    if (!keysHelp_)
+        keysHelp_ = new KeysHelp(this);
+    keysHelp_->setZoom(std::max<qreal>(zoom_, 1));
+    keysHelp_->show();
+    keysHelp_->raise();
+    keysHelp_->activateWindow();
+}
+
+// The opened window looks inside the detector point of the mark, of whichever run drew it.
+bool frmRavo::inspectAt(QPointF designPoint) {
+    const auto mark = readout_.markAt(designPoint.x(), designPoint.y());
+    if (!mark)
+        return false;
+    if (!inspector_) {
+        inspector_ = new PointInspector(this, history_);
+        inspector_->setColours(canvas_->colours());
+        inspector_->setLocale(locale_);
+        const QRect main = frameGeometry();
+        inspector_->resize(PointInspector::design * std::max<qreal>(zoom_, 1));
+        inspector_->move(main.right() + 8, main.top());
+    }
+    inspector_->inspect(mark->first, mark->second);
+    inspector_->show();
+    inspector_->raise();
+    inspector_->activateWindow();
+    return true;
+}
+
+void frmRavo::setProjectorColours(bool on) {
+    if (on == projector_)
+        return;
+    projector_ = on;
+    colourControls();
+    canvas_->setColours(on ? Palette::projector() : Palette::design());
+    canvas_->renew(true);
+    if (inspector_)
+        inspector_->setColours(canvas_->colours());
+    update();
 }
 
 // Input that a run holds back: its own keys, and while it is held, copying and the menu.
@@ -409,7 +560,11 @@ void frmRavo::runInput(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat())
             return;
-        if (held && key->matches(QKeySequence::Copy)) {
+        if (held && key->keyCombination() == (Qt::CTRL | Qt::SHIFT | Qt::Key_C)) {
+            copyData();
+        } else if (held && key->key() == Qt::Key_F1) {
+            showKeysHelp();
+        } else if (held && key->matches(QKeySequence::Copy)) {
             copyPicture();
         } else if (held && key->keyCombination() == (Qt::CTRL | Qt::Key_Q)) {
             cmdKonec_Click();
@@ -438,7 +593,7 @@ void frmRavo::runInput(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonPress && held) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton)
+        if (mouse->button() != Qt::RightButton || watched != canvas_)
             return;
         QPoint inWindow = mouse->position().toPoint();
         if (auto* widget = qobject_cast<QWidget*>(watched))
@@ -451,13 +606,34 @@ void frmRavo::runInput(QObject* watched, QEvent* event) {
 // While a run is held, the mouse may move over the picture, so that resting on a mark
 // shows its readout; nothing else of it reaches the window.
 bool frmRavo::hoverWhileHeld(QObject* watched, QEvent* event) const {
-    return control_.state() == RunState::Held && event->type() == QEvent::MouseMove &&
-           static_cast<const QMouseEvent*>(event)->buttons() == Qt::NoButton &&
-           (watched == canvas_ || watched == static_cast<QObject*>(windowHandle()));
+    if (control_.state() != RunState::Held ||
+        (watched != canvas_ && watched != static_cast<QObject*>(windowHandle())))
+        return false;
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        return mouse->buttons() == Qt::NoButton;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // A click on a mark opens its inspector; nothing else of a click reaches the window.
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        if (watched == canvas_)
+            return true;
+        return childAt(mouse->position().toPoint()) == canvas_;
+    default:
+        return false;
+    }
 }
 
 // Resting the mouse on a mark shows its readout.
 bool frmRavo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == canvas_ && event->type() == QEvent::MouseButtonPress && takesInput()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            inspectAt(designPoint(canvas_->mapTo(this, mouse->position().toPoint()))))
+            return true;
+    }
     if (watched != canvas_ || event->type() != QEvent::ToolTip)
         return QWidget::eventFilter(watched, event);
     const auto* help = static_cast<QHelpEvent*>(event);
@@ -565,6 +741,10 @@ void frmRavo::placeDesign() {
         if (style_)
             style_->setZoom(zoom_);
         setFont(fontFor(FontRole::Default, zoom_));
+        // Tooltips, the readout and the help grow with the window (never below the design).
+        QToolTip::setFont(zoomedFont());
+        if (keysHelp_)
+            keysHelp_->setZoom(std::max<qreal>(zoom_, 1));
     }
     std::map<std::string, QRect> frames;
     for (const ControlEntry& entry : controlTable()) {
@@ -586,6 +766,8 @@ void frmRavo::placeDesign() {
         if (rezoomed)
             control->update();
     }
+    if (statusBand_->isVisible())
+        placeStatusBand();
 }
 
 void frmRavo::resizeEvent(QResizeEvent* event) {
@@ -595,6 +777,7 @@ void frmRavo::resizeEvent(QResizeEvent* event) {
 
 // Closing ends a run where it stands, a question unanswered, and the window closes at once.
 void frmRavo::closeEvent(QCloseEvent* event) {
+    closing_ = true;
     if (running()) {
         control_.stop();
         box_.reset();
@@ -725,6 +908,7 @@ void frmRavo::HScroll1_Change() {
 void frmRavo::cmdStart_Click() {
     if (running())
         return;
+    stoppedShown_ = false;
     heldFrequency_ = settings_->text(Setting::nKmitočet);
     heldScrollValue_ = scrollBar_->value();
     heldCheckMarks_.clear();
@@ -786,8 +970,9 @@ void frmRavo::advanceRun() {
             driver_->answer(answerProvider_(next.text));
             advanceTimer_.start(0);
         } else {
-            box_ = RunBox::question(*this, "Ravo", toQString(next.text), "Yes", "No",
+            box_ = RunBox::question(*this, "Ravo", tr("Delete probability"), tr("Yes"), tr("No"),
                                     [this](bool yes) { answerRun(yes); });
+            box_->box()->setFont(zoomedFont());
         }
         break;
     case RunDriver::Wait::Acknowledge:
@@ -796,8 +981,9 @@ void frmRavo::advanceRun() {
             driver_->answer(false);
             advanceTimer_.start(0);
         } else {
-            box_ = RunBox::refusal(*this, "Ravo", toQString(next.text),
+            box_ = RunBox::refusal(*this, "Ravo", refusalText(),
                                    [this](bool) { answerRun(false); });
+            box_->box()->setFont(zoomedFont());
         }
         break;
     case RunDriver::Wait::Held:
@@ -831,6 +1017,8 @@ void frmRavo::endRun() {
         history_.dropLast(); // refused: it drew nothing
     else if (record.progress != RunRecord::Progress::Finished)
         record.progress = RunRecord::Progress::Stopped;
+    if (inspector_)
+        inspector_->recheck();
     history_.forgetHidden();
     surface_->settle();
     showRunState();
@@ -853,6 +1041,35 @@ void frmRavo::showRunState() {
     const QString status = runStatus();
     if (accessibleDescription() != status)
         setAccessibleDescription(status);
+    // The band says where a held run stands, and after Escape where it stopped, until the
+    // next Start; at other times it is not there, and the picture is as drawn.
+    if (control_.state() == RunState::Stopped && !running() && !closing_)
+        stoppedShown_ = true;
+    const bool band = held || (stoppedShown_ && control_.state() == RunState::Stopped);
+    if (band) {
+        statusBand_->setText(status);
+        placeStatusBand();
+        statusBand_->show();
+        statusBand_->raise();
+    } else {
+        statusBand_->hide();
+    }
+}
+
+// The band x 200 to 600, y 240 to 265 at the zoom, in the prompt's font, made smaller only
+// where the text would not fit.
+void frmRavo::placeStatusBand() {
+    const QRect area = canvas_->placement().toWindow(QRect(200, 240, 401, 26));
+    statusBand_->setGeometry(area);
+    QPalette palette = statusBand_->palette();
+    palette.setColor(QPalette::Window, canvas_->colours().ground);
+    palette.setColor(QPalette::WindowText, canvas_->colours().of(Role::Axis));
+    statusBand_->setPalette(palette);
+    QFont font = fontFor(FontRole::Title, zoom_);
+    while (font.pixelSize() > 8 &&
+           QFontMetrics(font).horizontalAdvance(statusBand_->text()) > area.width() - 4)
+        font.setPixelSize(font.pixelSize() - 1);
+    statusBand_->setFont(font);
 }
 
 QString frmRavo::runStatus() const {

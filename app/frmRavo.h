@@ -10,6 +10,9 @@
 #include "SimulationRun.h"
 #include "SimulationSettings.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,10 +23,14 @@
 #include <vector>
 
 class QAbstractButton;
+class QLabel;
+class QMenu;
 class QScrollBar;
 
 namespace ravo {
 
+class KeysHelp;
+class PointInspector;
 class RunBox;
 class RunInputGuard;
 class ZoomedStyle;
@@ -33,6 +40,8 @@ class ZoomedStyle;
 // "Start" begins a run, which the window's event loop then advances slice by slice while
 // no click or setting reaches it. The picture is the replay of the runs' records.
 class frmRavo : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(frmRavo)
+
 public:
     static constexpr QSize startClientSize = DesignPlacement::design;
 
@@ -57,6 +66,26 @@ public:
     // Puts the window's client area as shown, controls included, on the clipboard as an
     // image at the screen's resolution. Does nothing while a run draws.
     void copyPicture();
+    // Puts every mark shown on the clipboard as a table (Ctrl+Shift+C), and says so.
+    void copyData();
+    // The window that looks inside a detector point, when one is open.
+    PointInspector* inspector() const;
+    // Opens it on the mark under a point of the design, if there is one there.
+    bool inspectAt(QPointF designPoint);
+    // The keys and the mouse (F1).
+    void showKeysHelp();
+    KeysHelp* keysHelp() const;
+    // The whole window in colours for a projector, or in the design's.
+    void setProjectorColours(bool on);
+    bool projectorColours() const { return projector_; }
+    // The pace as the scroll bar sets it.
+    void setPace(int slowDown);
+    // The last notice the window gave (after copying data).
+    const QString& lastNotice() const { return lastNotice_; }
+    // The band that says where a held or stopped run stands.
+    const QLabel* statusBand() const { return statusBand_; }
+    // The locale of the program's language, for the numbers of copied tables.
+    const QLocale& programLocale() const { return locale_; }
     // The zoom of the design in the client area (1 at the design size), and a point of the
     // client area in the design's pixels, the unit of the layout and of every drawing.
     qreal zoom() const { return zoom_; }
@@ -130,6 +159,12 @@ private:
     void holdFrequency();
     void holdCheckMarks();
     void showControl(std::string_view name);
+    void colourControls();
+    void placeStatusBand();
+    void notice(const QString& text);
+    QFont zoomedFont() const;
+    QString refusalText() const;
+    void addLanguageMenu(QMenu& menu);
 
     // The run in progress.
     void advanceRun();
@@ -164,6 +199,14 @@ private:
     int heldScrollValue_ = 1;
     std::vector<std::pair<QAbstractButton*, bool>> heldCheckMarks_;
     RunOutcome lastOutcome_;
+    QLabel* statusBand_ = nullptr;
+    bool stoppedShown_ = false;
+    bool closing_ = false;
+    bool projector_ = false;
+    QPointer<PointInspector> inspector_;
+    QPointer<KeysHelp> keysHelp_;
+    QLocale locale_{QLocale::English, QLocale::UnitedStates};
+    QString lastNotice_;
     MarkReadout readout_{history_};
     std::function<bool(std::string_view)> answerProvider_;
     std::function<void(std::string_view)> messageSink_;

@@ -40,8 +40,8 @@ public:
     void setPlacement(const DesignPlacement& placement);
     const DesignPlacement& placement() const { return placement_; }
 
-    void setPalette(const Palette& palette) { palette_ = &palette; }
-    const Palette& palette() const { return *palette_; }
+    void setColours(const Palette& palette) { palette_ = &palette; }
+    const Palette& colours() const { return *palette_; }
 
     // Puts an area of the picture, in design pixels, on the screen now, or at the next paint.
     void repaintDesign(const QRect& designArea);

@@ -19,6 +19,14 @@ struct Palette {
     // The picture as it has always looked: a light grey ground, black lines, light-green
     // glass, a green resultant, marks in pure red, green and blue, white sample arrows.
     static const Palette& design();
+    // For a projector: a white ground, black lines, a light glass within its dark outline,
+    // marks and the resultant in strong colours, and the sample arrows in a colour that
+    // shows on the white ground and on the black fans alike.
+    static const Palette& projector();
 };
+
+// The contrast ratio of two colours as WCAG 2.1 defines it: (L1 + 0.05) / (L2 + 0.05) of
+// their relative luminances, the lighter first; 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
 
 } // namespace ravo

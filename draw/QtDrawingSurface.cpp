@@ -33,7 +33,7 @@ QtDrawingSurface::~QtDrawingSurface() {
 // square ends: at a whole factor they cover the same pixels as round ends but take the
 // rasteriser's much quicker way.
 QPainter& QtDrawingSurface::painter(Role role) {
-    const QColor wanted = canvas_.palette().of(role);
+    const QColor wanted = canvas_.colours().of(role);
     const Qt::PenCapStyle cap =
         penWidth_ == 1 && !PixelSpans::proven(canvas_.factor(), 1) ? Qt::SquareCap : Qt::RoundCap;
     const bool penChanged =
