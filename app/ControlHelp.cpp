@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlHelp.h"
 
+#include <QCoreApplication>
+
 #include "NumberText.h"
 #include "RunControl.h"
 #include "SceneGeometry.h"
@@ -34,11 +36,6 @@ QString halfLens(const SettingsAccess& settings) {
 
 QString fixed(const char* text) {
     return QString::fromUtf8(text);
-}
-
-// Rounded to one decimal and written by the program's number convention.
-QString tenths(double value) {
-    return QString::fromStdString(numberText(std::round(value * 10) / 10));
 }
 
 #define FIXED(text) [](const SettingsAccess&) { return fixed(text); }
@@ -132,13 +129,14 @@ std::span<const ControlHelp> controlHelp() {
 }
 
 QString slowDownHelp(int value) {
-    using Ms = std::chrono::duration<double, std::milli>;
-    const double pause = Ms(RunControl::duration(RunControl::stepsFor(value))).count();
-    const double run = pause * SimulationRun::detectorCount / 1000;
-    const QString perPoint = pause >= 1000 ? tenths(pause / 1000) + " s" : tenths(pause) + " ms";
-    const QString whole = run < 0.05 ? QString("under 0.1 s") : "about " + tenths(run) + " s";
-    return "Slow-down " + QString::number(value) + ": " + perPoint +
-           " per detector point, a run of " + whole;
+    using Seconds = std::chrono::duration<double>;
+    const double pause = Seconds(RunControl::duration(RunControl::stepsFor(value))).count();
+    const double run = pause * SimulationRun::detectorCount;
+    return QCoreApplication::translate("ControlHelp",
+                                       "Slow-down %1: %2 s per detector point, about %3 s a run")
+        .arg(value)
+        .arg(QString::number(pause, 'g', 3))
+        .arg(QString::number(run, 'g', 3));
 }
 
 } // namespace ravo

@@ -19,7 +19,7 @@ struct ControlHelp {
 
 std::span<const ControlHelp> controlHelp();
 
-// "Slow-down 37: 3.7 ms per detector point, a run of about 0.3 s".
+// "Slow-down 37: 0.0037 s per detector point, about 0.315 s a run".
 QString slowDownHelp(int value);
 
 } // namespace ravo

@@ -22,8 +22,8 @@ namespace ravo {
 namespace {
 
 // Where each part of the window stands, in its design pixels.
-const QRectF spiralArea(12, 84, 284, 344);
-const QRectF plotArea(350, 96, 236, 304);
+const QRectF spiralArea(12, 92, 284, 336);
+const QRectF plotArea(350, 110, 236, 290);
 
 } // namespace
 
@@ -157,7 +157,7 @@ void PointInspector::paintEvent(QPaintEvent*) {
                    .arg(MarkTable::number(locale_, length, 2)));
     const QString light = result.mark ? MarkReadout::runSettingsText(run.settings, result.mark->light)
                                       : QString();
-    p.drawText(QRectF(12, 46, 576, 18), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(12, 46, 576, 36), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                tr("Run %1: %2").arg(run_ + 1).arg(light));
 
     // The spiral: every path's arrow head to tail, and the green resultant.
@@ -209,6 +209,11 @@ void PointInspector::paintEvent(QPaintEvent*) {
         p.drawLine(plotArea.topLeft() - QPointF(12, 0), plotArea.bottomLeft() - QPointF(12, 0));
         p.drawText(QRectF(plotArea.left(), plotArea.bottom() + 14, plotArea.width(), 18),
                    Qt::AlignCenter, tr("trip time"));
+        // The ends of the time axis: how little the trip times differ near a focus.
+        p.drawText(QRectF(plotArea.left() - 30, plotArea.bottom() + 14, 60, 18), Qt::AlignCenter,
+                   MarkTable::number(locale_, t0, 2));
+        p.drawText(QRectF(plotArea.right() - 30, plotArea.bottom() + 14, 60, 18), Qt::AlignCenter,
+                   MarkTable::number(locale_, longest->time, 2));
         p.save();
         p.translate(plotArea.left() - 16, plotArea.center().y());
         p.rotate(-90);
@@ -230,7 +235,7 @@ void PointInspector::paintEvent(QPaintEvent*) {
         p.setPen(QPen(ink, 1.5));
         const QPointF least = at(*shortest);
         p.drawEllipse(least, 6, 6);
-        p.drawText(QRectF(least.x() + 8, least.y() - 8, 120, 16), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(least.x() + 14, least.y() - 8, 120, 16), Qt::AlignLeft | Qt::AlignVCenter,
                    tr("least time"));
     }
 }

@@ -82,4 +82,28 @@ void ZoomedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     }
 }
 
+// A menu's item is the design's item enlarged: its fixed margins grow with its text.
+QSize ZoomedStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                    const QSize& contents, const QWidget* widget) const {
+    if (type != CT_MenuItem || zoom_ == 1 || atDesignSize_ || !option)
+        return QProxyStyle::sizeFromContents(type, option, contents, widget);
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (!item)
+        return QProxyStyle::sizeFromContents(type, option, contents, widget);
+    QStyleOptionMenuItem design(*item);
+    QFont font = item->font;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() / zoom_))));
+    design.font = font;
+    design.fontMetrics = QFontMetrics(font);
+    design.maxIconWidth = int(std::lround(item->maxIconWidth / zoom_));
+    design.reservedShortcutWidth = int(std::lround(item->reservedShortcutWidth / zoom_));
+    const QScopedValueRollback<bool> scope(atDesignSize_, true);
+    const QSize size = baseStyle()->sizeFromContents(
+        type, &design, QSize(int(std::lround(contents.width() / zoom_)),
+                             int(std::lround(contents.height() / zoom_))),
+        widget);
+    return QSize(int(std::lround(size.width() * zoom_)), int(std::lround(size.height() * zoom_)));
+}
+
 } // namespace ravo

@@ -459,9 +459,17 @@ QFont frmRavo::zoomedFont() const {
     return fontFor(FontRole::Default, std::max<qreal>(zoom_, 1));
 }
 
+// A menu or box of the window at the window's zoom (never below the design's size): its
+// text and the style's sizes of its parts.
+void frmRavo::zoomWith(QWidget& widget) const {
+    widget.setFont(zoomedFont());
+    if (style_ && zoom_ > 1)
+        widget.setStyle(style_.get());
+}
+
 void frmRavo::showPictureMenu(QPoint globalPoint) {
     QMenu menu(this);
-    menu.setFont(zoomedFont());
+    zoomWith(menu);
     menu.addAction(tr("Copy picture"), QKeySequence::Copy, this, &frmRavo::copyPicture);
     menu.addAction(tr("Copy data"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
                    &frmRavo::copyData);
@@ -471,7 +479,7 @@ void frmRavo::showPictureMenu(QPoint globalPoint) {
     projector->setChecked(projector_);
     connect(projector, &QAction::toggled, this, &frmRavo::setProjectorColours);
     QMenu* pace = menu.addMenu(tr("Pace"));
-    pace->setFont(menu.font());
+    zoomWith(*pace);
     const std::pair<const char*, int> paces[] = {{QT_TR_NOOP("Fast"), 1},
                                                  {QT_TR_NOOP("Slower"), 5000},
                                                  {QT_TR_NOOP("Slow"), 10000}};
@@ -530,9 +538,18 @@ bool frmRavo::inspectAt(QPointF designPoint) {
         inspector_ = new PointInspector(this, history_);
         inspector_->setColours(canvas_->colours());
         inspector_->setLocale(locale_);
+        // Beside the main window where the screen has room, else over its right side.
         const QRect main = frameGeometry();
-        inspector_->resize(PointInspector::design * std::max<qreal>(zoom_, 1));
-        inspector_->move(main.right() + 8, main.top());
+        const QRect room = screen() ? screen()->availableGeometry() : main;
+        const QSize size =
+            (PointInspector::design * std::max<qreal>(zoom_, 1)).boundedTo(room.size() * 0.9);
+        inspector_->resize(size);
+        int x = main.right() + 8;
+        if (x + size.width() > room.right())
+            x = main.left() - 8 - size.width();
+        if (x < room.left())
+            x = room.right() - size.width();
+        inspector_->move(x, std::clamp(main.top(), room.top(), room.bottom() - size.height()));
     }
     inspector_->inspect(mark->first, mark->second);
     inspector_->show();
@@ -972,7 +989,7 @@ void frmRavo::advanceRun() {
         } else {
             box_ = RunBox::question(*this, "Ravo", tr("Delete probability"), tr("Yes"), tr("No"),
                                     [this](bool yes) { answerRun(yes); });
-            box_->box()->setFont(zoomedFont());
+            zoomWith(*box_->box());
         }
         break;
     case RunDriver::Wait::Acknowledge:
@@ -983,7 +1000,7 @@ void frmRavo::advanceRun() {
         } else {
             box_ = RunBox::refusal(*this, "Ravo", refusalText(),
                                    [this](bool) { answerRun(false); });
-            box_->box()->setFont(zoomedFont());
+            zoomWith(*box_->box());
         }
         break;
     case RunDriver::Wait::Held:

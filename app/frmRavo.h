@@ -163,6 +163,7 @@ private:
     void placeStatusBand();
     void notice(const QString& text);
     QFont zoomedFont() const;
+    void zoomWith(QWidget& widget) const;
     QString refusalText() const;
     void addLanguageMenu(QMenu& menu);
 

@@ -301,9 +301,9 @@ private slots:
         }
         auto* bar = control<QScrollBar>(w, "HScroll1");
         bar->setValue(37);
-        QVERIFY(bar->toolTip().contains("3.7 ms per detector point"));
+        QVERIFY(bar->toolTip().contains("0.0037 s per detector point, about 0.315 s a run"));
         bar->setValue(10000);
-        QVERIFY(bar->toolTip().contains("1 s per detector point, a run of about 85 s"));
+        QVERIFY(bar->toolTip().contains("1 s per detector point, about 85 s a run"));
         control<QRadioButton>(w, "opČervený")->click();
         QVERIFY(control(w, "nKmitočet")->toolTip().contains("now 0.5"));
 

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Presenting to a class: projector colours and back, a held run that says where it stands,
+// the keys on F1, texts that grow with the window, the picture copied without margins.
+#include "KeysHelp.h"
+#include "Palette.h"
+#include "WindowRuns.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QtTest>
+
+using namespace ravo;
+using namespace ravo::test;
+
+namespace {
+
+QImage shown(frmRavo& w) {
+    w.surface().settle();
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class PresentingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    // Text and lines stand out from the projector's ground by 4.5:1, marks and the glass's
+    // outline by 3:1; the sample arrows show on the ground and on the black fans.
+    void projectorContrast() {
+        const Palette& p = Palette::projector();
+        for (Role line : {Role::Axis, Role::LensOutline, Role::Blade, Role::Ray, Role::Arrow,
+                          Role::BaseLine, Role::Spiral, Role::Resultant, Role::WhiteSample})
+            QVERIFY2(contrastRatio(p.of(line), p.ground) >= 4.5, qPrintable(QString::number(int(line))));
+        for (Role mark : {Role::MarkRed, Role::MarkGreen, Role::MarkBlue})
+            QVERIFY(contrastRatio(p.of(mark), p.ground) >= 3);
+        QVERIFY(contrastRatio(p.of(Role::WhiteSample), Qt::black) >= 3);
+        QVERIFY(contrastRatio(p.of(Role::LensOutline), p.of(Role::Glass)) >= 3);
+        QCOMPARE(contrastRatio(Qt::white, Qt::black), 21.0);
+        // The design's grey ground would fail: the check can tell.
+        QVERIFY(contrastRatio(Palette::design().of(Role::Glass), Palette::design().ground) < 3);
+    }
+
+    // The whole window in projector colours, the marks of earlier runs kept; chosen again,
+    // the window is pixel for pixel what it was.
+    void projectorRoundTrip() {
+        frmRavo w;
+        QVERIFY(showActive(w));
+        answerWith(w, {false});
+        QVERIFY(runToEnd(w));
+        w.setProjectorColours(true);
+        QImage projector = shown(w);
+        QCOMPARE(QColor(projector.pixel(700, 400)), QColor(Qt::white));
+        QCOMPARE(QColor(projector.pixel(140, 75)), QColor(Qt::white)); // a frame's face
+        const QColor blue = Palette::projector().of(Role::MarkBlue);
+        QCOMPARE(QColor(pixelAt(w, 514, 56)), blue);
+        QVERIFY(runToEnd(w)); // a run in projector colours, answered "No"
+        QCOMPARE(QColor(pixelAt(w, 514, 56)), blue);
+        w.setProjectorColours(false);
+        QCOMPARE(QColor(pixelAt(w, 514, 56)), QColor(0, 0, 255));
+        frmRavo twice;
+        QVERIFY(showActive(twice));
+        answerWith(twice, {false});
+        QVERIFY(runToEnd(twice));
+        QVERIFY(runToEnd(twice));
+        const QImage unswitched = shown(twice); // both as the active window
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(shown(w), unswitched);
+    }
+
+    // The band says where a held run stands and goes when it goes on; after Escape it says
+    // where the run stopped, until the next Start.
+    void statusOfAHeldRun() {
+        frmRavo w;
+        QVERIFY(showActive(w));
+        control<QScrollBar>(w, "HScroll1")->setValue(10000);
+        w.cmdStart_Click();
+        key(Qt::Key_Space);
+        QTRY_VERIFY(w.runControl().state() == RunState::Held);
+        QVERIFY(w.statusBand()->isVisible());
+        QVERIFY(w.statusBand()->text().contains(QString(" of 85")));
+        QCOMPARE(w.statusBand()->text(), w.accessibleDescription());
+        QVERIFY(QFontMetrics(w.statusBand()->font()).horizontalAdvance(w.statusBand()->text()) <=
+                w.statusBand()->width());
+        key(Qt::Key_Space);
+        QTRY_VERIFY(!w.statusBand()->isVisible());
+        key(Qt::Key_Escape);
+        QTRY_VERIFY(!w.running());
+        QVERIFY(w.statusBand()->isVisible());
+        QVERIFY(w.statusBand()->text().startsWith("Stopped at point "));
+        control<QScrollBar>(w, "HScroll1")->setValue(1);
+        w.cmdStart_Click();
+        QVERIFY(!w.statusBand()->isVisible());
+        QTRY_VERIFY(!w.running());
+        QVERIFY(!w.statusBand()->isVisible());
+    }
+
+    // F1 lists the keys; Escape closes the list. The pace in the menu sets the scroll bar.
+    void keysAndPace() {
+        frmRavo w;
+        QVERIFY(showActive(w));
+        key(Qt::Key_F1);
+        QVERIFY(w.keysHelp() && w.keysHelp()->isVisible());
+        QVERIFY(w.keysHelp()->text().contains("Space") && w.keysHelp()->text().contains("Escape"));
+        QTest::keyClick(w.keysHelp(), Qt::Key_Escape);
+        QVERIFY(!w.keysHelp()->isVisible());
+        w.setPace(5000);
+        QCOMPARE(control<QScrollBar>(w, "HScroll1")->value(), 5000);
+        QCOMPARE(w.settings().text(Setting::nSpomaleni), std::string("5000"));
+        QVERIFY(control(w, "HScroll1")->toolTip().contains("0.5 s per detector point"));
+    }
+
+    // At zoom 2 the tooltips, the menu and the help are twice their design size; the copied
+    // picture is the design's area alone; the frequency box is white across its whole box.
+    void everythingGrows() {
+        frmRavo w;
+        QVERIFY(showActive(w));
+        int menuAtOne = 0;
+        auto menuHeight = [&] {
+            int height = 0;
+            QTimer::singleShot(0, [&] {
+                QWidget* menu = QApplication::activePopupWidget();
+                height = menu ? menu->sizeHint().height() : 0;
+                if (menu)
+                    menu->close();
+            });
+            QContextMenuEvent at(QContextMenuEvent::Mouse, QPoint(700, 400),
+                                 w.mapToGlobal(QPoint(700, 400)));
+            QApplication::sendEvent(&w.canvas(), &at);
+            return height;
+        };
+        menuAtOne = menuHeight();
+        const int tipAtOne = QToolTip::font().pixelSize();
+        w.resize(1600, 1162 + 100);
+        QTRY_COMPARE(w.zoom(), 2.0);
+        const int menuAtTwo = menuHeight();
+        QVERIFY2(menuAtTwo >= 2 * menuAtOne - 4, qPrintable(QString("%1 %2").arg(menuAtOne).arg(menuAtTwo)));
+        QVERIFY(QToolTip::font().pixelSize() >= 2 * tipAtOne);
+
+        QGuiApplication::clipboard()->clear();
+        w.copyPicture();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), QSize(1600, 1162) * w.devicePixelRatio());
+
+        auto* box = control<QLineEdit>(w, "nKmitočet");
+        const QImage face = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int white = 0;
+        const QRect inner = face.rect().adjusted(4, 4, -4, -4);
+        for (int y = inner.top(); y <= inner.bottom(); ++y)
+            for (int x = inner.left(); x <= inner.right(); ++x)
+                white += QColor(face.pixel(x, y)) == QColor(Qt::white);
+        QVERIFY2(white > inner.width() * inner.height() / 2,
+                 qPrintable(QString("%1 of %2 white").arg(white).arg(inner.width() * inner.height())));
+    }
+};
+
+QTEST_MAIN(PresentingTest)
+#include "tst_presenting.moc"
