@@ -265,7 +265,7 @@ frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
     connect(&advanceTimer_, &QTimer::timeout, this, &frmRavo::advanceRun);
     canvas_->setRedraw([this] { redrawPicture(); });
     setMinimumSize(DesignPlacement::minimumClient());
-    resize(startSize());
+    startResize(startSize());
     placeDesign();
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, &frmRavo::toggleFullScreen);
@@ -716,12 +716,23 @@ void frmRavo::fitFrameOnScreen() {
     const QSize client(room.width(), room.height() - frame.top() - frame.bottom());
     if (width() <= client.width() && height() <= client.height())
         return;
-    resize(DesignPlacement::clientAt(DesignPlacement::fitting(client).zoom).boundedTo(size()));
+    startResize(DesignPlacement::clientAt(DesignPlacement::fitting(client).zoom).boundedTo(size()));
     move(x(), std::max(room.top(), std::min(y(), room.bottom() + 1 - frameGeometry().height())));
 }
 
 void frmRavo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Sized for the screen it was made on, the window may be shown on another, of another
+    // size or scale: until the user sizes it, it takes the start size of the screen it is on.
+    if (QWindow* handle = windowHandle(); handle && !screenWatched_) {
+        screenWatched_ = true;
+        connect(handle, &QWindow::screenChanged, this, [this] {
+            if (!userSized_ && !isMaximized() && !isFullScreen() && screen() != sizedFor_)
+                startResize(startSize());
+        });
+    }
+    if (!userSized_ && !isMaximized() && !isFullScreen() && screen() != sizedFor_)
+        startResize(startSize());
     fitFrameOnScreen();
 }
 
@@ -787,7 +798,15 @@ void frmRavo::placeDesign() {
         placeStatusBand();
 }
 
+void frmRavo::startResize(QSize size) {
+    requestedSize_ = size;
+    sizedFor_ = screen();
+    resize(size);
+}
+
 void frmRavo::resizeEvent(QResizeEvent* event) {
+    if (event->spontaneous() && event->size() != requestedSize_ && isVisible())
+        userSized_ = true;
     placeDesign();
     QWidget::resizeEvent(event);
 }

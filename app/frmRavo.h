@@ -25,6 +25,7 @@
 class QAbstractButton;
 class QLabel;
 class QMenu;
+class QScreen;
 class QScrollBar;
 
 namespace ravo {
@@ -142,6 +143,7 @@ protected:
 
 private:
     QSize startSize() const;
+    void startResize(QSize size);
     void placeDesign();
     void fitFrameOnScreen();
     void buildControls();
@@ -183,6 +185,11 @@ private:
     qreal zoom_ = 1;
     // Until the window has a frame: whether the frame has yet to be fitted on the screen.
     bool fittingFrame_ = true;
+    // Whether the user has sized the window; until then it takes the start size of its screen.
+    bool userSized_ = false;
+    bool screenWatched_ = false;
+    QSize requestedSize_;
+    const QScreen* sizedFor_ = nullptr;
 
     RunHistory history_;
     RunControl control_;
