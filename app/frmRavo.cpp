@@ -284,6 +284,51 @@ frmRavo::~frmRavo() {
     canvas_->setRedraw({});
 }
 
+namespace {
+
+// The text a control shows.
+QString captionOf(const QWidget& control) {
+    if (auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(&control))
+        return frame->title();
+    if (auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (auto* box = qobject_cast<const QLineEdit*>(&control))
+        return box->text();
+    return {};
+}
+
+} // namespace
+
+// The widest text a control shows: its caption, or for a display of a setting, the widest
+// value it shows.
+QString frmRavo::widestText(const ControlEntry& entry, const QWidget& control) const {
+    if (entry.textBox == TextBoxRole::Editable)
+        return QStringLiteral("0.75");
+    if (entry.textBox == TextBoxRole::Display) {
+        const QString yes = tr("Yes"), no = tr("No");
+        return QFontMetrics(control.font()).horizontalAdvance(yes) >=
+                       QFontMetrics(control.font()).horizontalAdvance(no)
+                   ? yes
+                   : no;
+    }
+    return captionOf(control);
+}
+
+// A role's font at a zoom, in the size that keeps the text within the zoomed width it has at
+// the design size: fonts do not shrink in proportion to their size, so a straight multiple
+// can run past its control at a zoom below 1.
+QFont frmRavo::fittedFont(FontRole role, qreal zoom, const QString& text) {
+    QFont font = fontFor(role, zoom);
+    if (zoom == 1 || text.isEmpty())
+        return font;
+    const qreal room = QFontMetricsF(fontFor(role)).horizontalAdvance(text) * zoom;
+    while (font.pixelSize() > 1 && QFontMetricsF(font).horizontalAdvance(text) > room + 0.5)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void frmRavo::buildControls() {
     std::map<std::string, QWidget*> containers;
     for (const ControlEntry& entry : controlTable()) {
@@ -750,7 +795,7 @@ void frmRavo::toggleFullScreen() {
 
 // Every control, font and the picture at the zoom and place of the design in the client
 // area as it is now.
-void frmRavo::placeDesign() {
+void frmRavo::placeDesign(bool refit) {
     const DesignPlacement placement = DesignPlacement::fitting(size());
     canvas_->setGeometry(rect());
     canvas_->setPlacement(placement);
@@ -789,8 +834,8 @@ void frmRavo::placeDesign() {
         if (entry.kind == ControlKind::Frame)
             frames[entry.name] = designArea;
         control->setGeometry(placement.toWindow(designArea).translated(-origin));
-        if (rezoomed && entry.font != FontRole::Default)
-            control->setFont(fontFor(entry.font, zoom_));
+        if (rezoomed || refit)
+            control->setFont(fittedFont(entry.font, zoom_, widestText(entry, *control)));
         if (rezoomed)
             control->update();
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ControlTable.h"
 #include "DrawingCanvas.h"
 #include "MarkReadout.h"
 #include "QtDrawingSurface.h"
@@ -144,7 +145,7 @@ protected:
 private:
     QSize startSize() const;
     void startResize(QSize size);
-    void placeDesign();
+    void placeDesign(bool refit = false);
     void fitFrameOnScreen();
     void buildControls();
     void paintLabels();
@@ -165,6 +166,8 @@ private:
     void placeStatusBand();
     void notice(const QString& text);
     QFont zoomedFont() const;
+    static QFont fittedFont(FontRole role, qreal zoom, const QString& text);
+    QString widestText(const ControlEntry& entry, const QWidget& control) const;
     void zoomWith(QWidget& widget) const;
     QString refusalText() const;
     void addLanguageMenu(QMenu& menu);
