@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlHelp.h"
 
-#include <QCoreApplication>
-
-#include "NumberText.h"
+#include "QtText.h"
 #include "RunControl.h"
 #include "SceneGeometry.h"
 #include "Settings.h"
 #include "SimulationRun.h"
+
+#include <QCoreApplication>
 
 #include <chrono>
 #include <cmath>
@@ -17,112 +17,158 @@ namespace ravo {
 
 namespace {
 
+QString translated(const char* text) {
+    return QCoreApplication::translate("ControlHelp", text);
+}
+
 QString value(const SettingsAccess& settings, Setting setting) {
-    return QString::fromStdString(settings.text(setting));
+    return toQString(settings.text(setting));
 }
 
-QString onOff(const SettingsAccess& settings) {
-    return settings.text(Setting::nDisperze) == words::yes ? "on" : "off";
+bool dispersionOn(const SettingsAccess& settings) {
+    return settings.text(Setting::nDisperze) == words::yes;
 }
 
-QString markKind(const SettingsAccess& settings) {
-    const std::string kind = settings.text(Setting::nZobrazení);
-    return kind == words::dots ? "dots" : kind == words::bars ? "bars" : "none";
-}
-
-QString halfLens(const SettingsAccess& settings) {
-    return isWholeLens(settings.number(Setting::nPůlLupy)) ? "whole lens" : "upper half only";
-}
-
-QString fixed(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-#define FIXED(text) [](const SettingsAccess&) { return fixed(text); }
+// A help text that does not change with the settings.
+#define FIXED(text) nullptr, QT_TRANSLATE_NOOP("ControlHelp", text)
 
 const ControlHelp helpEntries[] = {
-    {"cmdStart", "Start",
+    {"cmdStart", QT_TRANSLATE_NOOP("ControlHelp", "Start"),
      FIXED("Starts a run. During a run: Space holds it and releases it again, Right arrow "
            "or Page Down draws the next detector point of a held run, Escape stops it.")},
-    {"cmdKonec", "Exit", FIXED("Closes Ravo (Ctrl+Q). Nothing is saved.")},
-    {"HScroll1", "Slow-down",
+    {"cmdKonec", QT_TRANSLATE_NOOP("ControlHelp", "Exit"),
+     FIXED("Closes Ravo (Ctrl+Q). Nothing is saved.")},
+    {"HScroll1", QT_TRANSLATE_NOOP("ControlHelp", "Slow-down"),
      [](const SettingsAccess& s) {
          return slowDownHelp(int(std::lround(s.number(Setting::nSpomaleni))));
      }},
-    {"frmPoloměrLupy", "Radius of lens",
+    {"frmPoloměrLupy", QT_TRANSLATE_NOOP("ControlHelp", "Radius of lens"),
      [](const SettingsAccess& s) {
-         return "Radius of the lens's curved face, now " + value(s, Setting::nPoloměr) +
-                " pixels: Great 500, Middle 450, Small 400.";
+         return QCoreApplication::translate(
+                    "ControlHelp",
+                    "Radius of the lens's curved face, now %1 pixels: Great 500, Middle 450, "
+                    "Small 400.")
+             .arg(value(s, Setting::nPoloměr));
      }},
-    {"opVelký", "Radius of lens: Great", FIXED("Radius of the lens: 500 pixels.")},
-    {"opStřední", "Radius of lens: Middle", FIXED("Radius of the lens: 450 pixels.")},
-    {"opMalý", "Radius of lens: Small", FIXED("Radius of the lens: 400 pixels.")},
-    {"frmKmitočet", "Frequency - colour",
+    {"opVelký", QT_TRANSLATE_NOOP("ControlHelp", "Radius of lens: Great"),
+     FIXED("Radius of the lens: 500 pixels.")},
+    {"opStřední", QT_TRANSLATE_NOOP("ControlHelp", "Radius of lens: Middle"),
+     FIXED("Radius of the lens: 450 pixels.")},
+    {"opMalý", QT_TRANSLATE_NOOP("ControlHelp", "Radius of lens: Small"),
+     FIXED("Radius of the lens: 400 pixels.")},
+    {"frmKmitočet", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour"),
      [](const SettingsAccess& s) {
-         return "Colour of the light, now frequency " + value(s, Setting::nKmitočet) +
-                ": Red 0.5, Green 0.75, Blue 1.";
+         return QCoreApplication::translate(
+                    "ControlHelp",
+                    "Colour of the light, now frequency %1: Red 0.5, Green 0.75, Blue 1.")
+             .arg(value(s, Setting::nKmitočet));
      }},
-    {"opČervený", "Frequency - colour: Red", FIXED("Red light: frequency 0.5.")},
-    {"OpZelená", "Frequency - colour: Green", FIXED("Green light: frequency 0.75.")},
-    {"opModrý", "Frequency - colour: Blue", FIXED("Blue light: frequency 1.")},
-    {"nKmitočet", "Frequency",
+    {"opČervený", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour: Red"),
+     FIXED("Red light: frequency 0.5.")},
+    {"OpZelená", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour: Green"),
+     FIXED("Green light: frequency 0.75.")},
+    {"opModrý", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour: Blue"),
+     FIXED("Blue light: frequency 1.")},
+    {"nKmitočet", QT_TRANSLATE_NOOP("ControlHelp", "Frequency"),
      [](const SettingsAccess& s) {
-         return "Frequency of the light, now " + value(s, Setting::nKmitočet) +
-                ". 0.5 is red, 0.75 green, 1 blue. Another number turns the arrows at its own "
-                "rate, but the glass adds no time, and a mark is drawn only for a number equal "
-                "to 0.5, 0.75 or 1 (such as 1.0).";
+         return QCoreApplication::translate(
+                    "ControlHelp",
+                    "Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another "
+                    "number turns the arrows at its own rate, but the glass adds no time, and a "
+                    "mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). "
+                    "Numbers are written with a decimal point.")
+             .arg(value(s, Setting::nKmitočet));
      }},
-    {"frmIndex", "Refractive index",
+    {"frmIndex", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index"),
      [](const SettingsAccess& s) {
-         return "Refractive index of the glass, now " + value(s, Setting::nIndex) +
-                ": Great 1, Middle 0.98, Small 0.96.";
+         return QCoreApplication::translate(
+                    "ControlHelp",
+                    "Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.")
+             .arg(value(s, Setting::nIndex));
      }},
-    {"opIndexVelký", "Refractive index: Great", FIXED("Refractive index 1.")},
-    {"opIndexStřední", "Refractive index: Middle", FIXED("Refractive index 0.98.")},
-    {"opIndexMalý", "Refractive index: Small", FIXED("Refractive index 0.96.")},
-    {"chDisperze", "Dispersion",
+    {"opIndexVelký", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index: Great"),
+     FIXED("Refractive index 1.")},
+    {"opIndexStřední", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index: Middle"),
+     FIXED("Refractive index 0.98.")},
+    {"opIndexMalý", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index: Small"),
+     FIXED("Refractive index 0.96.")},
+    {"chDisperze", QT_TRANSLATE_NOOP("ControlHelp", "Dispersion"),
      [](const SettingsAccess& s) {
-         return "Dispersion, now " + onOff(s) +
-                ": when on, the glass slows red and green light less than blue.";
+         return dispersionOn(s)
+                    ? QCoreApplication::translate(
+                          "ControlHelp", "Dispersion, now on: the glass slows red and green light "
+                                         "less than blue.")
+                    : QCoreApplication::translate(
+                          "ControlHelp", "Dispersion, now off: the glass slows every colour alike. "
+                                         "When on, it slows red and green light less than blue.");
      }},
-    {"nDisperze", "Dispersion",
-     [](const SettingsAccess& s) { return "Dispersion is " + onOff(s) + "."; }},
-    {"frmZobrazení", "Mapping",
+    {"nDisperze", QT_TRANSLATE_NOOP("ControlHelp", "Dispersion"),
      [](const SettingsAccess& s) {
-         return "How probabilities are marked, now " + markKind(s) +
-                ": dots can stay from run to run, bars are erased by every run.";
+         return dispersionOn(s) ? QCoreApplication::translate("ControlHelp", "Dispersion is on.")
+                                : QCoreApplication::translate("ControlHelp", "Dispersion is off.");
      }},
-    {"opBody", "Mapping: Dots",
+    {"frmZobrazení", QT_TRANSLATE_NOOP("ControlHelp", "Mapping"),
+     [](const SettingsAccess& s) {
+         const std::string kind = s.text(Setting::nZobrazení);
+         if (kind == words::dots)
+             return QCoreApplication::translate(
+                 "ControlHelp",
+                 "Probabilities are marked as dots, which can stay from run to run.");
+         if (kind == words::bars)
+             return QCoreApplication::translate(
+                 "ControlHelp", "Probabilities are marked as bars, which every run erases.");
+         return QCoreApplication::translate("ControlHelp", "Probabilities are not marked.");
+     }},
+    {"opBody", QT_TRANSLATE_NOOP("ControlHelp", "Mapping: Dots"),
      FIXED("Probabilities as dots; answer \"No\" to \"Delete probability\" to keep "
            "the dots of earlier runs.")},
-    {"opPruhy", "Mapping: Bars",
+    {"opPruhy", QT_TRANSLATE_NOOP("ControlHelp", "Mapping: Bars"),
      FIXED("Probabilities as bars rising from the base line; every run erases the old ones.")},
-    {"frmClona", "Aperture",
+    {"frmClona", QT_TRANSLATE_NOOP("ControlHelp", "Aperture"),
      [](const SettingsAccess& s) {
-         return "Aperture: the blades close " + value(s, Setting::nClona) +
-                " pixels at each edge of the lens (Great 0, Middle 50, Small 100).";
+         return QCoreApplication::translate(
+                    "ControlHelp",
+                    "Aperture: the blades close %1 pixels at each edge of the lens (Great 0, "
+                    "Middle 50, Small 100).")
+             .arg(value(s, Setting::nClona));
      }},
-    {"opClonaŠiroká", "Aperture: Great", FIXED("The blades close nothing: every path is open.")},
-    {"opClonaUy39", "Aperture: Middle", FIXED("The blades close 50 pixels at each edge.")},
-    {"opClonaUzka", "Aperture: Small", FIXED("The blades close 100 pixels at each edge.")},
-    {"frmPůlLupy", "Half lens",
+    {"opClonaŠiroká", QT_TRANSLATE_NOOP("ControlHelp", "Aperture: Great"),
+     FIXED("The blades close nothing: every path is open.")},
+    {"opClonaUy39", QT_TRANSLATE_NOOP("ControlHelp", "Aperture: Middle"),
+     FIXED("The blades close 50 pixels at each edge.")},
+    {"opClonaUzka", QT_TRANSLATE_NOOP("ControlHelp", "Aperture: Small"),
+     FIXED("The blades close 100 pixels at each edge.")},
+    {"frmPůlLupy", QT_TRANSLATE_NOOP("ControlHelp", "Half lens"),
      [](const SettingsAccess& s) {
-         return "Which part of the lens is open, now the " + halfLens(s) + ".";
+         return isWholeLens(s.number(Setting::nPůlLupy))
+                    ? QCoreApplication::translate("ControlHelp", "The whole lens is open now.")
+                    : QCoreApplication::translate("ControlHelp",
+                                                  "Only the upper half of the lens is open now.");
      }},
-    {"opPůlNe", "Half lens: No", FIXED("The whole lens is open.")},
-    {"opPůlAno", "Half lens: Yes", FIXED("Only the upper half of the lens is open.")},
-    {"nPravděpodobnost", "Probability",
+    {"opPůlNe", QT_TRANSLATE_NOOP("ControlHelp", "Half lens: No"),
+     FIXED("The whole lens is open.")},
+    {"opPůlAno", QT_TRANSLATE_NOOP("ControlHelp", "Half lens: Yes"),
+     FIXED("Only the upper half of the lens is open.")},
+    {"nPravděpodobnost", QT_TRANSLATE_NOOP("ControlHelp", "Probability"),
      FIXED("Above the base line: the probability that light arrives at each detector point.")},
-    {"nSoučetRadiusvektorů", "Cornu spirals - Vector sum",
+    {"nSoučetRadiusvektorů", QT_TRANSLATE_NOOP("ControlHelp", "Cornu spirals - Vector sum"),
      FIXED("Below the axis: each detector point's arrows added head to tail, and their green "
            "sum.")},
-    {"nClonaOtvor", "Screen",
+    {"nClonaOtvor", QT_TRANSLATE_NOOP("ControlHelp", "Screen"),
      FIXED("The aperture: the blades in front of the flat face of the lens.")},
 };
 
 #undef FIXED
 
 } // namespace
+
+QString ControlHelp::textFor(const SettingsAccess& settings) const {
+    return text ? text(settings) : translated(fixedText);
+}
+
+QString ControlHelp::name() const {
+    return translated(accessibleName);
+}
 
 std::span<const ControlHelp> controlHelp() {
     return helpEntries;

@@ -13,8 +13,13 @@ class SettingsAccess;
 // name and a sentence that says what it sets, with the current value where it has one.
 struct ControlHelp {
     const char* control;
-    const char* accessibleName;
-    QString (*text)(const SettingsAccess& settings);
+    const char* accessibleName;                   // untranslated
+    QString (*text)(const SettingsAccess& settings); // or nullptr for the fixed text
+    const char* fixedText = nullptr;                  // untranslated
+
+    // Both in the program's language.
+    QString textFor(const SettingsAccess& settings) const;
+    QString name() const;
 };
 
 std::span<const ControlHelp> controlHelp();

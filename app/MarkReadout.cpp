@@ -31,31 +31,34 @@ bool covers(const RunRecord& run, const PointRecord& point, double x, double y) 
 QString MarkReadout::colourName(Light light) {
     switch (light) {
     case Light::Red:
-        return QStringLiteral("red");
+        return tr("red");
     case Light::Green:
-        return QStringLiteral("green");
+        return tr("green");
     case Light::Blue:
         break;
     }
-    return QStringLiteral("blue");
+    return tr("blue");
 }
 
 QString MarkReadout::dispersionWord(const SettingsAccess& settings) {
     const std::string f = settings.text(Setting::nKmitočet);
     const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
     if (glassFactor(f, dispersion) == 0)
-        return QStringLiteral("no glass time");
-    return dispersion ? QStringLiteral("dispersion on") : QStringLiteral("dispersion off");
+        return tr("no glass time");
+    return dispersion ? tr("dispersion on") : tr("dispersion off");
 }
 
 QString MarkReadout::runSettingsText(const SettingsAccess& settings, Light light) {
     const std::string f = settings.text(Setting::nKmitočet);
     const QString glass = dispersionWord(settings);
     const bool whole = isWholeLens(settings.number(Setting::nPůlLupy));
-    return colourName(light) + ", f = " + toQString(f) + ", " + glass + " \u00b7 radius " +
-           toQString(settings.text(Setting::nPoloměr)) + ", index " +
-           toQString(settings.text(Setting::nIndex)) + (whole ? ", whole lens" : ", half lens") +
-           ", aperture " + toQString(settings.text(Setting::nClona));
+    const QString text =
+        whole ? tr("%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6")
+              : tr("%1, f = %2, %3 · radius %4, index %5, half lens, aperture %6");
+    return text.arg(colourName(light), toQString(f), glass,
+                    toQString(settings.text(Setting::nPoloměr)),
+                    toQString(settings.text(Setting::nIndex)),
+                    toQString(settings.text(Setting::nClona)));
 }
 
 QString MarkReadout::textAt(double x, double y) const {
@@ -68,10 +71,11 @@ QString MarkReadout::textAt(double x, double y) const {
                 continue;
             if (!text.isEmpty())
                 text += '\n';
-            text += "Point " + QString::number(point->result.index) +
-                    ", x = " + toQString(numberText(point->result.x)) +
-                    ": P = " + QString::number(point->result.probability, 'f', 1) + " \u00b7 " +
-                    runSettingsText(run.settings, point->result.mark->light);
+            text += tr("Point %1, x = %2: P = %3 · %4")
+                        .arg(QString::number(point->result.index),
+                             toQString(numberText(point->result.x)),
+                             QString::number(point->result.probability, 'f', 1),
+                             runSettingsText(run.settings, point->result.mark->light));
         }
     }
     return text;

@@ -3,6 +3,7 @@
 
 #include "RunRecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
@@ -15,6 +16,8 @@ namespace ravo {
 // for each mark still shown, its detector point, x, P and the settings of the run that
 // drew it.
 class MarkReadout {
+    Q_DECLARE_TR_FUNCTIONS(MarkReadout)
+
 public:
     explicit MarkReadout(const RunHistory& history) : history_(history) {}
 

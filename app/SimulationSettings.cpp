@@ -3,6 +3,7 @@
 
 #include "QtText.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -18,6 +19,7 @@ SimulationSettings::SimulationSettings(QWidget& window) {
             throw std::logic_error("the window has no text box " + std::string(name));
         boxes_[std::size_t(setting)] = found;
     }
+    dispersion_ = box(Setting::nDisperze).text().toStdString();
 }
 
 QLineEdit& SimulationSettings::box(Setting setting) const {
@@ -25,11 +27,27 @@ QLineEdit& SimulationSettings::box(Setting setting) const {
 }
 
 std::string SimulationSettings::text(Setting setting) const {
+    if (setting == Setting::nDisperze)
+        return dispersion_;
     return box(setting).text().toStdString();
 }
 
 void SimulationSettings::setText(Setting setting, std::string_view value) {
+    if (setting == Setting::nDisperze) {
+        dispersion_ = std::string(value);
+        showWords();
+        return;
+    }
     box(setting).setText(toQString(value));
+}
+
+void SimulationSettings::showWords() {
+    QString shown = toQString(dispersion_);
+    if (dispersion_ == words::yes)
+        shown = QCoreApplication::translate("frmRavo", "Yes");
+    else if (dispersion_ == words::no)
+        shown = QCoreApplication::translate("frmRavo", "No");
+    box(Setting::nDisperze).setText(shown);
 }
 
 } // namespace ravo

@@ -21,10 +21,15 @@ public:
     std::string text(Setting setting) const override;
     void setText(Setting setting, std::string_view value) override;
 
+    // The dispersion display shows its word in the program's language; the setting stays
+    // the word itself. Shown again after the language changes.
+    void showWords();
+
 private:
     QLineEdit& box(Setting setting) const;
 
     std::array<QLineEdit*, allSettings.size()> boxes_{};
+    std::string dispersion_; // the word of nDisperze, whatever its display shows
 };
 
 } // namespace ravo

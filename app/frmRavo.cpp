@@ -4,6 +4,7 @@
 #include "ControlHelp.h"
 #include "ControlTable.h"
 #include "KeysHelp.h"
+#include "Languages.h"
 #include "MarkTable.h"
 #include "NumberText.h"
 #include "PointInspector.h"
@@ -162,8 +163,13 @@ QPalette controlPalette(const ControlEntry& entry, const QPalette& window, bool 
     return palette;
 }
 
+// A control's caption in the program's language.
+QString captionFor(const ControlEntry& entry) {
+    return QCoreApplication::translate("ControlTable", entry.text);
+}
+
 QWidget* createControl(const ControlEntry& entry, QWidget* container) {
-    const QString text = toQString(entry.text);
+    const QString text = captionFor(entry);
     switch (entry.kind) {
     case ControlKind::Label: {
         auto* label = new DrawingLayerLabel(text, container);
@@ -241,7 +247,13 @@ void prepareApplication() {
         QApplication::setStyle(style);
 }
 
-frmRavo::frmRavo(QWidget* parent) : QWidget(parent) {
+frmRavo::frmRavo(QWidget* parent, Languages* languages) : QWidget(parent) {
+    if (!languages) {
+        ownLanguages_ = std::make_unique<Languages>();
+        languages = ownLanguages_.get();
+    }
+    languages_ = languages;
+    locale_ = languages_->locale();
     setObjectName("frmRavo");
     setWindowTitle("Ravo - https://ravo.example.org");
     setWindowIcon(programIcon());
@@ -436,9 +448,9 @@ void frmRavo::refreshHelp() {
         auto* control = findChild<QWidget*>(toQString(help.control));
         if (!control)
             continue;
-        const QString text = help.text(*settings_);
+        const QString text = help.textFor(*settings_);
         control->setToolTip(text);
-        control->setAccessibleName(toQString(help.accessibleName));
+        control->setAccessibleName(help.name());
         control->setAccessibleDescription(text);
     }
 }
@@ -454,14 +466,25 @@ void frmRavo::describePicture() {
             peak = &point;
     if (!peak)
         return;
-    QString light = "Frequency " + toQString(run.settings.text(Setting::nKmitočet));
+    const QString p = QString::number(peak->result.probability, 'f', 1);
+    const QString x = toQString(numberText(peak->result.x));
+    QString text =
+        tr("Frequency %1: highest probability %2 at x = %3")
+            .arg(toQString(run.settings.text(Setting::nKmitočet)), p, x);
     if (run.marked(*peak)) {
-        light = MarkReadout::colourName(peak->result.mark->light) + " light";
-        light[0] = light[0].toUpper();
+        switch (peak->result.mark->light) {
+        case Light::Red:
+            text = tr("Red light: highest probability %1 at x = %2").arg(p, x);
+            break;
+        case Light::Green:
+            text = tr("Green light: highest probability %1 at x = %2").arg(p, x);
+            break;
+        case Light::Blue:
+            text = tr("Blue light: highest probability %1 at x = %2").arg(p, x);
+            break;
+        }
     }
-    canvas_->setAccessibleDescription(light + ": highest probability " +
-                                      QString::number(peak->result.probability, 'f', 1) +
-                                      " at x = " + toQString(numberText(peak->result.x)));
+    canvas_->setAccessibleDescription(text);
 }
 
 bool frmRavo::takesInput() const {
@@ -548,8 +571,68 @@ QString frmRavo::refusalText() const {
     return tr("The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).");
 }
 
-// The languages come with their translations.
-void frmRavo::addLanguageMenu(QMenu&) {}
+// English and each translation, in its own name; the current one checked.
+void frmRavo::addLanguageMenu(QMenu& menu) {
+    QMenu* languages = menu.addMenu(tr("Language"));
+    zoomWith(*languages);
+    for (const Language& language : Languages::all()) {
+        QAction* choice = languages->addAction(QString::fromUtf8(language.name));
+        choice->setCheckable(true);
+        choice->setChecked(languages_->current() == QLatin1String(language.code));
+        const QString code = QString::fromLatin1(language.code);
+        connect(choice, &QAction::triggered, this, [this, code] { setLanguage(code); });
+    }
+}
+
+void frmRavo::setLanguage(const QString& code) {
+    languages_->use(code);
+    // Installing and removing translators tells every widget; the window answers at once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    retranslate();
+}
+
+QString frmRavo::language() const {
+    return languages_->current();
+}
+
+void frmRavo::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+// Every text in the program's language, the picture's two labels too; the runs drawn stay
+// as they are.
+void frmRavo::retranslate() {
+    if (!settings_)
+        return;
+    locale_ = languages_->locale();
+    for (const ControlEntry& entry : controlTable()) {
+        QWidget* control = findChild<QWidget*>(toQString(entry.name));
+        if (!control)
+            continue;
+        const QString caption = captionFor(entry);
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setText(caption);
+        else if (auto* frame = qobject_cast<QGroupBox*>(control))
+            frame->setTitle(caption);
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            label->setText(caption);
+        else if (entry.textBox == TextBoxRole::Caption)
+            static_cast<QLineEdit*>(control)->setText(caption);
+    }
+    settings_->showWords();
+    canvas_->setAccessibleName(tr("Picture"));
+    refreshHelp();
+    describePicture();
+    if (inspector_)
+        inspector_->setLocale(locale_);
+    if (showingHeld_)
+        setWindowTitle(tr("%1 (paused)").arg(caption_));
+    showRunState();
+    placeDesign(true);
+    canvas_->renew(true);
+}
 
 // As a drag of the scroll bar would: one change, at its end.
 void frmRavo::setPace(int slowDown) {
@@ -1113,7 +1196,7 @@ void frmRavo::showRunState() {
     const bool held = control_.state() == RunState::Held;
     if (held != showingHeld_) {
         showingHeld_ = held;
-        setWindowTitle(held ? caption_ + " (paused)" : caption_);
+        setWindowTitle(held ? tr("%1 (paused)").arg(caption_) : caption_);
         if (held)
             QApplication::setOverrideCursor(Qt::ArrowCursor);
         else
@@ -1157,23 +1240,22 @@ QString frmRavo::runStatus() const {
     const int point = control_.point();
     const int of = RunControl::detectorCount;
     if (box_ || (driver_ && driver_->waitingForAnswer()))
-        return "Waiting for an answer";
+        return tr("Waiting for an answer");
     switch (control_.state()) {
     case RunState::Idle:
-        return "Ready";
+        return tr("Ready");
     case RunState::Running:
-        return QString("Running: point %1 of %2").arg(point).arg(of);
+        return tr("Running: point %1 of %2").arg(point).arg(of);
     case RunState::Held:
-        return QString("Held at point %1 of %2 \u2014 Space: go on \u00b7 \u2192: next point "
-                       "\u00b7 Esc: stop")
+        return tr("Held at point %1 of %2 — Space: go on · →: next point · Esc: stop")
             .arg(point)
             .arg(of);
     case RunState::Stopped:
-        return QString("Stopped at point %1 of %2").arg(point).arg(of);
+        return tr("Stopped at point %1 of %2").arg(point).arg(of);
     case RunState::Finished:
         break;
     }
-    return QString("Finished: %1 of %2 points").arg(point).arg(of);
+    return tr("Finished: %1 of %2 points").arg(point).arg(of);
 }
 
 void frmRavo::cmdKonec_Click() {

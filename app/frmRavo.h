@@ -32,6 +32,7 @@ class QScrollBar;
 namespace ravo {
 
 class KeysHelp;
+class Languages;
 class PointInspector;
 class RunBox;
 class RunInputGuard;
@@ -47,7 +48,8 @@ class frmRavo : public QWidget {
 public:
     static constexpr QSize startClientSize = DesignPlacement::design;
 
-    explicit frmRavo(QWidget* parent = nullptr);
+    // The program's languages are the application's; without them the window keeps its own.
+    explicit frmRavo(QWidget* parent = nullptr, Languages* languages = nullptr);
     ~frmRavo() override;
 
     SimulationSettings& settings() { return *settings_; }
@@ -88,6 +90,9 @@ public:
     const QLabel* statusBand() const { return statusBand_; }
     // The locale of the program's language, for the numbers of copied tables.
     const QLocale& programLocale() const { return locale_; }
+    // Switches every text to a language ("cs", "de", ...; "en" for English) at once.
+    void setLanguage(const QString& code);
+    QString language() const;
     // The zoom of the design in the client area (1 at the design size), and a point of the
     // client area in the design's pixels, the unit of the layout and of every drawing.
     qreal zoom() const { return zoom_; }
@@ -141,6 +146,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QSize startSize() const;
@@ -171,6 +177,7 @@ private:
     void zoomWith(QWidget& widget) const;
     QString refusalText() const;
     void addLanguageMenu(QMenu& menu);
+    void retranslate();
 
     // The run in progress.
     void advanceRun();
@@ -217,6 +224,8 @@ private:
     QPointer<PointInspector> inspector_;
     QPointer<KeysHelp> keysHelp_;
     QLocale locale_{QLocale::English, QLocale::UnitedStates};
+    std::unique_ptr<Languages> ownLanguages_;
+    Languages* languages_ = nullptr;
     QString lastNotice_;
     MarkReadout readout_{history_};
     std::function<bool(std::string_view)> answerProvider_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CloseOnSignal.h"
+#include "Languages.h"
 #include "frmRavo.h"
 
 #include <QApplication>
@@ -9,7 +10,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Ravo");
     QGuiApplication::setDesktopFileName("org.example.ravo");
     ravo::prepareApplication();
-    ravo::frmRavo window;
+    ravo::Languages languages;
+    languages.use(ravo::Languages::fromDesktop());
+    ravo::frmRavo window(nullptr, &languages);
     window.show();
     ravo::CloseOnSignal closeOnSignal(window);
     return QApplication::exec();

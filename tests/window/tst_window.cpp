@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(field(w, "nDisperze"), u("Yes"));
         QVERIFY(box->isChecked());
         // The field flips whatever the check mark shows.
-        control<QLineEdit>(w, "nDisperze")->setText("No");
+        w.settings().setText(Setting::nDisperze, "No");
         w.chDisperze_Click();
         QCOMPARE(field(w, "nDisperze"), u("Yes"));
     }
