@@ -188,6 +188,15 @@ private slots:
         window_ = new frmRavo;
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
+        // RAVO_TEST_LANGUAGE: the captions in another language ("cs", "de", ...).
+        if (qEnvironmentVariableIsSet("RAVO_TEST_LANGUAGE")) {
+            const QString language = qEnvironmentVariable("RAVO_TEST_LANGUAGE");
+            window_->setLanguage(language);
+            QCOMPARE(window_->language(), language);
+            // A translation that is there: the frames do not read as in English.
+            QVERIFY(language == "en" ||
+                    control(u("frmIndex"))->property("title").toString() != "Refractive index");
+        }
         // RAVO_TEST_ZOOM: the captions at another zoom of the design.
         zoom_ = qEnvironmentVariableIsSet("RAVO_TEST_ZOOM")
                     ? qEnvironmentVariable("RAVO_TEST_ZOOM").toDouble()
@@ -240,8 +249,10 @@ private slots:
         // Every value the handlers write into the two displays.
         for (const char* value : {"0.5", "0.75", "1"})
             QTest::addRow("nKmitočet %s", value) << u("nKmitočet") << u(value);
+        // The dispersion display shows the words of the program's language.
         for (const char* value : {"Yes", "No"})
-            QTest::addRow("nDisperze %s", value) << u("nDisperze") << u(value);
+            QTest::addRow("nDisperze %s", value)
+                << u("nDisperze") << QCoreApplication::translate("frmRavo", value);
     }
 
     void caption_fits() {
