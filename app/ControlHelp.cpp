@@ -29,15 +29,12 @@ bool dispersionOn(const SettingsAccess& settings) {
     return settings.text(Setting::nDisperze) == words::yes;
 }
 
-// A help text that does not change with the settings.
-#define FIXED(text) nullptr, QT_TRANSLATE_NOOP("ControlHelp", text)
-
 const ControlHelp helpEntries[] = {
     {"cmdStart", QT_TRANSLATE_NOOP("ControlHelp", "Start"),
-     FIXED("Starts a run. During a run: Space holds it and releases it again, Right arrow "
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Starts a run. During a run: Space holds it and releases it again, Right arrow "
            "or Page Down draws the next detector point of a held run, Escape stops it.")},
     {"cmdKonec", QT_TRANSLATE_NOOP("ControlHelp", "Exit"),
-     FIXED("Closes Ravo (Ctrl+Q). Nothing is saved.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Closes Ravo (Ctrl+Q). Nothing is saved.")},
     {"HScroll1", QT_TRANSLATE_NOOP("ControlHelp", "Slow-down"),
      [](const SettingsAccess& s) {
          return slowDownHelp(int(std::lround(s.number(Setting::nSpomaleni))));
@@ -51,11 +48,11 @@ const ControlHelp helpEntries[] = {
              .arg(value(s, Setting::nPoloměr));
      }},
     {"opVelký", QT_TRANSLATE_NOOP("ControlHelp", "Radius of lens: Great"),
-     FIXED("Radius of the lens: 500 pixels.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Radius of the lens: 500 pixels.")},
     {"opStřední", QT_TRANSLATE_NOOP("ControlHelp", "Radius of lens: Middle"),
-     FIXED("Radius of the lens: 450 pixels.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Radius of the lens: 450 pixels.")},
     {"opMalý", QT_TRANSLATE_NOOP("ControlHelp", "Radius of lens: Small"),
-     FIXED("Radius of the lens: 400 pixels.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Radius of the lens: 400 pixels.")},
     {"frmKmitočet", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour"),
      [](const SettingsAccess& s) {
          return QCoreApplication::translate(
@@ -64,11 +61,11 @@ const ControlHelp helpEntries[] = {
              .arg(value(s, Setting::nKmitočet));
      }},
     {"opČervený", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour: Red"),
-     FIXED("Red light: frequency 0.5.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Red light: frequency 0.5.")},
     {"OpZelená", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour: Green"),
-     FIXED("Green light: frequency 0.75.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Green light: frequency 0.75.")},
     {"opModrý", QT_TRANSLATE_NOOP("ControlHelp", "Frequency - colour: Blue"),
-     FIXED("Blue light: frequency 1.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Blue light: frequency 1.")},
     {"nKmitočet", QT_TRANSLATE_NOOP("ControlHelp", "Frequency"),
      [](const SettingsAccess& s) {
          return QCoreApplication::translate(
@@ -87,11 +84,11 @@ const ControlHelp helpEntries[] = {
              .arg(value(s, Setting::nIndex));
      }},
     {"opIndexVelký", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index: Great"),
-     FIXED("Refractive index 1.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Refractive index 1.")},
     {"opIndexStřední", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index: Middle"),
-     FIXED("Refractive index 0.98.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Refractive index 0.98.")},
     {"opIndexMalý", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index: Small"),
-     FIXED("Refractive index 0.96.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Refractive index 0.96.")},
     {"chDisperze", QT_TRANSLATE_NOOP("ControlHelp", "Dispersion"),
      [](const SettingsAccess& s) {
          return dispersionOn(s)
@@ -120,10 +117,10 @@ const ControlHelp helpEntries[] = {
          return QCoreApplication::translate("ControlHelp", "Probabilities are not marked.");
      }},
     {"opBody", QT_TRANSLATE_NOOP("ControlHelp", "Mapping: Dots"),
-     FIXED("Probabilities as dots; answer \"No\" to \"Delete probability\" to keep "
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Probabilities as dots; answer \"No\" to \"Delete probability\" to keep "
            "the dots of earlier runs.")},
     {"opPruhy", QT_TRANSLATE_NOOP("ControlHelp", "Mapping: Bars"),
-     FIXED("Probabilities as bars rising from the base line; every run erases the old ones.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Probabilities as bars rising from the base line; every run erases the old ones.")},
     {"frmClona", QT_TRANSLATE_NOOP("ControlHelp", "Aperture"),
      [](const SettingsAccess& s) {
          return QCoreApplication::translate(
@@ -133,11 +130,11 @@ const ControlHelp helpEntries[] = {
              .arg(value(s, Setting::nClona));
      }},
     {"opClonaŠiroká", QT_TRANSLATE_NOOP("ControlHelp", "Aperture: Great"),
-     FIXED("The blades close nothing: every path is open.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "The blades close nothing: every path is open.")},
     {"opClonaUy39", QT_TRANSLATE_NOOP("ControlHelp", "Aperture: Middle"),
-     FIXED("The blades close 50 pixels at each edge.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "The blades close 50 pixels at each edge.")},
     {"opClonaUzka", QT_TRANSLATE_NOOP("ControlHelp", "Aperture: Small"),
-     FIXED("The blades close 100 pixels at each edge.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "The blades close 100 pixels at each edge.")},
     {"frmPůlLupy", QT_TRANSLATE_NOOP("ControlHelp", "Half lens"),
      [](const SettingsAccess& s) {
          return isWholeLens(s.number(Setting::nPůlLupy))
@@ -146,19 +143,17 @@ const ControlHelp helpEntries[] = {
                                                   "Only the upper half of the lens is open now.");
      }},
     {"opPůlNe", QT_TRANSLATE_NOOP("ControlHelp", "Half lens: No"),
-     FIXED("The whole lens is open.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "The whole lens is open.")},
     {"opPůlAno", QT_TRANSLATE_NOOP("ControlHelp", "Half lens: Yes"),
-     FIXED("Only the upper half of the lens is open.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Only the upper half of the lens is open.")},
     {"nPravděpodobnost", QT_TRANSLATE_NOOP("ControlHelp", "Probability"),
-     FIXED("Above the base line: the probability that light arrives at each detector point.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Above the base line: the probability that light arrives at each detector point.")},
     {"nSoučetRadiusvektorů", QT_TRANSLATE_NOOP("ControlHelp", "Cornu spirals - Vector sum"),
-     FIXED("Below the axis: each detector point's arrows added head to tail, and their green "
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Below the axis: each detector point's arrows added head to tail, and their green "
            "sum.")},
     {"nClonaOtvor", QT_TRANSLATE_NOOP("ControlHelp", "Screen"),
-     FIXED("The aperture: the blades in front of the flat face of the lens.")},
+     nullptr, QT_TRANSLATE_NOOP("ControlHelp", "The aperture: the blades in front of the flat face of the lens.")},
 };
-
-#undef FIXED
 
 } // namespace
 

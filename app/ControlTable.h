@@ -30,13 +30,20 @@ enum class TextBoxRole {
     Hidden,   // a setting field that is never shown
 };
 
+// A control's caption as written, and, where one word means different things in different
+// frames, a note for the translator that tells them apart.
+struct Caption {
+    const char* source;
+    const char* comment = nullptr;
+};
+
 // One control of the window. Positions are pixels relative to the container: the client
 // area for controls on the window, the frame for controls inside one.
 struct ControlEntry {
     const char* name;
     ControlKind kind;
     const char* container; // nullptr: on the window
-    const char* text;
+    Caption text;
     QRect geometry;
     int tabIndex;
     bool shownAtStart;

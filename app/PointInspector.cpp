@@ -152,9 +152,9 @@ void PointInspector::paintEvent(QPaintEvent*) {
     font.setPixelSize(12);
     p.setFont(font);
     p.drawText(QRectF(12, 28, 576, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               tr("%1 paths; the resultant is %2 long (P = its length squared times 0.012)")
-                   .arg(point.paths.size())
-                   .arg(MarkTable::number(locale_, length, 2)));
+               tr("%n path(s); the resultant is %1 long (P = its length squared times %2)", nullptr,
+                  int(point.paths.size()))
+                   .arg(MarkTable::number(locale_, length, 2), MarkTable::number(locale_, 0.012)));
     const QString light = result.mark ? MarkReadout::runSettingsText(run.settings, result.mark->light)
                                       : QString();
     p.drawText(QRectF(12, 46, 576, 36), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
@@ -212,8 +212,8 @@ void PointInspector::paintEvent(QPaintEvent*) {
         // The ends of the time axis: how little the trip times differ near a focus.
         p.drawText(QRectF(plotArea.left() - 30, plotArea.bottom() + 14, 60, 18), Qt::AlignCenter,
                    MarkTable::number(locale_, t0, 2));
-        p.drawText(QRectF(plotArea.right() - 30, plotArea.bottom() + 14, 60, 18), Qt::AlignCenter,
-                   MarkTable::number(locale_, longest->time, 2));
+        p.drawText(QRectF(plotArea.right() - 60, plotArea.bottom() + 14, 60 + 8, 18),
+                   Qt::AlignRight | Qt::AlignVCenter, MarkTable::number(locale_, longest->time, 2));
         p.save();
         p.translate(plotArea.left() - 16, plotArea.center().y());
         p.rotate(-90);

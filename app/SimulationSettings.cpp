@@ -44,9 +44,9 @@ void SimulationSettings::setText(Setting setting, std::string_view value) {
 void SimulationSettings::showWords() {
     QString shown = toQString(dispersion_);
     if (dispersion_ == words::yes)
-        shown = QCoreApplication::translate("frmRavo", "Yes");
+        shown = QCoreApplication::translate("frmRavo", "Yes", "the dispersion display, 25 pixels");
     else if (dispersion_ == words::no)
-        shown = QCoreApplication::translate("frmRavo", "No");
+        shown = QCoreApplication::translate("frmRavo", "No", "the dispersion display, 25 pixels");
     box(Setting::nDisperze).setText(shown);
 }
 

@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
 #include <vector>
@@ -165,7 +166,7 @@ QPalette controlPalette(const ControlEntry& entry, const QPalette& window, bool 
 
 // A control's caption in the program's language.
 QString captionFor(const ControlEntry& entry) {
-    return QCoreApplication::translate("ControlTable", entry.text);
+    return QCoreApplication::translate("ControlTable", entry.text.source, entry.text.comment);
 }
 
 QWidget* createControl(const ControlEntry& entry, QWidget* container) {
@@ -319,7 +320,8 @@ QString frmRavo::widestText(const ControlEntry& entry, const QWidget& control) c
     if (entry.textBox == TextBoxRole::Editable)
         return QStringLiteral("0.75");
     if (entry.textBox == TextBoxRole::Display) {
-        const QString yes = tr("Yes"), no = tr("No");
+        const QString yes = tr("Yes", "the dispersion display, 25 pixels");
+        const QString no = tr("No", "the dispersion display, 25 pixels");
         return QFontMetrics(control.font()).horizontalAdvance(yes) >=
                        QFontMetrics(control.font()).horizontalAdvance(no)
                    ? yes
@@ -328,14 +330,26 @@ QString frmRavo::widestText(const ControlEntry& entry, const QWidget& control) c
     return captionOf(control);
 }
 
+// The width a text box leaves its text: its own less the margins the box keeps at either
+// side, which do not shrink with the zoom, and its frame; other controls are fitted by the
+// proportions of their design.
+qreal frmRavo::textRoom(const ControlEntry& entry, const QWidget& control) const {
+    const auto* box = qobject_cast<const QLineEdit*>(&control);
+    if (entry.kind != ControlKind::TextBox || !box)
+        return std::numeric_limits<qreal>::max();
+    const int frame = box->hasFrame() ? 2 * control.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    return control.width() - 4 - frame;
+}
+
 // A role's font at a zoom, in the size that keeps the text within the zoomed width it has at
 // the design size: fonts do not shrink in proportion to their size, so a straight multiple
 // can run past its control at a zoom below 1.
-QFont frmRavo::fittedFont(FontRole role, qreal zoom, const QString& text) {
+QFont frmRavo::fittedFont(FontRole role, qreal zoom, const QString& text, qreal width) {
     QFont font = fontFor(role, zoom);
     if (zoom == 1 || text.isEmpty())
         return font;
-    const qreal room = QFontMetricsF(fontFor(role)).horizontalAdvance(text) * zoom;
+    const qreal room =
+        std::min(QFontMetricsF(fontFor(role)).horizontalAdvance(text) * zoom, width);
     while (font.pixelSize() > 1 && QFontMetricsF(font).horizontalAdvance(text) > room + 0.5)
         font.setPixelSize(font.pixelSize() - 1);
     return font;
@@ -918,7 +932,8 @@ void frmRavo::placeDesign(bool refit) {
             frames[entry.name] = designArea;
         control->setGeometry(placement.toWindow(designArea).translated(-origin));
         if (rezoomed || refit)
-            control->setFont(fittedFont(entry.font, zoom_, widestText(entry, *control)));
+            control->setFont(fittedFont(entry.font, zoom_, widestText(entry, *control),
+                                        textRoom(entry, *control)));
         if (rezoomed)
             control->update();
     }
@@ -1230,7 +1245,7 @@ void frmRavo::placeStatusBand() {
     palette.setColor(QPalette::WindowText, canvas_->colours().of(Role::Axis));
     statusBand_->setPalette(palette);
     QFont font = fontFor(FontRole::Title, zoom_);
-    while (font.pixelSize() > 8 &&
+    while (font.pixelSize() > 5 &&
            QFontMetrics(font).horizontalAdvance(statusBand_->text()) > area.width() - 4)
         font.setPixelSize(font.pixelSize() - 1);
     statusBand_->setFont(font);

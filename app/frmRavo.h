@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -172,7 +173,9 @@ private:
     void placeStatusBand();
     void notice(const QString& text);
     QFont zoomedFont() const;
-    static QFont fittedFont(FontRole role, qreal zoom, const QString& text);
+    static QFont fittedFont(FontRole role, qreal zoom, const QString& text,
+                            qreal width = std::numeric_limits<qreal>::max());
+    qreal textRoom(const ControlEntry& entry, const QWidget& control) const;
     QString widestText(const ControlEntry& entry, const QWidget& control) const;
     void zoomWith(QWidget& widget) const;
     QString refusalText() const;

@@ -12,8 +12,10 @@
 // its nominal length, the share of a processor core that the slow-down takes while it waits,
 // and the peak memory of the process.
 //
-// usage: ravo-bench [runs]     (default 7; the platform is offscreen unless
-//                               QT_QPA_PLATFORM says otherwise)
+// usage: ravo-bench [runs] [--full-screen]
+//        (default 7 runs, in a window of the design's size; --full-screen fills the screen.
+//        The platform is offscreen unless QT_QPA_PLATFORM says otherwise, e.g.
+//        offscreen:configfile=tests/support/screen-3840x2160.json for a 4K screen.)
 
 #include "CallRecorder.h"
 #include "PathSum.h"
@@ -34,6 +36,7 @@
 #include <cstdlib>
 #include <functional>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -141,14 +144,24 @@ void measureCpuShare(ravo::frmRavo& window, int slowDown, int points) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    int runs = 7;
+    bool fullScreen = false;
+    for (int a = 1; a < argc; ++a) {
+        if (std::string_view(argv[a]) == "--full-screen")
+            fullScreen = true;
+        else
+            runs = std::max(1, std::atoi(argv[a]));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     ravo::prepareApplication();
     ravo::frmRavo window;
-    window.show();
+    if (fullScreen)
+        window.showFullScreen();
+    else
+        window.show();
     QCoreApplication::processEvents();
     // From the second run on, dots mode asks "Delete probability"; every run here answers
     // "Yes", so each measured run erases and draws the same picture.
@@ -161,11 +174,14 @@ int main(int argc, char* argv[]) {
         ravo::SimulationRun(settings, recorder).perform([](std::string_view) { return true; });
     }
 
-    std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run, picture %d:1\n",
+    std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run, window %d x %d "
+                "at zoom %.2f, picture %d:1\n",
                 runs, qPrintable(QGuiApplication::platformName()), recorder.drawings().size(),
-                window.canvas().factor());
+                window.width(), window.height(), window.zoom(), window.canvas().factor());
 
+    const double cpuBefore = cpuSeconds();
     const Series a = measure(runs, [&] { windowRun(window); });
+    const double cpuPerRun = (cpuSeconds() - cpuBefore) * 1000 / runs;
 
     const QImage& picture = window.canvas().image();
     QImage floorImage(picture.size(), picture.format());
@@ -221,6 +237,7 @@ int main(int argc, char* argv[]) {
                                        .count();
 
     printSeries("(a) default run, window surface", a);
+    std::printf("    processor time per run                     %9.2f ms\n", cpuPerRun);
     printSeries("(b) raster floor, one painter on an image", b);
     printSeries("(c) arithmetic alone, the path sum", c);
     printSeries("(d) of b, the slanted lines and circles", d);

@@ -71,18 +71,21 @@ void DrawingCanvas::paintText(const QRect& designArea, const QFont& font, Qt::Al
     painter.drawText(designArea, int(alignment), text);
 }
 
-QRect DrawingCanvas::windowArea(const QRect& designArea) const {
+QRegion DrawingCanvas::windowArea(const QRegion& designArea) const {
     if (placement_.zoom == 1)
         return designArea.translated(placement_.offset);
     // One pixel more on each side: the smooth reduction spreads an edge over it.
-    return placement_.toWindow(QRectF(designArea)).toAlignedRect().adjusted(-1, -1, 1, 1);
+    QRegion area;
+    for (const QRect& r : designArea)
+        area += placement_.toWindow(QRectF(r)).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return area;
 }
 
-void DrawingCanvas::repaintDesign(const QRect& designArea) {
+void DrawingCanvas::repaintDesign(const QRegion& designArea) {
     repaint(windowArea(designArea));
 }
 
-void DrawingCanvas::updateDesign(const QRect& designArea) {
+void DrawingCanvas::updateDesign(const QRegion& designArea) {
     update(windowArea(designArea));
 }
 
@@ -92,12 +95,14 @@ void DrawingCanvas::paintEvent(QPaintEvent* event) {
         renew();
     QPainter painter(this);
     const QRect shown = placement_.designArea();
-    for (const QRect& around : QRegion(event->rect()).subtracted(shown))
+    for (const QRect& around : event->region().subtracted(shown))
         painter.fillRect(around, palette_->ground);
-    const QRect area = event->rect() & shown;
-    if (area.isEmpty())
-        return;
+    for (const QRect& area : event->region().intersected(shown))
+        paintArea(painter, area);
+}
 
+// One rectangle of the picture on the window.
+void DrawingCanvas::paintArea(QPainter& painter, const QRect& area) {
     const qreal perWindowPixel = placement_.zoom * devicePixelRatioF();
     const qreal factor = layer_.devicePixelRatio();
     if (std::fabs(factor - perWindowPixel) < 1e-9) {
@@ -108,9 +113,22 @@ void DrawingCanvas::paintEvent(QPaintEvent* event) {
         painter.drawImage(QRectF(area), layer_, source);
         return;
     }
+    // The image's part behind the area, reduced smoothly onto it (a pixel more around it for
+    // the reduction's edges).
+    const qreal perImage = placement_.zoom / factor;
+    const QRectF window(area.translated(-placement_.offset));
+    const qreal scale = factor / placement_.zoom;
+    const QRect source = QRectF(window.topLeft() * scale, window.size() * scale)
+                             .toAlignedRect()
+                             .adjusted(-2, -2, 2, 2)
+                             .intersected(layer_.rect());
+    const QRectF target(QPointF(source.topLeft()) * perImage + QPointF(placement_.offset),
+                        QSizeF(source.size()) * perImage);
+    painter.save();
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(placement_.toWindow(QRectF(pictureRect())), layer_);
+    painter.drawImage(target, layer_, source);
+    painter.restore();
 }
 
 } // namespace ravo

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -44,8 +45,8 @@ public:
     const Palette& colours() const { return *palette_; }
 
     // Puts an area of the picture, in design pixels, on the screen now, or at the next paint.
-    void repaintDesign(const QRect& designArea);
-    void updateDesign(const QRect& designArea);
+    void repaintDesign(const QRegion& designArea);
+    void updateDesign(const QRegion& designArea);
 
     // Writes a label's text into the picture at its place in the design, in its font at the
     // design's size: the label lies in the drawing layer, so a drawing over its area covers it.
@@ -71,7 +72,8 @@ protected:
 
 private:
     int wantedFactor() const;
-    QRect windowArea(const QRect& designArea) const;
+    void paintArea(QPainter& painter, const QRect& area);
+    QRegion windowArea(const QRegion& designArea) const;
 
     QImage layer_;
     DesignPlacement placement_;

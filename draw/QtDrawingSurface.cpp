@@ -19,7 +19,10 @@ bool drawable(float v) {
 } // namespace
 
 QtDrawingSurface::QtDrawingSurface(DrawingCanvas& canvas) : canvas_(canvas) {
-    canvas_.setBeforeLayerChange([this] { endPainting(); });
+    canvas_.setBeforeLayerChange([this] {
+        endPainting();
+        forget(); // the picture is made anew
+    });
 }
 
 QtDrawingSurface::~QtDrawingSurface() {
@@ -27,31 +30,49 @@ QtDrawingSurface::~QtDrawingSurface() {
     canvas_.setBeforeLayerChange({});
 }
 
-// The painter on the picture, with the pen of the current width in the role's colour. The
-// pen is changed only when it differs, which keeps a run's 37,000 lines free of
-// allocations. A picture finer than spans are proven for draws lines of one pixel with
-// square ends: at a whole factor they cover the same pixels as round ends but take the
-// rasteriser's much quicker way.
-QPainter& QtDrawingSurface::painter(Role role) {
-    const QColor wanted = canvas_.colours().of(role);
-    const Qt::PenCapStyle cap =
-        penWidth_ == 1 && !PixelSpans::proven(canvas_.factor(), 1) ? Qt::SquareCap : Qt::RoundCap;
-    const bool penChanged =
-        pen_.color() != wanted || pen_.width() != penWidth_ || pen_.capStyle() != cap;
-    if (penChanged)
-        pen_ = QPen(wanted, penWidth_, Qt::SolidLine, cap, Qt::RoundJoin);
+// The pen of the current width in the role's colour. The ends are round, as the design
+// draws them. Finer than the design, lines of one pixel that go through the painter (slanted
+// ones, and any where spans are not proven) have square ends instead: the rasteriser's quick
+// way, five times quicker than round ends, which differ from them only in a few pixels at
+// the ends. Horizontal and vertical lines written as spans keep round ends, and so do lines
+// of any other width.
+QPen QtDrawingSurface::penFor(Role role, bool slanted) const {
+    const int factor = canvas_.factor();
+    const bool squareEnds =
+        penWidth_ == 1 && factor > 1 && (slanted || !PixelSpans::proven(factor, 1));
+    return QPen(canvas_.colours().of(role), penWidth_, Qt::SolidLine,
+                squareEnds ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin);
+}
+
+// The painter on the picture with a pen. The pen is set only when it differs, which keeps a
+// run's 37,000 lines free of allocations.
+QPainter& QtDrawingSurface::painterWith(const QPen& pen) {
     if (!painting_) {
         painter_.begin(&canvas_.image());
         painter_.setBrush(Qt::NoBrush);
-        painter_.setPen(pen_);
+        painter_.setPen(pen);
+        pen_ = pen;
         painting_ = true;
-    } else if (penChanged) {
-        painter_.setPen(pen_);
+    } else if (pen != pen_) {
+        pen_ = pen;
+        painter_.setPen(pen);
     }
     return painter_;
 }
 
+// Lines that the painter draws wait in a batch while the pen stays the same, and go to the
+// painter together: one call instead of many. A line of another colour written in between
+// first sends the batch, so that where lines of different colours cross, the later stays on
+// top; lines of one colour cover the same pixels in either order.
+void QtDrawingSurface::sendBatch() {
+    if (batch_.empty())
+        return;
+    painterWith(batchPen_).drawLines(batch_.data(), int(batch_.size()));
+    batch_.clear();
+}
+
 void QtDrawingSurface::endPainting() {
+    sendBatch();
     if (painting_)
         painter_.end();
     painting_ = false;
@@ -68,12 +89,70 @@ void QtDrawingSurface::SetPenWidth(int width) {
 void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2, Role role) {
     if (!drawable(x1) || !drawable(y1) || !drawable(x2) || !drawable(y2))
         return;
-    QPainter& p = painter(role);
-    if (drawSpanLine(x1, y1, x2, y2))
+    const bool slanted = x1 != x2 && y1 != y2;
+    const QPen pen = penFor(role, slanted);
+    const QRectF reach = reachOf(x1, y1, x2, y2);
+    if (!slanted && unchanged(x1, y1, x2, y2, pen)) {
+        ++unchangedLineCount_; // drawn before, and nothing of another colour over it since
+        return;
+    }
+    covered(reach, pen.color().rgb());
+    if (!batch_.empty() && pen.color() != batchPen_.color())
+        sendBatch();
+    painterWith(pen);
+    if (drawSpanLine(x1, y1, x2, y2)) {
         ++spanLineCount_;
-    else
-        p.drawLine(QLineF(x1, y1, x2, y2));
+    } else {
+        if (!batch_.empty() && pen != batchPen_)
+            sendBatch();
+        batchPen_ = pen;
+        batch_.emplace_back(x1, y1, x2, y2);
+    }
+    if (!slanted)
+        remember(x1, y1, x2, y2, pen, reach);
     touched(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+}
+
+// The area a line's pixels can lie in, with a pixel to spare.
+QRectF QtDrawingSurface::reachOf(float x1, float y1, float x2, float y2) const {
+    const qreal margin = penWidth_ / 2.0 + 1;
+    return QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                  QPointF(std::max(x1, x2), std::max(y1, y2)))
+        .adjusted(-margin, -margin, margin, margin);
+}
+
+// A run draws its base lines and the horizontal part of every path again for each path
+// and each detector point. Drawn again where nothing of another colour has been drawn
+// since, such a line sets each of its pixels to the colour they already have: it is left
+// out, which changes no pixel.
+bool QtDrawingSurface::unchanged(float x1, float y1, float x2, float y2, const QPen& pen) const {
+    const QRgb colour = pen.color().rgb();
+    for (const Remembered& r : remembered_)
+        if (r.x1 == x1 && r.y1 == y1 && r.x2 == x2 && r.y2 == y2 && r.colour == colour &&
+            r.width == pen.width() && r.cap == pen.capStyle())
+            return true;
+    return false;
+}
+
+void QtDrawingSurface::remember(float x1, float y1, float x2, float y2, const QPen& pen,
+                                const QRectF& reach) {
+    if (unchanged(x1, y1, x2, y2, pen))
+        return;
+    if (remembered_.size() >= maxRemembered)
+        remembered_.erase(remembered_.begin());
+    remembered_.push_back({x1, y1, x2, y2, pen.color().rgb(), pen.width(), pen.capStyle(), reach});
+}
+
+// Something of a colour is drawn over an area: the remembered lines of other colours there
+// are no longer as they were.
+void QtDrawingSurface::covered(const QRectF& reach, QRgb colour) {
+    std::erase_if(remembered_, [&](const Remembered& r) {
+        return r.colour != colour && r.reach.intersects(reach);
+    });
+}
+
+void QtDrawingSurface::forget() {
+    remembered_.clear();
 }
 
 // A horizontal or vertical line straight into the picture's pixels, where the painter maps
@@ -99,44 +178,74 @@ bool QtDrawingSurface::drawSpanLine(float x1, float y1, float x2, float y2) {
 void QtDrawingSurface::DrawCircle(float x, float y, float radius, Role role) {
     if (!drawable(x) || !drawable(y) || !drawable(radius))
         return;
-    painter(role).drawEllipse(QPointF(x, y), radius, radius);
+    sendBatch();
+    const QPen pen = penFor(role, false);
+    const qreal margin = penWidth_ / 2.0 + 1;
+    covered(QRectF(x - radius - margin, y - radius - margin, 2 * (radius + margin),
+                   2 * (radius + margin)),
+            pen.color().rgb());
+    painterWith(pen).drawEllipse(QPointF(x, y), radius, radius);
     touched(x - radius, y - radius, x + radius, y + radius);
 }
 
-// Kept as four numbers: this runs for every line, and the clipping waits for the showing.
+// The changed area is kept as a few rectangles: the arrows at a detector point, its
+// spiral and its mark lie far apart, and putting on the screen the box around all of them
+// would copy (at a zoom, smoothly reduce) most of the picture at every showing. A drawing
+// joins the rectangle it touches or comes near; with too many, the two nearest merge.
 void QtDrawingSurface::touched(float left, float top, float right, float bottom) {
     const float margin = float(penWidth_ + 1);
-    if (dirtyLeft_ > dirtyRight_) {
-        dirtyLeft_ = left - margin;
-        dirtyTop_ = top - margin;
-        dirtyRight_ = right + margin;
-        dirtyBottom_ = bottom + margin;
-        return;
+    QRectF box(QPointF(left - margin, top - margin), QPointF(right + margin, bottom + margin));
+    if (!dirty_.empty()) {
+        QRectF& last = dirty_.back(); // most drawings come next to the one before
+        if (last.adjusted(-nearby, -nearby, nearby, nearby).intersects(box)) {
+            last |= box;
+            return;
+        }
     }
-    dirtyLeft_ = std::min(dirtyLeft_, left - margin);
-    dirtyTop_ = std::min(dirtyTop_, top - margin);
-    dirtyRight_ = std::max(dirtyRight_, right + margin);
-    dirtyBottom_ = std::max(dirtyBottom_, bottom + margin);
+    for (QRectF& r : dirty_)
+        if (r.adjusted(-nearby, -nearby, nearby, nearby).intersects(box)) {
+            r |= box;
+            return;
+        }
+    dirty_.push_back(box);
+    if (dirty_.size() > maxDirty) {
+        // The two whose union adds the least area become one.
+        std::size_t bestA = 0, bestB = 1;
+        qreal bestGrowth = -1;
+        for (std::size_t i = 0; i < dirty_.size(); ++i)
+            for (std::size_t j = i + 1; j < dirty_.size(); ++j) {
+                const QRectF u = dirty_[i] | dirty_[j];
+                const qreal growth = u.width() * u.height() - dirty_[i].width() * dirty_[i].height() -
+                                     dirty_[j].width() * dirty_[j].height();
+                if (bestGrowth < 0 || growth < bestGrowth) {
+                    bestGrowth = growth;
+                    bestA = i;
+                    bestB = j;
+                }
+            }
+        dirty_[bestA] |= dirty_[bestB];
+        dirty_.erase(dirty_.begin() + std::ptrdiff_t(bestB));
+    }
 }
 
-QRect QtDrawingSurface::takeDirty() {
-    if (dirtyLeft_ > dirtyRight_)
-        return {};
-    const QRectF area(QPointF(dirtyLeft_, dirtyTop_), QPointF(dirtyRight_, dirtyBottom_));
-    dirtyLeft_ = 1;
-    dirtyRight_ = 0;
-    return area.intersected(QRectF(DrawingCanvas::pictureRect())).toAlignedRect();
+QRegion QtDrawingSurface::takeDirty() {
+    QRegion region;
+    const QRectF picture(DrawingCanvas::pictureRect());
+    for (const QRectF& r : dirty_)
+        region += r.intersected(picture).toAlignedRect();
+    dirty_.clear();
+    return region;
 }
 
 void QtDrawingSurface::present() {
     endPainting();
-    if (const QRect area = takeDirty(); !area.isEmpty())
+    if (const QRegion area = takeDirty(); !area.isEmpty())
         canvas_.repaintDesign(area);
 }
 
 void QtDrawingSurface::settle() {
     endPainting();
-    if (const QRect area = takeDirty(); !area.isEmpty())
+    if (const QRegion area = takeDirty(); !area.isEmpty())
         canvas_.updateDesign(area);
 }
 

@@ -7,8 +7,11 @@
 #include <QPainter>
 #include <QPen>
 #include <QRect>
+#include <QRectF>
+#include <QRegion>
 
 #include <functional>
+#include <vector>
 #include <string_view>
 
 namespace ravo {
@@ -42,6 +45,8 @@ public:
     void setSpanLines(bool on) { spanLines_ = on; }
     // How many lines have been written as spans.
     long spanLineCount() const { return spanLineCount_; }
+    // How many lines were left out as drawn already, and unchanged since.
+    long unchangedLineCount() const { return unchangedLineCount_; }
 
     // Puts the changed area on the screen now.
     void present();
@@ -50,24 +55,48 @@ public:
     // Ends the painter on the picture: before it is replaced, read, or a box opens.
     void endPainting();
     bool painting() const { return painting_; }
+    // Forgets which lines are known to be drawn as they are: the picture has changed by
+    // other means.
+    void forget();
 
 private:
-    QPainter& painter(Role role);
+    QPen penFor(Role role, bool slanted) const;
+    QPainter& painterWith(const QPen& pen);
+    void sendBatch();
+    QRectF reachOf(float x1, float y1, float x2, float y2) const;
+    bool unchanged(float x1, float y1, float x2, float y2, const QPen& pen) const;
+    void remember(float x1, float y1, float x2, float y2, const QPen& pen, const QRectF& reach);
+    void covered(const QRectF& reach, QRgb colour);
     bool drawSpanLine(float x1, float y1, float x2, float y2);
     void touched(float left, float top, float right, float bottom);
-    // The changed area as pixels of the picture, or an empty rectangle; forgets it.
-    QRect takeDirty();
+    // The changed area in pixels of the picture; forgets it.
+    QRegion takeDirty();
 
     DrawingCanvas& canvas_;
     QPainter painter_;
     bool painting_ = false;
     int penWidth_ = 1;
     QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
+    // Horizontal and vertical lines known to stand in the picture as drawn.
+    struct Remembered {
+        float x1, y1, x2, y2;
+        QRgb colour;
+        int width;
+        Qt::PenCapStyle cap;
+        QRectF reach;
+    };
+    static constexpr std::size_t maxRemembered = 160;
+    std::vector<Remembered> remembered_;
+    std::vector<QLineF> batch_;
+    QPen batchPen_;
     PixelSpans spans_;
     bool spanLines_ = true;
     long spanLineCount_ = 0;
-    // The bounding box of everything drawn since the last showing (empty: left > right).
-    float dirtyLeft_ = 1, dirtyTop_ = 1, dirtyRight_ = 0, dirtyBottom_ = 0;
+    long unchangedLineCount_ = 0;
+    // Rectangles around everything drawn since the last showing.
+    std::vector<QRectF> dirty_;
+    static constexpr std::size_t maxDirty = 8;
+    static constexpr qreal nearby = 4;
     std::function<void(std::string_view)> showControl_;
 };
 

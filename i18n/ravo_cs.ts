@@ -5,182 +5,266 @@
     <name>ControlHelp</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec</translation>
     </message>
     <message>
         <source>Slow-down</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpomalení</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky</translation>
     </message>
     <message>
         <source>Radius of the lens&apos;s curved face, now %1 pixels: Great 500, Middle 450, Small 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr zakřivené plochy čočky, nyní %1 pixelů: Velký 500, Střední 450, Malý 400.</translation>
     </message>
     <message>
         <source>Radius of lens: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky: Velký</translation>
     </message>
     <message>
         <source>Radius of lens: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky: Střední</translation>
     </message>
     <message>
         <source>Radius of lens: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky: Malý</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet - barva</translation>
     </message>
     <message>
         <source>Colour of the light, now frequency %1: Red 0.5, Green 0.75, Blue 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva světla, nyní kmitočet %1: Červená 0.5, Zelená 0.75, Modrá 1.</translation>
     </message>
     <message>
         <source>Frequency - colour: Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet - barva: Červená</translation>
     </message>
     <message>
         <source>Frequency - colour: Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet - barva: Zelená</translation>
     </message>
     <message>
         <source>Frequency - colour: Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet - barva: Modrá</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet</translation>
     </message>
     <message>
         <source>Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another number turns the arrows at its own rate, but the glass adds no time, and a mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet světla, nyní %1. 0.5 je červená, 0.75 zelená, 1 modrá. Jiné číslo otáčí šipkami svou vlastní rychlostí, ale sklo nepřidá žádný čas a značka se nakreslí jen pro číslo rovné 0.5, 0.75 nebo 1 (třeba 1.0). Čísla se píší s desetinnou tečkou.</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu</translation>
     </message>
     <message>
         <source>Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu skla, nyní %1: Velký 1, Střední 0.98, Malý 0.96.</translation>
     </message>
     <message>
         <source>Refractive index: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu: Velký</translation>
     </message>
     <message>
         <source>Refractive index: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu: Střední</translation>
     </message>
     <message>
         <source>Refractive index: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu: Malý</translation>
     </message>
     <message>
         <source>Dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Disperze</translation>
     </message>
     <message>
         <source>Dispersion, now on: the glass slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disperze, nyní zapnutá: sklo zpomaluje červené a zelené světlo méně než modré.</translation>
     </message>
     <message>
         <source>Dispersion, now off: the glass slows every colour alike. When on, it slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disperze, nyní vypnutá: sklo zpomaluje všechny barvy stejně. Když je zapnutá, zpomaluje červené a zelené světlo méně než modré.</translation>
     </message>
     <message>
         <source>Dispersion is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disperze je zapnutá.</translation>
     </message>
     <message>
         <source>Dispersion is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disperze je vypnutá.</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení</translation>
     </message>
     <message>
         <source>Probabilities are marked as dots, which can stay from run to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpodobnosti se vyznačují body, které mohou zůstat z jednoho běhu do dalšího.</translation>
     </message>
     <message>
         <source>Probabilities are marked as bars, which every run erases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpodobnosti se vyznačují pruhy, které každý běh smaže.</translation>
     </message>
     <message>
         <source>Probabilities are not marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpodobnosti se nevyznačují.</translation>
     </message>
     <message>
         <source>Mapping: Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení: Body</translation>
     </message>
     <message>
         <source>Mapping: Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení: Pruhy</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona</translation>
     </message>
     <message>
         <source>Aperture: the blades close %1 pixels at each edge of the lens (Great 0, Middle 50, Small 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona: lamely zakrývají %1 pixelů u každého okraje čočky (Velký 0, Střední 50, Malý 100).</translation>
     </message>
     <message>
         <source>Aperture: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona: Velký otvor</translation>
     </message>
     <message>
         <source>Aperture: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona: Střední otvor</translation>
     </message>
     <message>
         <source>Aperture: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona: Malý otvor</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Polovina čočky</translation>
     </message>
     <message>
         <source>The whole lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyní je otevřená celá čočka.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyní je otevřená jen horní polovina čočky.</translation>
     </message>
     <message>
         <source>Half lens: No</source>
-        <translation type="unfinished"></translation>
+        <translation>Polovina čočky: Ne</translation>
     </message>
     <message>
         <source>Half lens: Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Polovina čočky: Ano</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpodobnost</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornuovy spirály - vektorový součet</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona</translation>
     </message>
     <message>
         <source>Slow-down %1: %2 s per detector point, about %3 s a run</source>
+        <translation>Zpomalení %1: %2 s na bod detektoru, asi %3 s na běh</translation>
+    </message>
+    <message>
+        <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 500 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 450 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 400 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red light: frequency 0.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green light: frequency 0.75.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue light: frequency 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.98.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.96.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close nothing: every path is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 50 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 100 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the upper half of the lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above the base line: the probability that light arrives at each detector point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The aperture: the blades in front of the flat face of the lens.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -188,478 +272,527 @@
     <name>ControlTable</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec</translation>
     </message>
     <message>
         <source>Please press button Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Klepněte na tlačítko Start</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet - barva</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Polovina</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpod.</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornuovy spirály - součet</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Middle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Červená</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modrá</translation>
     </message>
     <message>
         <source>Dispercion</source>
-        <translation type="unfinished"></translation>
+        <translation>Disperze</translation>
     </message>
     <message>
         <source>Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Body</translation>
     </message>
     <message>
         <source>Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruhy</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Velký</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Střední</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Malý</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Velký</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Střední</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Malý</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>aperture: wide open</comment>
+        <translation type="unfinished">Velký</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>aperture: half open</comment>
+        <translation type="unfinished">Střední</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>aperture: narrow</comment>
+        <translation type="unfinished">Malý</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: no, the whole lens is open</comment>
+        <translation type="unfinished">Ne</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: yes, only the upper half is open</comment>
+        <translation type="unfinished">Ano</translation>
     </message>
 </context>
 <context>
     <name>KeysHelp</name>
     <message>
         <source>Ravo - keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo - klávesy a myš</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezerník</translation>
     </message>
     <message>
         <source>holds a run, and lets it go on again</source>
-        <translation type="unfinished"></translation>
+        <translation>pozastaví běh a zase ho pustí dál</translation>
     </message>
     <message>
         <source>Right arrow, Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Šipka vpravo, Page Down</translation>
     </message>
     <message>
         <source>draws one more detector point of a held run</source>
-        <translation type="unfinished"></translation>
+        <translation>nakreslí další bod detektoru pozastaveného běhu</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>stops a run, keeping what it drew</source>
-        <translation type="unfinished"></translation>
+        <translation>zastaví běh; co nakreslil, zůstane</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>zkopíruje obrázek</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+C</translation>
     </message>
     <message>
         <source>copies the marks as a table, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>zkopíruje značky jako tabulku pro tabulkový procesor</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>closes Ravo</source>
-        <translation type="unfinished"></translation>
+        <translation>zavře Ravo</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>full screen, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>celá obrazovka a zpět</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>tato nápověda</translation>
     </message>
     <message>
         <source>Resting the mouse on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Myš podržená nad značkou</translation>
     </message>
     <message>
         <source>shows its point, x, P and its run&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ukáže její bod, x, P a nastavení jejího běhu</translation>
     </message>
     <message>
         <source>A click on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Klepnutí na značku</translation>
     </message>
     <message>
         <source>looks inside that detector point: its paths and spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>nahlédne do toho bodu detektoru: jeho dráhy a spirála</translation>
     </message>
     <message>
         <source>A right click on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Klepnutí pravým tlačítkem do obrázku</translation>
     </message>
     <message>
         <source>the menu: copy, projector colours, pace, language</source>
-        <translation type="unfinished"></translation>
+        <translation>nabídka: kopírování, barvy pro projektor, tempo, jazyk</translation>
     </message>
 </context>
 <context>
     <name>MarkReadout</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>červená</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>zelená</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>modrá</translation>
     </message>
     <message>
         <source>no glass time</source>
-        <translation type="unfinished"></translation>
+        <translation>bez času ve skle</translation>
     </message>
     <message>
         <source>dispersion on</source>
-        <translation type="unfinished"></translation>
+        <translation>disperze zapnutá</translation>
     </message>
     <message>
         <source>dispersion off</source>
-        <translation type="unfinished"></translation>
+        <translation>disperze vypnutá</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · poloměr %4, index %5, celá čočka, clona %6</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, half lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · poloměr %4, index %5, půl čočky, clona %6</translation>
     </message>
     <message>
         <source>Point %1, x = %2: P = %3 · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Bod %1, x = %2: P = %3 · %4</translation>
     </message>
 </context>
 <context>
     <name>MarkTable</name>
     <message>
         <source>run</source>
-        <translation type="unfinished"></translation>
+        <translation>běh</translation>
     </message>
     <message>
         <source>colour</source>
-        <translation type="unfinished"></translation>
+        <translation>barva</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>kmitočet</translation>
     </message>
     <message>
         <source>dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>disperze</translation>
     </message>
     <message>
         <source>radius</source>
-        <translation type="unfinished"></translation>
+        <translation>poloměr</translation>
     </message>
     <message>
         <source>refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>index lomu</translation>
     </message>
     <message>
         <source>lens</source>
-        <translation type="unfinished"></translation>
+        <translation>čočka</translation>
     </message>
     <message>
         <source>aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>clona</translation>
     </message>
     <message>
         <source>detector point</source>
-        <translation type="unfinished"></translation>
+        <translation>bod detektoru</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>height of the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>výška značky</translation>
     </message>
     <message>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>celá</translation>
     </message>
     <message>
         <source>half</source>
-        <translation type="unfinished"></translation>
+        <translation>polovina</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>dráha</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>výška u čočky</translation>
     </message>
     <message>
         <source>glass thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>tloušťka skla</translation>
     </message>
     <message>
         <source>distance to the point</source>
-        <translation type="unfinished"></translation>
+        <translation>vzdálenost k bodu</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>čas cesty</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>fáze</translation>
     </message>
     <message>
         <source>arrow x</source>
-        <translation type="unfinished"></translation>
+        <translation>šipka x</translation>
     </message>
     <message>
         <source>arrow y</source>
-        <translation type="unfinished"></translation>
+        <translation>šipka y</translation>
     </message>
 </context>
 <context>
     <name>PointInspector</name>
     <message>
         <source>Ravo - point %1 of run %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo - bod %1 běhu %2</translation>
     </message>
     <message>
         <source>Point %1 of %2, x = %3: P = %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paths; the resultant is %2 long (P = its length squared times 0.012)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bod %1 z %2, x = %3: P = %4</translation>
     </message>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1: %2</translation>
     </message>
     <message>
         <source>Cornu spiral: the arrows of all paths, head to tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornuova spirála: šipky všech drah za sebou</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>čas cesty</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>výška u čočky</translation>
     </message>
     <message>
         <source>each path: its trip time, and its arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>každá dráha: její čas cesty a její šipka</translation>
     </message>
     <message>
         <source>least time</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmRavo</name>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No marks are shown: only the column names were copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>nejkratší čas</translation>
     </message>
     <message numerus="yes">
-        <source>Copied %n mark(s) as a table.</source>
+        <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>frmRavo</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obrázek</translation>
+    </message>
+    <message>
+        <source>Frequency %1: highest probability %2 at x = %3</source>
+        <translation>Kmitočet %1: nejvyšší pravděpodobnost %2 pro x = %3</translation>
+    </message>
+    <message>
+        <source>Red light: highest probability %1 at x = %2</source>
+        <translation>Červené světlo: nejvyšší pravděpodobnost %1 pro x = %2</translation>
+    </message>
+    <message>
+        <source>Green light: highest probability %1 at x = %2</source>
+        <translation>Zelené světlo: nejvyšší pravděpodobnost %1 pro x = %2</translation>
+    </message>
+    <message>
+        <source>Blue light: highest probability %1 at x = %2</source>
+        <translation>Modré světlo: nejvyšší pravděpodobnost %1 pro x = %2</translation>
+    </message>
+    <message>
+        <source>No marks are shown: only the column names were copied.</source>
+        <translation>Nejsou zobrazeny žádné značky: zkopírovaly se jen názvy sloupců.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n mark(s) as a table.</source>
+        <translation>
+            <numerusform>Zkopírována %n značka jako tabulka.</numerusform>
+            <numerusform>Zkopírovány %n značky jako tabulka.</numerusform>
+            <numerusform>Zkopírováno %n značek jako tabulka.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat obrázek</translation>
     </message>
     <message>
         <source>Copy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat data</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvy pro projektor</translation>
     </message>
     <message>
         <source>Pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalejší</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomalé</translation>
     </message>
     <message>
         <source>Keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy a myš</translation>
     </message>
     <message>
         <source>The frequency must be a number with a decimal point, not a comma, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet musí být číslo s desetinnou tečkou, ne čárkou, například 0.5 (červená), 0.75 (zelená) nebo 1 (modrá).</translation>
     </message>
     <message>
         <source>The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet musí být číslo, například 0.5 (červená), 0.75 (zelená) nebo 1 (modrá).</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>%1 (paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pozastaveno)</translation>
     </message>
     <message>
         <source>Delete probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat pravděpodobnost?</translation>
     </message>
     <message>
         <source>Waiting for an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká se na odpověď</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Připraveno</translation>
     </message>
     <message>
         <source>Running: point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Běží: bod %1 z %2</translation>
     </message>
     <message>
         <source>Held at point %1 of %2 — Space: go on · →: next point · Esc: stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno v bodě %1 z %2 — Mezerník: dál · →: další bod · Esc: zastavit</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastaveno v bodě %1 z %2</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo: %1 z %2 bodů</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">Ne</translation>
     </message>
 </context>
 </TS>

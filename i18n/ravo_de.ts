@@ -5,182 +5,266 @@
     <name>ControlHelp</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Slow-down</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlangsamung</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsenradius</translation>
     </message>
     <message>
         <source>Radius of the lens&apos;s curved face, now %1 pixels: Great 500, Middle 450, Small 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius der gewölbten Linsenfläche, jetzt %1 Pixel: Groß 500, Mittel 450, Klein 400.</translation>
     </message>
     <message>
         <source>Radius of lens: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsenradius: Groß</translation>
     </message>
     <message>
         <source>Radius of lens: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsenradius: Mittel</translation>
     </message>
     <message>
         <source>Radius of lens: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsenradius: Klein</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz – Farbe</translation>
     </message>
     <message>
         <source>Colour of the light, now frequency %1: Red 0.5, Green 0.75, Blue 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe des Lichts, jetzt Frequenz %1: Rot 0.5, Grün 0.75, Blau 1.</translation>
     </message>
     <message>
         <source>Frequency - colour: Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz – Farbe: Rot</translation>
     </message>
     <message>
         <source>Frequency - colour: Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz – Farbe: Grün</translation>
     </message>
     <message>
         <source>Frequency - colour: Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz – Farbe: Blau</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another number turns the arrows at its own rate, but the glass adds no time, and a mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz des Lichts, jetzt %1. 0.5 ist Rot, 0.75 Grün, 1 Blau. Bei einer anderen Zahl drehen sich die Pfeile in ihrem eigenen Takt, aber das Glas fügt keine Zeit hinzu, und eine Markierung wird nur bei einer Zahl gleich 0.5, 0.75 oder 1 (etwa 1.0) gezeichnet. Zahlen werden mit Dezimalpunkt geschrieben.</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl</translation>
     </message>
     <message>
         <source>Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl des Glases, jetzt %1: Groß 1, Mittel 0.98, Klein 0.96.</translation>
     </message>
     <message>
         <source>Refractive index: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl: Groß</translation>
     </message>
     <message>
         <source>Refractive index: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl: Mittel</translation>
     </message>
     <message>
         <source>Refractive index: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl: Klein</translation>
     </message>
     <message>
         <source>Dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion</translation>
     </message>
     <message>
         <source>Dispersion, now on: the glass slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion, jetzt an: Das Glas bremst rotes und grünes Licht weniger als blaues.</translation>
     </message>
     <message>
         <source>Dispersion, now off: the glass slows every colour alike. When on, it slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion, jetzt aus: Das Glas bremst alle Farben gleich. Ist sie an, bremst es rotes und grünes Licht weniger als blaues.</translation>
     </message>
     <message>
         <source>Dispersion is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dispersion ist an.</translation>
     </message>
     <message>
         <source>Dispersion is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dispersion ist aus.</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Probabilities are marked as dots, which can stay from run to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahrscheinlichkeiten werden als Punkte markiert, die von Lauf zu Lauf stehen bleiben können.</translation>
     </message>
     <message>
         <source>Probabilities are marked as bars, which every run erases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahrscheinlichkeiten werden als Striche markiert, die jeder Lauf löscht.</translation>
     </message>
     <message>
         <source>Probabilities are not marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahrscheinlichkeiten werden nicht markiert.</translation>
     </message>
     <message>
         <source>Mapping: Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige: Punkt</translation>
     </message>
     <message>
         <source>Mapping: Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige: Strich</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <source>Aperture: the blades close %1 pixels at each edge of the lens (Great 0, Middle 50, Small 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende: Die Lamellen decken an jedem Rand der Linse %1 Pixel ab (Groß 0, Mittel 50, Klein 100).</translation>
     </message>
     <message>
         <source>Aperture: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende: Groß</translation>
     </message>
     <message>
         <source>Aperture: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende: Mittel</translation>
     </message>
     <message>
         <source>Aperture: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende: Klein</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbe Linse</translation>
     </message>
     <message>
         <source>The whole lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt ist die ganze Linse offen.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt ist nur die obere Hälfte der Linse offen.</translation>
     </message>
     <message>
         <source>Half lens: No</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbe Linse: Nein</translation>
     </message>
     <message>
         <source>Half lens: Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbe Linse: Ja</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeit</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornu-Spiralen – Vektorsumme</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schirm</translation>
     </message>
     <message>
         <source>Slow-down %1: %2 s per detector point, about %3 s a run</source>
+        <translation>Verlangsamung %1: %2 s je Detektorpunkt, etwa %3 s je Lauf</translation>
+    </message>
+    <message>
+        <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 500 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 450 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 400 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red light: frequency 0.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green light: frequency 0.75.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue light: frequency 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.98.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.96.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close nothing: every path is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 50 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 100 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the upper half of the lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above the base line: the probability that light arrives at each detector point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The aperture: the blades in front of the flat face of the lens.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -188,477 +272,525 @@
     <name>ControlTable</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Please press button Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte auf Start klicken</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Linsenradius</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz – Farbe</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur halb</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrsch.</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornu-Spiralen – Summe</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Middle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Schirm</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Dispercion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion</translation>
     </message>
     <message>
         <source>Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <source>Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Groß</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Mittel</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Klein</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Groß</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Mittel</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Klein</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>aperture: wide open</comment>
+        <translation type="unfinished">Groß</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>aperture: half open</comment>
+        <translation type="unfinished">Mittel</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>aperture: narrow</comment>
+        <translation type="unfinished">Klein</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: no, the whole lens is open</comment>
+        <translation type="unfinished">Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: yes, only the upper half is open</comment>
+        <translation type="unfinished">Ja</translation>
     </message>
 </context>
 <context>
     <name>KeysHelp</name>
     <message>
         <source>Ravo - keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo – Tasten und Maus</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>holds a run, and lets it go on again</source>
-        <translation type="unfinished"></translation>
+        <translation>hält einen Lauf an und lässt ihn wieder weiterlaufen</translation>
     </message>
     <message>
         <source>Right arrow, Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil rechts, Bild ab</translation>
     </message>
     <message>
         <source>draws one more detector point of a held run</source>
-        <translation type="unfinished"></translation>
+        <translation>zeichnet bei angehaltenem Lauf einen weiteren Detektorpunkt</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>stops a run, keeping what it drew</source>
-        <translation type="unfinished"></translation>
+        <translation>stoppt einen Lauf; was er gezeichnet hat, bleibt</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiert das Bild</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Umschalt+C</translation>
     </message>
     <message>
         <source>copies the marks as a table, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiert die Markierungen als Tabelle, für eine Tabellenkalkulation</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Q</translation>
     </message>
     <message>
         <source>closes Ravo</source>
-        <translation type="unfinished"></translation>
+        <translation>beendet Ravo</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>full screen, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild und zurück</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe</translation>
     </message>
     <message>
         <source>Resting the mouse on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus auf einer Markierung ruhen lassen</translation>
     </message>
     <message>
         <source>shows its point, x, P and its run&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt ihren Punkt, x, P und die Einstellungen ihres Laufs</translation>
     </message>
     <message>
         <source>A click on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf eine Markierung</translation>
     </message>
     <message>
         <source>looks inside that detector point: its paths and spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt das Innere dieses Detektorpunkts: seine Wege und seine Spirale</translation>
     </message>
     <message>
         <source>A right click on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick auf das Bild</translation>
     </message>
     <message>
         <source>the menu: copy, projector colours, pace, language</source>
-        <translation type="unfinished"></translation>
+        <translation>das Menü: Kopieren, Farben für den Projektor, Tempo, Sprache</translation>
     </message>
 </context>
 <context>
     <name>MarkReadout</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>no glass time</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zeit im Glas</translation>
     </message>
     <message>
         <source>dispersion on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion an</translation>
     </message>
     <message>
         <source>dispersion off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion aus</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · Radius %4, Brechzahl %5, ganze Linse, Blende %6</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, half lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · Radius %4, Brechzahl %5, halbe Linse, Blende %6</translation>
     </message>
     <message>
         <source>Point %1, x = %2: P = %3 · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1, x = %2: P = %3 · %4</translation>
     </message>
 </context>
 <context>
     <name>MarkTable</name>
     <message>
         <source>run</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf</translation>
     </message>
     <message>
         <source>colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion</translation>
     </message>
     <message>
         <source>radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <source>refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl</translation>
     </message>
     <message>
         <source>lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Linse</translation>
     </message>
     <message>
         <source>aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <source>detector point</source>
-        <translation type="unfinished"></translation>
+        <translation>Detektorpunkt</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>height of the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe der Markierung</translation>
     </message>
     <message>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>ganz</translation>
     </message>
     <message>
         <source>half</source>
-        <translation type="unfinished"></translation>
+        <translation>halb</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>Weg</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe an der Linse</translation>
     </message>
     <message>
         <source>glass thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Glasdicke</translation>
     </message>
     <message>
         <source>distance to the point</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand zum Punkt</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>arrow x</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil x</translation>
     </message>
     <message>
         <source>arrow y</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil y</translation>
     </message>
 </context>
 <context>
     <name>PointInspector</name>
     <message>
         <source>Ravo - point %1 of run %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo – Punkt %1 von Lauf %2</translation>
     </message>
     <message>
         <source>Point %1 of %2, x = %3: P = %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paths; the resultant is %2 long (P = its length squared times 0.012)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 von %2, x = %3: P = %4</translation>
     </message>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1: %2</translation>
     </message>
     <message>
         <source>Cornu spiral: the arrows of all paths, head to tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornu-Spirale: die Pfeile aller Wege, Fuß an Spitze</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe an der Linse</translation>
     </message>
     <message>
         <source>each path: its trip time, and its arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Weg: seine Laufzeit und sein Pfeil</translation>
     </message>
     <message>
         <source>least time</source>
-        <translation type="unfinished"></translation>
+        <translation>kürzeste Zeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>frmRavo</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz %1: größte Wahrscheinlichkeit %2 bei x = %3</translation>
     </message>
     <message>
         <source>Red light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotes Licht: größte Wahrscheinlichkeit %1 bei x = %2</translation>
     </message>
     <message>
         <source>Green light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Grünes Licht: größte Wahrscheinlichkeit %1 bei x = %2</translation>
     </message>
     <message>
         <source>Blue light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaues Licht: größte Wahrscheinlichkeit %1 bei x = %2</translation>
     </message>
     <message>
         <source>No marks are shown: only the column names were copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden keine Markierungen angezeigt: Nur die Spaltennamen wurden kopiert.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n mark(s) as a table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Markierung als Tabelle kopiert.</numerusform>
+            <numerusform>%n Markierungen als Tabelle kopiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Copy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten kopieren</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben für den Projektor</translation>
     </message>
     <message>
         <source>Pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsamer</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>Keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Maus</translation>
     </message>
     <message>
         <source>The frequency must be a number with a decimal point, not a comma, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz muss eine Zahl mit Dezimalpunkt sein, nicht mit Komma, etwa 0.5 (Rot), 0.75 (Grün) oder 1 (Blau).</translation>
     </message>
     <message>
         <source>The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz muss eine Zahl sein, etwa 0.5 (Rot), 0.75 (Grün) oder 1 (Blau).</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>%1 (paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (angehalten)</translation>
     </message>
     <message>
         <source>Delete probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeit löschen</translation>
     </message>
     <message>
         <source>Waiting for an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet auf eine Antwort</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Running: point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft: Punkt %1 von %2</translation>
     </message>
     <message>
         <source>Held at point %1 of %2 — Space: go on · →: next point · Esc: stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause bei Punkt %1 von %2 — Leertaste: weiter · →: nächster Punkt · Esc: Stopp</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt bei Punkt %1 von %2</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig: %1 von %2 Punkten</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation>Aus</translation>
     </message>
 </context>
 </TS>

@@ -5,182 +5,266 @@
     <name>ControlHelp</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Slow-down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralentización</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la lente</translation>
     </message>
     <message>
         <source>Radius of the lens&apos;s curved face, now %1 pixels: Great 500, Middle 450, Small 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la cara curva de la lente, ahora %1 píxeles: Grande 500, Medio 450, Chico 400.</translation>
     </message>
     <message>
         <source>Radius of lens: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la lente: Grande</translation>
     </message>
     <message>
         <source>Radius of lens: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la lente: Medio</translation>
     </message>
     <message>
         <source>Radius of lens: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la lente: Chico</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia – color</translation>
     </message>
     <message>
         <source>Colour of the light, now frequency %1: Red 0.5, Green 0.75, Blue 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la luz, ahora frecuencia %1: Rojo 0.5, Verde 0.75, Azul 1.</translation>
     </message>
     <message>
         <source>Frequency - colour: Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia – color: Rojo</translation>
     </message>
     <message>
         <source>Frequency - colour: Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia – color: Verde</translation>
     </message>
     <message>
         <source>Frequency - colour: Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia – color: Azul</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another number turns the arrows at its own rate, but the glass adds no time, and a mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de la luz, ahora %1. 0.5 es rojo, 0.75 verde, 1 azul. Con otro número las flechas giran a su propio ritmo, pero el vidrio no añade tiempo, y solo se dibuja una marca para un número igual a 0.5, 0.75 o 1 (como 1.0). Los números se escriben con punto decimal.</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción</translation>
     </message>
     <message>
         <source>Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción del vidrio, ahora %1: Grande 1, Medio 0.98, Chico 0.96.</translation>
     </message>
     <message>
         <source>Refractive index: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción: Grande</translation>
     </message>
     <message>
         <source>Refractive index: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción: Medio</translation>
     </message>
     <message>
         <source>Refractive index: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción: Chico</translation>
     </message>
     <message>
         <source>Dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión</translation>
     </message>
     <message>
         <source>Dispersion, now on: the glass slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión, ahora activada: el vidrio frena la luz roja y la verde menos que la azul.</translation>
     </message>
     <message>
         <source>Dispersion, now off: the glass slows every colour alike. When on, it slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión, ahora desactivada: el vidrio frena todos los colores por igual. Activada, frena la luz roja y la verde menos que la azul.</translation>
     </message>
     <message>
         <source>Dispersion is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dispersión está activada.</translation>
     </message>
     <message>
         <source>Dispersion is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dispersión está desactivada.</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Probabilities are marked as dots, which can stay from run to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las probabilidades se marcan con puntos, que pueden quedarse de una ejecución a otra.</translation>
     </message>
     <message>
         <source>Probabilities are marked as bars, which every run erases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las probabilidades se marcan con barras, que cada ejecución borra.</translation>
     </message>
     <message>
         <source>Probabilities are not marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las probabilidades no se marcan.</translation>
     </message>
     <message>
         <source>Mapping: Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca: Punto</translation>
     </message>
     <message>
         <source>Mapping: Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca: Barra</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma</translation>
     </message>
     <message>
         <source>Aperture: the blades close %1 pixels at each edge of the lens (Great 0, Middle 50, Small 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma: las láminas tapan %1 píxeles en cada borde de la lente (Grande 0, Medio 50, Chico 100).</translation>
     </message>
     <message>
         <source>Aperture: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma: Grande</translation>
     </message>
     <message>
         <source>Aperture: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma: Medio</translation>
     </message>
     <message>
         <source>Aperture: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma: Chico</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Media lente</translation>
     </message>
     <message>
         <source>The whole lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora está abierta toda la lente.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora solo está abierta la mitad superior de la lente.</translation>
     </message>
     <message>
         <source>Half lens: No</source>
-        <translation type="unfinished"></translation>
+        <translation>Media lente: No</translation>
     </message>
     <message>
         <source>Half lens: Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Media lente: Sí</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Espirales de Cornu – Suma vectorial</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>Slow-down %1: %2 s per detector point, about %3 s a run</source>
+        <translation>Ralentización %1: %2 s por punto del detector, unos %3 s por ejecución</translation>
+    </message>
+    <message>
+        <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 500 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 450 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 400 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red light: frequency 0.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green light: frequency 0.75.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue light: frequency 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.98.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.96.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close nothing: every path is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 50 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 100 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the upper half of the lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above the base line: the probability that light arrives at each detector point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The aperture: the blades in front of the flat face of the lens.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -188,477 +272,525 @@
     <name>ControlTable</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Please press button Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse el botón Iniciar</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de lente</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia – color</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>½ lente</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Espirales de Cornu: suma</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Middle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Placa</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Dispercion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión</translation>
     </message>
     <message>
         <source>Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto</translation>
     </message>
     <message>
         <source>Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Grande</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Medio</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Chico</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Grande</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Medio</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Chico</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>aperture: wide open</comment>
+        <translation type="unfinished">Grande</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>aperture: half open</comment>
+        <translation type="unfinished">Medio</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>aperture: narrow</comment>
+        <translation type="unfinished">Chico</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: no, the whole lens is open</comment>
+        <translation type="unfinished">No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: yes, only the upper half is open</comment>
+        <translation type="unfinished">Sí</translation>
     </message>
 </context>
 <context>
     <name>KeysHelp</name>
     <message>
         <source>Ravo - keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo – teclas y ratón</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>holds a run, and lets it go on again</source>
-        <translation type="unfinished"></translation>
+        <translation>pausa una ejecución y la reanuda</translation>
     </message>
     <message>
         <source>Right arrow, Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Flecha derecha, Av Pág</translation>
     </message>
     <message>
         <source>draws one more detector point of a held run</source>
-        <translation type="unfinished"></translation>
+        <translation>dibuja el siguiente punto del detector de una ejecución en pausa</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>stops a run, keeping what it drew</source>
-        <translation type="unfinished"></translation>
+        <translation>detiene una ejecución y conserva lo que dibujó</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>copia la imagen</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Mayús+C</translation>
     </message>
     <message>
         <source>copies the marks as a table, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>copia las marcas como tabla, para una hoja de cálculo</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>closes Ravo</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra Ravo</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>full screen, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>pantalla completa, y de vuelta</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>esta ayuda</translation>
     </message>
     <message>
         <source>Resting the mouse on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>El ratón quieto sobre una marca</translation>
     </message>
     <message>
         <source>shows its point, x, P and its run&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra su punto, x, P y los ajustes de su ejecución</translation>
     </message>
     <message>
         <source>A click on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic en una marca</translation>
     </message>
     <message>
         <source>looks inside that detector point: its paths and spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>mira dentro de ese punto del detector: sus caminos y su espiral</translation>
     </message>
     <message>
         <source>A right click on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic derecho en la imagen</translation>
     </message>
     <message>
         <source>the menu: copy, projector colours, pace, language</source>
-        <translation type="unfinished"></translation>
+        <translation>el menú: copiar, colores para proyector, ritmo, idioma</translation>
     </message>
 </context>
 <context>
     <name>MarkReadout</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>no glass time</source>
-        <translation type="unfinished"></translation>
+        <translation>sin tiempo en el vidrio</translation>
     </message>
     <message>
         <source>dispersion on</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersión activada</translation>
     </message>
     <message>
         <source>dispersion off</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersión desactivada</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · radio %4, índice %5, lente entera, diafragma %6</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, half lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · radio %4, índice %5, media lente, diafragma %6</translation>
     </message>
     <message>
         <source>Point %1, x = %2: P = %3 · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1, x = %2: P = %3 · %4</translation>
     </message>
 </context>
 <context>
     <name>MarkTable</name>
     <message>
         <source>run</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecución</translation>
     </message>
     <message>
         <source>colour</source>
-        <translation type="unfinished"></translation>
+        <translation>color</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia</translation>
     </message>
     <message>
         <source>dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersión</translation>
     </message>
     <message>
         <source>radius</source>
-        <translation type="unfinished"></translation>
+        <translation>radio</translation>
     </message>
     <message>
         <source>refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>índice de refracción</translation>
     </message>
     <message>
         <source>lens</source>
-        <translation type="unfinished"></translation>
+        <translation>lente</translation>
     </message>
     <message>
         <source>aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>diafragma</translation>
     </message>
     <message>
         <source>detector point</source>
-        <translation type="unfinished"></translation>
+        <translation>punto del detector</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>height of the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>altura de la marca</translation>
     </message>
     <message>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>entera</translation>
     </message>
     <message>
         <source>half</source>
-        <translation type="unfinished"></translation>
+        <translation>media</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>camino</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>altura en la lente</translation>
     </message>
     <message>
         <source>glass thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>espesor del vidrio</translation>
     </message>
     <message>
         <source>distance to the point</source>
-        <translation type="unfinished"></translation>
+        <translation>distancia al punto</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de recorrido</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>fase</translation>
     </message>
     <message>
         <source>arrow x</source>
-        <translation type="unfinished"></translation>
+        <translation>flecha x</translation>
     </message>
     <message>
         <source>arrow y</source>
-        <translation type="unfinished"></translation>
+        <translation>flecha y</translation>
     </message>
 </context>
 <context>
     <name>PointInspector</name>
     <message>
         <source>Ravo - point %1 of run %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo – punto %1 de la ejecución %2</translation>
     </message>
     <message>
         <source>Point %1 of %2, x = %3: P = %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paths; the resultant is %2 long (P = its length squared times 0.012)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1 de %2, x = %3: P = %4</translation>
     </message>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1: %2</translation>
     </message>
     <message>
         <source>Cornu spiral: the arrows of all paths, head to tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Espiral de Cornu: todas las flechas, una tras otra</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de recorrido</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>altura en la lente</translation>
     </message>
     <message>
         <source>each path: its trip time, and its arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>cada camino: su tiempo de recorrido y su flecha</translation>
     </message>
     <message>
         <source>least time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo mínimo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>frmRavo</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia %1: probabilidad máxima %2 en x = %3</translation>
     </message>
     <message>
         <source>Red light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz roja: probabilidad máxima %1 en x = %2</translation>
     </message>
     <message>
         <source>Green light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz verde: probabilidad máxima %1 en x = %2</translation>
     </message>
     <message>
         <source>Blue light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz azul: probabilidad máxima %1 en x = %2</translation>
     </message>
     <message>
         <source>No marks are shown: only the column names were copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se muestra ninguna marca: solo se copiaron los nombres de las columnas.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n mark(s) as a table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se copió %n marca como tabla.</numerusform>
+            <numerusform>Se copiaron %n marcas como tabla.</numerusform>
         </translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>Copy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar datos</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores para proyector</translation>
     </message>
     <message>
         <source>Pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápido</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lento</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lento</translation>
     </message>
     <message>
         <source>Keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas y ratón</translation>
     </message>
     <message>
         <source>The frequency must be a number with a decimal point, not a comma, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia debe ser un número con punto decimal, no con coma, como 0.5 (rojo), 0.75 (verde) o 1 (azul).</translation>
     </message>
     <message>
         <source>The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia debe ser un número, como 0.5 (rojo), 0.75 (verde) o 1 (azul).</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>%1 (paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en pausa)</translation>
     </message>
     <message>
         <source>Delete probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar probabilidad</translation>
     </message>
     <message>
         <source>Waiting for an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando una respuesta</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Running: point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En curso: punto %1 de %2</translation>
     </message>
     <message>
         <source>Held at point %1 of %2 — Space: go on · →: next point · Esc: stop</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa en el punto %1 de %2 — Espacio: seguir · →: punto siguiente · Esc: detener</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido en el punto %1 de %2</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado: %1 de %2 puntos</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">No</translation>
     </message>
 </context>
 </TS>

@@ -5,182 +5,266 @@
     <name>ControlHelp</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Slow-down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralentissement</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la lentille</translation>
     </message>
     <message>
         <source>Radius of the lens&apos;s curved face, now %1 pixels: Great 500, Middle 450, Small 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la face bombée de la lentille, actuellement %1 pixels&#xa0;: Grand 500, Moyen 450, Petit 400.</translation>
     </message>
     <message>
         <source>Radius of lens: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la lentille&#xa0;: Grand</translation>
     </message>
     <message>
         <source>Radius of lens: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la lentille&#xa0;: Moyen</translation>
     </message>
     <message>
         <source>Radius of lens: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la lentille&#xa0;: Petit</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence – couleur</translation>
     </message>
     <message>
         <source>Colour of the light, now frequency %1: Red 0.5, Green 0.75, Blue 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la lumière, actuellement fréquence %1&#xa0;: Rouge 0.5, Vert 0.75, Bleu 1.</translation>
     </message>
     <message>
         <source>Frequency - colour: Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence – couleur&#xa0;: Rouge</translation>
     </message>
     <message>
         <source>Frequency - colour: Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence – couleur&#xa0;: Vert</translation>
     </message>
     <message>
         <source>Frequency - colour: Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence – couleur&#xa0;: Bleu</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another number turns the arrows at its own rate, but the glass adds no time, and a mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de la lumière, actuellement %1. 0.5 correspond au rouge, 0.75 au vert, 1 au bleu. Avec un autre nombre, les flèches tournent à leur propre rythme, mais le verre n’ajoute aucun temps, et une marque n’est tracée que pour un nombre égal à 0.5, 0.75 ou 1 (par exemple 1.0). Les nombres s’écrivent avec un point décimal.</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction</translation>
     </message>
     <message>
         <source>Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction du verre, actuellement %1&#xa0;: Grand 1, Moyen 0.98, Petit 0.96.</translation>
     </message>
     <message>
         <source>Refractive index: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction&#xa0;: Grand</translation>
     </message>
     <message>
         <source>Refractive index: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction&#xa0;: Moyen</translation>
     </message>
     <message>
         <source>Refractive index: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction&#xa0;: Petit</translation>
     </message>
     <message>
         <source>Dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion</translation>
     </message>
     <message>
         <source>Dispersion, now on: the glass slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion, actuellement activée&#xa0;: le verre ralentit moins la lumière rouge et la verte que la bleue.</translation>
     </message>
     <message>
         <source>Dispersion, now off: the glass slows every colour alike. When on, it slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion, actuellement désactivée&#xa0;: le verre ralentit toutes les couleurs de la même façon. Quand elle est activée, le verre ralentit moins la lumière rouge et la verte que la bleue.</translation>
     </message>
     <message>
         <source>Dispersion is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dispersion est activée.</translation>
     </message>
     <message>
         <source>Dispersion is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dispersion est désactivée.</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque</translation>
     </message>
     <message>
         <source>Probabilities are marked as dots, which can stay from run to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les probabilités sont marquées par des points, qui peuvent rester d’une exécution à l’autre.</translation>
     </message>
     <message>
         <source>Probabilities are marked as bars, which every run erases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les probabilités sont marquées par des traits, que chaque exécution efface.</translation>
     </message>
     <message>
         <source>Probabilities are not marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les probabilités ne sont pas marquées.</translation>
     </message>
     <message>
         <source>Mapping: Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque&#xa0;: Point</translation>
     </message>
     <message>
         <source>Mapping: Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque&#xa0;: Trait</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaphragme</translation>
     </message>
     <message>
         <source>Aperture: the blades close %1 pixels at each edge of the lens (Great 0, Middle 50, Small 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaphragme&#xa0;: les lames couvrent %1 pixels à chaque bord de la lentille (Grand 0, Moyen 50, Petit 100).</translation>
     </message>
     <message>
         <source>Aperture: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaphragme&#xa0;: Grand</translation>
     </message>
     <message>
         <source>Aperture: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaphragme&#xa0;: Moyen</translation>
     </message>
     <message>
         <source>Aperture: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaphragme&#xa0;: Petit</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Demi-lentille</translation>
     </message>
     <message>
         <source>The whole lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lentille est maintenant ouverte en entier.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule la moitié supérieure de la lentille est maintenant ouverte.</translation>
     </message>
     <message>
         <source>Half lens: No</source>
-        <translation type="unfinished"></translation>
+        <translation>Demi-lentille&#xa0;: Non</translation>
     </message>
     <message>
         <source>Half lens: Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Demi-lentille&#xa0;: Oui</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilité</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirales de Cornu – Somme vectorielle</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran</translation>
     </message>
     <message>
         <source>Slow-down %1: %2 s per detector point, about %3 s a run</source>
+        <translation>Ralentissement %1&#xa0;: %2 s par point de détection, environ %3 s par exécution</translation>
+    </message>
+    <message>
+        <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 500 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 450 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 400 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red light: frequency 0.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green light: frequency 0.75.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue light: frequency 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.98.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.96.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close nothing: every path is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 50 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 100 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the upper half of the lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above the base line: the probability that light arrives at each detector point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The aperture: the blades in front of the flat face of the lens.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -188,477 +272,525 @@
     <name>ControlTable</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Please press button Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Départ</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon lentille</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence – couleur</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaphragme</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>½ lentille</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilité</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirales de Cornu, somme</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Middle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Dispercion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion</translation>
     </message>
     <message>
         <source>Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Trait</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Grand</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Moyen</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Petit</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Grand</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Moyen</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Petit</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>aperture: wide open</comment>
+        <translation type="unfinished">Grand</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>aperture: half open</comment>
+        <translation type="unfinished">Moyen</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>aperture: narrow</comment>
+        <translation type="unfinished">Petit</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: no, the whole lens is open</comment>
+        <translation type="unfinished">Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: yes, only the upper half is open</comment>
+        <translation type="unfinished">Oui</translation>
     </message>
 </context>
 <context>
     <name>KeysHelp</name>
     <message>
         <source>Ravo - keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo – touches et souris</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>holds a run, and lets it go on again</source>
-        <translation type="unfinished"></translation>
+        <translation>met une exécution en pause, puis la laisse reprendre</translation>
     </message>
     <message>
         <source>Right arrow, Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche droite, Pg Suiv</translation>
     </message>
     <message>
         <source>draws one more detector point of a held run</source>
-        <translation type="unfinished"></translation>
+        <translation>trace le point de détection suivant d’une exécution en pause</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Échap</translation>
     </message>
     <message>
         <source>stops a run, keeping what it drew</source>
-        <translation type="unfinished"></translation>
+        <translation>arrête une exécution en gardant ce qu’elle a tracé</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>copie l’image</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Maj+C</translation>
     </message>
     <message>
         <source>copies the marks as a table, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>copie les marques sous forme de tableau, pour un tableur</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>closes Ravo</source>
-        <translation type="unfinished"></translation>
+        <translation>ferme Ravo</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>full screen, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>plein écran, et retour</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>cette aide</translation>
     </message>
     <message>
         <source>Resting the mouse on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>La souris immobile sur une marque</translation>
     </message>
     <message>
         <source>shows its point, x, P and its run&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche son point, x, P et les réglages de son exécution</translation>
     </message>
     <message>
         <source>A click on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic sur une marque</translation>
     </message>
     <message>
         <source>looks inside that detector point: its paths and spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>montre l’intérieur de ce point de détection&#xa0;: ses chemins et sa spirale</translation>
     </message>
     <message>
         <source>A right click on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic droit sur l’image</translation>
     </message>
     <message>
         <source>the menu: copy, projector colours, pace, language</source>
-        <translation type="unfinished"></translation>
+        <translation>le menu&#xa0;: copier, couleurs pour projecteur, cadence, langue</translation>
     </message>
 </context>
 <context>
     <name>MarkReadout</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>no glass time</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun temps dans le verre</translation>
     </message>
     <message>
         <source>dispersion on</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersion activée</translation>
     </message>
     <message>
         <source>dispersion off</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersion désactivée</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · rayon %4, indice %5, lentille entière, diaphragme %6</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, half lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · rayon %4, indice %5, demi-lentille, diaphragme %6</translation>
     </message>
     <message>
         <source>Point %1, x = %2: P = %3 · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1, x = %2&#xa0;: P = %3 · %4</translation>
     </message>
 </context>
 <context>
     <name>MarkTable</name>
     <message>
         <source>run</source>
-        <translation type="unfinished"></translation>
+        <translation>exécution</translation>
     </message>
     <message>
         <source>colour</source>
-        <translation type="unfinished"></translation>
+        <translation>couleur</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>fréquence</translation>
     </message>
     <message>
         <source>dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersion</translation>
     </message>
     <message>
         <source>radius</source>
-        <translation type="unfinished"></translation>
+        <translation>rayon</translation>
     </message>
     <message>
         <source>refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>indice de réfraction</translation>
     </message>
     <message>
         <source>lens</source>
-        <translation type="unfinished"></translation>
+        <translation>lentille</translation>
     </message>
     <message>
         <source>aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>diaphragme</translation>
     </message>
     <message>
         <source>detector point</source>
-        <translation type="unfinished"></translation>
+        <translation>point de détection</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>height of the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>hauteur de la marque</translation>
     </message>
     <message>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>entière</translation>
     </message>
     <message>
         <source>half</source>
-        <translation type="unfinished"></translation>
+        <translation>moitié</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>chemin</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>hauteur à la lentille</translation>
     </message>
     <message>
         <source>glass thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>épaisseur de verre</translation>
     </message>
     <message>
         <source>distance to the point</source>
-        <translation type="unfinished"></translation>
+        <translation>distance au point</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>durée du trajet</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>phase</translation>
     </message>
     <message>
         <source>arrow x</source>
-        <translation type="unfinished"></translation>
+        <translation>flèche x</translation>
     </message>
     <message>
         <source>arrow y</source>
-        <translation type="unfinished"></translation>
+        <translation>flèche y</translation>
     </message>
 </context>
 <context>
     <name>PointInspector</name>
     <message>
         <source>Ravo - point %1 of run %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo – point %1 de l’exécution %2</translation>
     </message>
     <message>
         <source>Point %1 of %2, x = %3: P = %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paths; the resultant is %2 long (P = its length squared times 0.012)</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 sur %2, x = %3&#xa0;: P = %4</translation>
     </message>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cornu spiral: the arrows of all paths, head to tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirale de Cornu&#xa0;: toutes les flèches, bout à bout</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>durée du trajet</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>hauteur à la lentille</translation>
     </message>
     <message>
         <source>each path: its trip time, and its arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque chemin&#xa0;: sa durée de trajet et sa flèche</translation>
     </message>
     <message>
         <source>least time</source>
-        <translation type="unfinished"></translation>
+        <translation>temps minimal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>frmRavo</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence %1&#xa0;: probabilité maximale %2 en x = %3</translation>
     </message>
     <message>
         <source>Red light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière rouge&#xa0;: probabilité maximale %1 en x = %2</translation>
     </message>
     <message>
         <source>Green light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière verte&#xa0;: probabilité maximale %1 en x = %2</translation>
     </message>
     <message>
         <source>Blue light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière bleue&#xa0;: probabilité maximale %1 en x = %2</translation>
     </message>
     <message>
         <source>No marks are shown: only the column names were copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune marque n’est affichée&#xa0;: seuls les noms des colonnes ont été copiés.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n mark(s) as a table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n marque copiée sous forme de tableau.</numerusform>
+            <numerusform>%n marques copiées sous forme de tableau.</numerusform>
         </translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image</translation>
     </message>
     <message>
         <source>Copy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les données</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs pour projecteur</translation>
     </message>
     <message>
         <source>Pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadence</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus lente</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lente</translation>
     </message>
     <message>
         <source>Keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches et souris</translation>
     </message>
     <message>
         <source>The frequency must be a number with a decimal point, not a comma, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence doit être un nombre écrit avec un point décimal, pas une virgule, par exemple 0.5 (rouge), 0.75 (vert) ou 1 (bleu).</translation>
     </message>
     <message>
         <source>The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence doit être un nombre, par exemple 0.5 (rouge), 0.75 (vert) ou 1 (bleu).</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>%1 (paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en pause)</translation>
     </message>
     <message>
         <source>Delete probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la probabilité</translation>
     </message>
     <message>
         <source>Waiting for an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d’une réponse</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Running: point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours&#xa0;: point %1 sur %2</translation>
     </message>
     <message>
         <source>Held at point %1 of %2 — Space: go on · →: next point · Esc: stop</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause au point %1 sur %2 — Espace&#xa0;: continuer · →&#xa0;: point suivant · Échap&#xa0;: arrêter</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté au point %1 sur %2</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé&#xa0;: %1 points sur %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">Non</translation>
     </message>
 </context>
 </TS>

@@ -5,182 +5,266 @@
     <name>ControlHelp</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>Slow-down</source>
-        <translation type="unfinished"></translation>
+        <translation>Spowolnienie</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień soczewki</translation>
     </message>
     <message>
         <source>Radius of the lens&apos;s curved face, now %1 pixels: Great 500, Middle 450, Small 400.</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień krzywizny wypukłej powierzchni soczewki, teraz %1 pikseli: Duży 500, Średni 450, Mały 400.</translation>
     </message>
     <message>
         <source>Radius of lens: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień soczewki: Duży</translation>
     </message>
     <message>
         <source>Radius of lens: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień soczewki: Średni</translation>
     </message>
     <message>
         <source>Radius of lens: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień soczewki: Mały</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość - kolor</translation>
     </message>
     <message>
         <source>Colour of the light, now frequency %1: Red 0.5, Green 0.75, Blue 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor światła, teraz częstotliwość %1: Czerwień 0.5, Zieleń 0.75, Błękit 1.</translation>
     </message>
     <message>
         <source>Frequency - colour: Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość - kolor: Czerwień</translation>
     </message>
     <message>
         <source>Frequency - colour: Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość - kolor: Zieleń</translation>
     </message>
     <message>
         <source>Frequency - colour: Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość - kolor: Błękit</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość</translation>
     </message>
     <message>
         <source>Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another number turns the arrows at its own rate, but the glass adds no time, and a mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość światła, teraz %1. 0.5 to światło czerwone, 0.75 zielone, 1 niebieskie. Inna liczba obraca strzałki we własnym tempie, ale szkło nie dodaje czasu, a znacznik jest rysowany tylko dla liczby równej 0.5, 0.75 lub 1 (na przykład 1.0). Liczby zapisuje się z kropką dziesiętną.</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania</translation>
     </message>
     <message>
         <source>Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania szkła, teraz %1: Duży 1, Średni 0.98, Mały 0.96.</translation>
     </message>
     <message>
         <source>Refractive index: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania: Duży</translation>
     </message>
     <message>
         <source>Refractive index: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania: Średni</translation>
     </message>
     <message>
         <source>Refractive index: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania: Mały</translation>
     </message>
     <message>
         <source>Dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyspersja</translation>
     </message>
     <message>
         <source>Dispersion, now on: the glass slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyspersja, teraz włączona: szkło spowalnia światło czerwone i zielone mniej niż niebieskie.</translation>
     </message>
     <message>
         <source>Dispersion, now off: the glass slows every colour alike. When on, it slows red and green light less than blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyspersja, teraz wyłączona: szkło spowalnia każdy kolor jednakowo. Gdy jest włączona, spowalnia światło czerwone i zielone mniej niż niebieskie.</translation>
     </message>
     <message>
         <source>Dispersion is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyspersja jest włączona.</translation>
     </message>
     <message>
         <source>Dispersion is off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyspersja jest wyłączona.</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres</translation>
     </message>
     <message>
         <source>Probabilities are marked as dots, which can stay from run to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdopodobieństwa są zaznaczane kółkami, które mogą zostać z jednego przebiegu na następny.</translation>
     </message>
     <message>
         <source>Probabilities are marked as bars, which every run erases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdopodobieństwa są zaznaczane słupkami, które każdy przebieg usuwa.</translation>
     </message>
     <message>
         <source>Probabilities are not marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdopodobieństwa nie są zaznaczane.</translation>
     </message>
     <message>
         <source>Mapping: Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres: Kółka</translation>
     </message>
     <message>
         <source>Mapping: Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres: Słupki</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Przysłona</translation>
     </message>
     <message>
         <source>Aperture: the blades close %1 pixels at each edge of the lens (Great 0, Middle 50, Small 100).</source>
-        <translation type="unfinished"></translation>
+        <translation>Przysłona: listki zasłaniają %1 pikseli przy każdej krawędzi soczewki (Duży 0, Średni 50, Mały 100).</translation>
     </message>
     <message>
         <source>Aperture: Great</source>
-        <translation type="unfinished"></translation>
+        <translation>Przysłona: Duży otwór</translation>
     </message>
     <message>
         <source>Aperture: Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Przysłona: Średni otwór</translation>
     </message>
     <message>
         <source>Aperture: Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Przysłona: Mały otwór</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Połowa soczewki</translation>
     </message>
     <message>
         <source>The whole lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teraz otwarta jest cała soczewka.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teraz otwarta jest tylko górna połowa soczewki.</translation>
     </message>
     <message>
         <source>Half lens: No</source>
-        <translation type="unfinished"></translation>
+        <translation>Połowa soczewki: Nie</translation>
     </message>
     <message>
         <source>Half lens: Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Połowa soczewki: Tak</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdopodobieństwo</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirale Cornu - suma wektorów</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran</translation>
     </message>
     <message>
         <source>Slow-down %1: %2 s per detector point, about %3 s a run</source>
+        <translation>Spowolnienie %1: %2 s na punkt detektora, około %3 s na przebieg</translation>
+    </message>
+    <message>
+        <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 500 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 450 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of the lens: 400 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red light: frequency 0.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green light: frequency 0.75.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue light: frequency 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.98.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refractive index 0.96.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close nothing: every path is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 50 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blades close 100 pixels at each edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the upper half of the lens is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above the base line: the probability that light arrives at each detector point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The aperture: the blades in front of the flat face of the lens.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -188,478 +272,527 @@
     <name>ControlTable</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>Please press button Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij przycisk Start</translation>
     </message>
     <message>
         <source>Radius of lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień socz.</translation>
     </message>
     <message>
         <source>Frequency - colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość - kolor</translation>
     </message>
     <message>
         <source>Refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsp. załamania</translation>
     </message>
     <message>
         <source>Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Przysłona</translation>
     </message>
     <message>
         <source>Half lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Połowa</translation>
     </message>
     <message>
         <source>Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdopod.</translation>
     </message>
     <message>
         <source>Cornu spirals - Vector sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirale Cornu - suma</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Middle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Czerwień</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieleń</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Błękit</translation>
     </message>
     <message>
         <source>Dispercion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyspersja</translation>
     </message>
     <message>
         <source>Dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Kółka</translation>
     </message>
     <message>
         <source>Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Słupki</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Duży</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Średni</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>radius of the lens</comment>
+        <translation type="unfinished">Mały</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Duży</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Średni</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>refractive index</comment>
+        <translation type="unfinished">Mały</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <comment>aperture: wide open</comment>
+        <translation type="unfinished">Duży</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <comment>aperture: half open</comment>
+        <translation type="unfinished">Średni</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <comment>aperture: narrow</comment>
+        <translation type="unfinished">Mały</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: no, the whole lens is open</comment>
+        <translation type="unfinished">Nie</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <comment>half lens: yes, only the upper half is open</comment>
+        <translation type="unfinished">Tak</translation>
     </message>
 </context>
 <context>
     <name>KeysHelp</name>
     <message>
         <source>Ravo - keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo - klawisze i mysz</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacja</translation>
     </message>
     <message>
         <source>holds a run, and lets it go on again</source>
-        <translation type="unfinished"></translation>
+        <translation>wstrzymuje przebieg i wznawia go</translation>
     </message>
     <message>
         <source>Right arrow, Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałka w prawo, Page Down</translation>
     </message>
     <message>
         <source>draws one more detector point of a held run</source>
-        <translation type="unfinished"></translation>
+        <translation>rysuje kolejny punkt detektora wstrzymanego przebiegu</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>stops a run, keeping what it drew</source>
-        <translation type="unfinished"></translation>
+        <translation>zatrzymuje przebieg, zachowując to, co narysował</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiuje obraz</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+C</translation>
     </message>
     <message>
         <source>copies the marks as a table, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiuje znaczniki jako tabelę do arkusza kalkulacyjnego</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>closes Ravo</source>
-        <translation type="unfinished"></translation>
+        <translation>zamyka Ravo</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>full screen, and back</source>
-        <translation type="unfinished"></translation>
+        <translation>pełny ekran i z powrotem</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>ta pomoc</translation>
     </message>
     <message>
         <source>Resting the mouse on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursor myszy nad znacznikiem</translation>
     </message>
     <message>
         <source>shows its point, x, P and its run&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>pokazuje jego punkt, x, P i ustawienia jego przebiegu</translation>
     </message>
     <message>
         <source>A click on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie znacznika</translation>
     </message>
     <message>
         <source>looks inside that detector point: its paths and spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>zagląda do wnętrza tego punktu detektora: jego drogi i spirala</translation>
     </message>
     <message>
         <source>A right click on the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknięcie prawym przyciskiem na obrazie</translation>
     </message>
     <message>
         <source>the menu: copy, projector colours, pace, language</source>
-        <translation type="unfinished"></translation>
+        <translation>menu: kopiowanie, kolory dla projektora, tempo, język</translation>
     </message>
 </context>
 <context>
     <name>MarkReadout</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>czerwony</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>zielony</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>niebieski</translation>
     </message>
     <message>
         <source>no glass time</source>
-        <translation type="unfinished"></translation>
+        <translation>bez czasu w szkle</translation>
     </message>
     <message>
         <source>dispersion on</source>
-        <translation type="unfinished"></translation>
+        <translation>dyspersja włączona</translation>
     </message>
     <message>
         <source>dispersion off</source>
-        <translation type="unfinished"></translation>
+        <translation>dyspersja wyłączona</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · promień %4, wsp. załamania %5, cała soczewka, przysłona %6</translation>
     </message>
     <message>
         <source>%1, f = %2, %3 · radius %4, index %5, half lens, aperture %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, f = %2, %3 · promień %4, wsp. załamania %5, połowa soczewki, przysłona %6</translation>
     </message>
     <message>
         <source>Point %1, x = %2: P = %3 · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1, x = %2: P = %3 · %4</translation>
     </message>
 </context>
 <context>
     <name>MarkTable</name>
     <message>
         <source>run</source>
-        <translation type="unfinished"></translation>
+        <translation>przebieg</translation>
     </message>
     <message>
         <source>colour</source>
-        <translation type="unfinished"></translation>
+        <translation>kolor</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>częstotliwość</translation>
     </message>
     <message>
         <source>dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>dyspersja</translation>
     </message>
     <message>
         <source>radius</source>
-        <translation type="unfinished"></translation>
+        <translation>promień</translation>
     </message>
     <message>
         <source>refractive index</source>
-        <translation type="unfinished"></translation>
+        <translation>współczynnik załamania</translation>
     </message>
     <message>
         <source>lens</source>
-        <translation type="unfinished"></translation>
+        <translation>soczewka</translation>
     </message>
     <message>
         <source>aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>przysłona</translation>
     </message>
     <message>
         <source>detector point</source>
-        <translation type="unfinished"></translation>
+        <translation>punkt detektora</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>height of the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>wysokość znacznika</translation>
     </message>
     <message>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>cała</translation>
     </message>
     <message>
         <source>half</source>
-        <translation type="unfinished"></translation>
+        <translation>połowa</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>droga</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>wysokość przy soczewce</translation>
     </message>
     <message>
         <source>glass thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>grubość szkła</translation>
     </message>
     <message>
         <source>distance to the point</source>
-        <translation type="unfinished"></translation>
+        <translation>odległość do punktu</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>czas przelotu</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>faza</translation>
     </message>
     <message>
         <source>arrow x</source>
-        <translation type="unfinished"></translation>
+        <translation>strzałka x</translation>
     </message>
     <message>
         <source>arrow y</source>
-        <translation type="unfinished"></translation>
+        <translation>strzałka y</translation>
     </message>
 </context>
 <context>
     <name>PointInspector</name>
     <message>
         <source>Ravo - point %1 of run %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo - punkt %1 przebiegu %2</translation>
     </message>
     <message>
         <source>Point %1 of %2, x = %3: P = %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 paths; the resultant is %2 long (P = its length squared times 0.012)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 z %2, x = %3: P = %4</translation>
     </message>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1: %2</translation>
     </message>
     <message>
         <source>Cornu spiral: the arrows of all paths, head to tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Spirala Cornu: strzałki dróg, jedna za drugą</translation>
     </message>
     <message>
         <source>trip time</source>
-        <translation type="unfinished"></translation>
+        <translation>czas przelotu</translation>
     </message>
     <message>
         <source>height at the lens</source>
-        <translation type="unfinished"></translation>
+        <translation>wysokość przy soczewce</translation>
     </message>
     <message>
         <source>each path: its trip time, and its arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>każda droga: jej czas przelotu i jej strzałka</translation>
     </message>
     <message>
         <source>least time</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmRavo</name>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No marks are shown: only the column names were copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>najkrótszy czas</translation>
     </message>
     <message numerus="yes">
-        <source>Copied %n mark(s) as a table.</source>
+        <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>frmRavo</name>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Frequency %1: highest probability %2 at x = %3</source>
+        <translation>Częstotliwość %1: największe prawdopodobieństwo %2 przy x = %3</translation>
+    </message>
+    <message>
+        <source>Red light: highest probability %1 at x = %2</source>
+        <translation>Światło czerwone: największe prawdopodobieństwo %1 przy x = %2</translation>
+    </message>
+    <message>
+        <source>Green light: highest probability %1 at x = %2</source>
+        <translation>Światło zielone: największe prawdopodobieństwo %1 przy x = %2</translation>
+    </message>
+    <message>
+        <source>Blue light: highest probability %1 at x = %2</source>
+        <translation>Światło niebieskie: największe prawdopodobieństwo %1 przy x = %2</translation>
+    </message>
+    <message>
+        <source>No marks are shown: only the column names were copied.</source>
+        <translation>Nie ma widocznych znaczników: skopiowano tylko nazwy kolumn.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n mark(s) as a table.</source>
+        <translation>
+            <numerusform>Skopiowano %n znacznik jako tabelę.</numerusform>
+            <numerusform>Skopiowano %n znaczniki jako tabelę.</numerusform>
+            <numerusform>Skopiowano %n znaczników jako tabelę.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz</translation>
     </message>
     <message>
         <source>Copy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj dane</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolory dla projektora</translation>
     </message>
     <message>
         <source>Pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkie</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolniejsze</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolne</translation>
     </message>
     <message>
         <source>Keys and mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze i mysz</translation>
     </message>
     <message>
         <source>The frequency must be a number with a decimal point, not a comma, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość musi być liczbą z kropką dziesiętną, nie z przecinkiem, na przykład 0.5 (czerwony), 0.75 (zielony) lub 1 (niebieski).</translation>
     </message>
     <message>
         <source>The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue).</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość musi być liczbą, na przykład 0.5 (czerwony), 0.75 (zielony) lub 1 (niebieski).</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>%1 (paused)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wstrzymano)</translation>
     </message>
     <message>
         <source>Delete probability</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć prawdopodobieństwo?</translation>
     </message>
     <message>
         <source>Waiting for an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Oczekiwanie na odpowiedź</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe</translation>
     </message>
     <message>
         <source>Running: point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwa: punkt %1 z %2</translation>
     </message>
     <message>
         <source>Held at point %1 of %2 — Space: go on · →: next point · Esc: stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstrzymano w punkcie %1 z %2 — Spacja: dalej · →: następny punkt · Esc: zatrzymaj</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano w punkcie %1 z %2</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończono: %1 z %2 punktów</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>the dispersion display, 25 pixels</comment>
+        <translation type="unfinished">Nie</translation>
     </message>
 </context>
 </TS>

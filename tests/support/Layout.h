@@ -106,7 +106,7 @@ inline Layout layoutFromTable() {
         const bool setting = e.textBox == TextBoxRole::Editable ||
                              e.textBox == TextBoxRole::Display || e.textBox == TextBoxRole::Hidden;
         if (!setting)
-            c.text = QString::fromUtf8(e.text);
+            c.text = QString::fromUtf8(e.text.source);
         if (c.shown != "never" && e.kind != ControlKind::ScrollBar)
             c.background = e.background;
         const bool serif = e.font == FontRole::Title || e.font == FontRole::Button;

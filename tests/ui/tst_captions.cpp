@@ -252,7 +252,8 @@ private slots:
         // The dispersion display shows the words of the program's language.
         for (const char* value : {"Yes", "No"})
             QTest::addRow("nDisperze %s", value)
-                << u("nDisperze") << QCoreApplication::translate("frmRavo", value);
+                << u("nDisperze")
+                << QCoreApplication::translate("frmRavo", value, "the dispersion display, 25 pixels");
     }
 
     void caption_fits() {
@@ -323,7 +324,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::newRow("text box") << u("nClonaOtvor") << u("Screen of the detector");
-        QTest::newRow("display") << u("nDisperze") << u("Yess");
+        QTest::newRow("display") << u("nDisperze") << u("Dispersion");
     }
 
     void overlong_caption_is_caught() {
