@@ -185,87 +185,87 @@
     </message>
     <message>
         <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustí běh. Během běhu ho mezerník pozastaví a zase pustí dál, šipka vpravo nebo Page Down nakreslí další bod detektoru pozastaveného běhu a Esc ho zastaví.</translation>
     </message>
     <message>
         <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavře Ravo (Ctrl+Q). Nic se neukládá.</translation>
     </message>
     <message>
         <source>Radius of the lens: 500 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky: 500 pixelů.</translation>
     </message>
     <message>
         <source>Radius of the lens: 450 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky: 450 pixelů.</translation>
     </message>
     <message>
         <source>Radius of the lens: 400 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poloměr čočky: 400 pixelů.</translation>
     </message>
     <message>
         <source>Red light: frequency 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Červené světlo: kmitočet 0.5.</translation>
     </message>
     <message>
         <source>Green light: frequency 0.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelené světlo: kmitočet 0.75.</translation>
     </message>
     <message>
         <source>Blue light: frequency 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modré světlo: kmitočet 1.</translation>
     </message>
     <message>
         <source>Refractive index 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu 1.</translation>
     </message>
     <message>
         <source>Refractive index 0.98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu 0.98.</translation>
     </message>
     <message>
         <source>Refractive index 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Index lomu 0.96.</translation>
     </message>
     <message>
         <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpodobnosti jako body; když na otázku „Smazat pravděpodobnost?“ odpovíte „Ne“, body dřívějších běhů zůstanou.</translation>
     </message>
     <message>
         <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpodobnosti jako pruhy vycházející ze základní čáry; každý běh ty staré smaže.</translation>
     </message>
     <message>
         <source>The blades close nothing: every path is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamely nic nezakrývají: všechny dráhy jsou otevřené.</translation>
     </message>
     <message>
         <source>The blades close 50 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamely zakrývají 50 pixelů u každého okraje.</translation>
     </message>
     <message>
         <source>The blades close 100 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamely zakrývají 100 pixelů u každého okraje.</translation>
     </message>
     <message>
         <source>The whole lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřená je celá čočka.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřená je jen horní polovina čočky.</translation>
     </message>
     <message>
         <source>Above the base line: the probability that light arrives at each detector point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nad základní čarou: pravděpodobnost, že světlo dorazí do jednotlivých bodů detektoru.</translation>
     </message>
     <message>
         <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pod osou: šipky každého bodu detektoru sečtené za sebou a jejich zelený součet.</translation>
     </message>
     <message>
         <source>The aperture: the blades in front of the flat face of the lens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clona: lamely před rovinnou plochou čočky.</translation>
     </message>
 </context>
 <context>
@@ -345,57 +345,57 @@
     <message>
         <source>Great</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Velký</translation>
+        <translation>Velký</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Střední</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Malý</translation>
+        <translation>Malý</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Velký</translation>
+        <translation>Velký</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Střední</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Malý</translation>
+        <translation>Malý</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>aperture: wide open</comment>
-        <translation type="unfinished">Velký</translation>
+        <translation>Velký</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>aperture: half open</comment>
-        <translation type="unfinished">Střední</translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>aperture: narrow</comment>
-        <translation type="unfinished">Malý</translation>
+        <translation>Malý</translation>
     </message>
     <message>
         <source>No</source>
         <comment>half lens: no, the whole lens is open</comment>
-        <translation type="unfinished">Ne</translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>half lens: yes, only the upper half is open</comment>
-        <translation type="unfinished">Ano</translation>
+        <translation>Ano</translation>
     </message>
 </context>
 <context>
@@ -659,10 +659,10 @@
     </message>
     <message numerus="yes">
         <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dráha; výslednice má délku %1 (P = druhá mocnina její délky krát %2)</numerusform>
+            <numerusform>%n dráhy; výslednice má délku %1 (P = druhá mocnina její délky krát %2)</numerusform>
+            <numerusform>%n drah; výslednice má délku %1 (P = druhá mocnina její délky krát %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -787,12 +787,12 @@
     <message>
         <source>Yes</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">Ano</translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">Ne</translation>
+        <translation>Ne</translation>
     </message>
 </context>
 </TS>

@@ -185,87 +185,87 @@
     </message>
     <message>
         <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet einen Lauf. Während eines Laufs: Die Leertaste hält ihn an und lässt ihn wieder weiterlaufen, Pfeil rechts oder Bild ab zeichnet bei angehaltenem Lauf den nächsten Detektorpunkt, Esc stoppt ihn.</translation>
     </message>
     <message>
         <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet Ravo (Strg+Q). Es wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>Radius of the lens: 500 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius der Linse: 500 Pixel.</translation>
     </message>
     <message>
         <source>Radius of the lens: 450 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius der Linse: 450 Pixel.</translation>
     </message>
     <message>
         <source>Radius of the lens: 400 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius der Linse: 400 Pixel.</translation>
     </message>
     <message>
         <source>Red light: frequency 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotes Licht: Frequenz 0.5.</translation>
     </message>
     <message>
         <source>Green light: frequency 0.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grünes Licht: Frequenz 0.75.</translation>
     </message>
     <message>
         <source>Blue light: frequency 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaues Licht: Frequenz 1.</translation>
     </message>
     <message>
         <source>Refractive index 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl 1.</translation>
     </message>
     <message>
         <source>Refractive index 0.98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl 0.98.</translation>
     </message>
     <message>
         <source>Refractive index 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechzahl 0.96.</translation>
     </message>
     <message>
         <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeiten als Punkte; wer auf „Wahrscheinlichkeit löschen“ mit „Nein“ antwortet, behält die Punkte früherer Läufe.</translation>
     </message>
     <message>
         <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeiten als Striche, die von der Grundlinie aufsteigen; jeder Lauf löscht die alten.</translation>
     </message>
     <message>
         <source>The blades close nothing: every path is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lamellen decken nichts ab: Alle Wege sind offen.</translation>
     </message>
     <message>
         <source>The blades close 50 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lamellen decken an jedem Rand 50 Pixel ab.</translation>
     </message>
     <message>
         <source>The blades close 100 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lamellen decken an jedem Rand 100 Pixel ab.</translation>
     </message>
     <message>
         <source>The whole lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Linse ist offen.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die obere Hälfte der Linse ist offen.</translation>
     </message>
     <message>
         <source>Above the base line: the probability that light arrives at each detector point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über der Grundlinie: die Wahrscheinlichkeit, dass Licht an jedem Detektorpunkt ankommt.</translation>
     </message>
     <message>
         <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter der Achse: die Pfeile jedes Detektorpunkts, Fuß an Spitze addiert, und ihre grüne Summe.</translation>
     </message>
     <message>
         <source>The aperture: the blades in front of the flat face of the lens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blende: die Lamellen vor der ebenen Fläche der Linse.</translation>
     </message>
 </context>
 <context>
@@ -345,57 +345,57 @@
     <message>
         <source>Great</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Groß</translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Mittel</translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Klein</translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Groß</translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Mittel</translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Klein</translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>aperture: wide open</comment>
-        <translation type="unfinished">Groß</translation>
+        <translation>Weit</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>aperture: half open</comment>
-        <translation type="unfinished">Mittel</translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>aperture: narrow</comment>
-        <translation type="unfinished">Klein</translation>
+        <translation>Eng</translation>
     </message>
     <message>
         <source>No</source>
         <comment>half lens: no, the whole lens is open</comment>
-        <translation type="unfinished">Nein</translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>half lens: yes, only the upper half is open</comment>
-        <translation type="unfinished">Ja</translation>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -659,9 +659,9 @@
     </message>
     <message numerus="yes">
         <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Weg; der resultierende Pfeil ist %1 lang (P = seine Länge zum Quadrat mal %2)</numerusform>
+            <numerusform>%n Wege; der resultierende Pfeil ist %1 lang (P = seine Länge zum Quadrat mal %2)</numerusform>
         </translation>
     </message>
 </context>

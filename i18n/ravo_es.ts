@@ -185,87 +185,87 @@
     </message>
     <message>
         <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia una ejecución. Durante la ejecución, Espacio la pausa y la reanuda, Flecha derecha o Av Pág dibuja el siguiente punto del detector de una ejecución en pausa, y Esc la detiene.</translation>
     </message>
     <message>
         <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra Ravo (Ctrl+Q). No se guarda nada.</translation>
     </message>
     <message>
         <source>Radius of the lens: 500 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la lente: 500 píxeles.</translation>
     </message>
     <message>
         <source>Radius of the lens: 450 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la lente: 450 píxeles.</translation>
     </message>
     <message>
         <source>Radius of the lens: 400 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de la lente: 400 píxeles.</translation>
     </message>
     <message>
         <source>Red light: frequency 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz roja: frecuencia 0.5.</translation>
     </message>
     <message>
         <source>Green light: frequency 0.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz verde: frecuencia 0.75.</translation>
     </message>
     <message>
         <source>Blue light: frequency 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz azul: frecuencia 1.</translation>
     </message>
     <message>
         <source>Refractive index 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción 1.</translation>
     </message>
     <message>
         <source>Refractive index 0.98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción 0.98.</translation>
     </message>
     <message>
         <source>Refractive index 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de refracción 0.96.</translation>
     </message>
     <message>
         <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidades como puntos; responda «No» a «Borrar probabilidad» para conservar los puntos de ejecuciones anteriores.</translation>
     </message>
     <message>
         <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidades como barras que suben desde la línea base; cada ejecución borra las anteriores.</translation>
     </message>
     <message>
         <source>The blades close nothing: every path is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las láminas no tapan nada: todos los caminos están abiertos.</translation>
     </message>
     <message>
         <source>The blades close 50 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las láminas tapan 50 píxeles en cada borde.</translation>
     </message>
     <message>
         <source>The blades close 100 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las láminas tapan 100 píxeles en cada borde.</translation>
     </message>
     <message>
         <source>The whole lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda la lente está abierta.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo está abierta la mitad superior de la lente.</translation>
     </message>
     <message>
         <source>Above the base line: the probability that light arrives at each detector point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre la línea base: la probabilidad de que la luz llegue a cada punto del detector.</translation>
     </message>
     <message>
         <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajo el eje: las flechas de cada punto del detector sumadas una tras otra, y su suma en verde.</translation>
     </message>
     <message>
         <source>The aperture: the blades in front of the flat face of the lens.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diafragma: las láminas delante de la cara plana de la lente.</translation>
     </message>
 </context>
 <context>
@@ -345,57 +345,57 @@
     <message>
         <source>Great</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Grande</translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Medio</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Chico</translation>
+        <translation>Chico</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Grande</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Medio</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Chico</translation>
+        <translation>Bajo</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>aperture: wide open</comment>
-        <translation type="unfinished">Grande</translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>aperture: half open</comment>
-        <translation type="unfinished">Medio</translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>aperture: narrow</comment>
-        <translation type="unfinished">Chico</translation>
+        <translation>Chico</translation>
     </message>
     <message>
         <source>No</source>
         <comment>half lens: no, the whole lens is open</comment>
-        <translation type="unfinished">No</translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>half lens: yes, only the upper half is open</comment>
-        <translation type="unfinished">Sí</translation>
+        <translation>Sí</translation>
     </message>
 </context>
 <context>
@@ -659,9 +659,9 @@
     </message>
     <message numerus="yes">
         <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n camino; la resultante mide %1 (P = su longitud al cuadrado por %2)</numerusform>
+            <numerusform>%n caminos; la resultante mide %1 (P = su longitud al cuadrado por %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -785,12 +785,12 @@
     <message>
         <source>Yes</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">Sí</translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">No</translation>
+        <translation>No</translation>
     </message>
 </context>
 </TS>

@@ -185,87 +185,87 @@
     </message>
     <message>
         <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance une exécution. Pendant l’exécution, la touche Espace la met en pause puis la laisse reprendre, Flèche droite ou Pg Suiv trace le point de détection suivant d’une exécution en pause, et Échap l’arrête.</translation>
     </message>
     <message>
         <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme Ravo (Ctrl+Q). Rien n’est enregistré.</translation>
     </message>
     <message>
         <source>Radius of the lens: 500 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la lentille&#xa0;: 500 pixels.</translation>
     </message>
     <message>
         <source>Radius of the lens: 450 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la lentille&#xa0;: 450 pixels.</translation>
     </message>
     <message>
         <source>Radius of the lens: 400 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de la lentille&#xa0;: 400 pixels.</translation>
     </message>
     <message>
         <source>Red light: frequency 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière rouge&#xa0;: fréquence 0.5.</translation>
     </message>
     <message>
         <source>Green light: frequency 0.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière verte&#xa0;: fréquence 0.75.</translation>
     </message>
     <message>
         <source>Blue light: frequency 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière bleue&#xa0;: fréquence 1.</translation>
     </message>
     <message>
         <source>Refractive index 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction 1.</translation>
     </message>
     <message>
         <source>Refractive index 0.98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction 0.98.</translation>
     </message>
     <message>
         <source>Refractive index 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de réfraction 0.96.</translation>
     </message>
     <message>
         <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilités sous forme de points&#xa0;; répondez «&#xa0;Non&#xa0;» à «&#xa0;Effacer la probabilité&#xa0;» pour garder les points des exécutions précédentes.</translation>
     </message>
     <message>
         <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilités sous forme de traits qui montent depuis la ligne de base&#xa0;; chaque exécution efface les anciens.</translation>
     </message>
     <message>
         <source>The blades close nothing: every path is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lames ne couvrent rien&#xa0;: tous les chemins sont ouverts.</translation>
     </message>
     <message>
         <source>The blades close 50 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lames couvrent 50 pixels à chaque bord.</translation>
     </message>
     <message>
         <source>The blades close 100 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lames couvrent 100 pixels à chaque bord.</translation>
     </message>
     <message>
         <source>The whole lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lentille est ouverte en entier.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule la moitié supérieure de la lentille est ouverte.</translation>
     </message>
     <message>
         <source>Above the base line: the probability that light arrives at each detector point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus de la ligne de base&#xa0;: la probabilité que la lumière arrive en chaque point de détection.</translation>
     </message>
     <message>
         <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous l’axe&#xa0;: les flèches de chaque point de détection mises bout à bout, et leur somme en vert.</translation>
     </message>
     <message>
         <source>The aperture: the blades in front of the flat face of the lens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diaphragme&#xa0;: les lames placées devant la face plane de la lentille.</translation>
     </message>
 </context>
 <context>
@@ -345,57 +345,57 @@
     <message>
         <source>Great</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Grand</translation>
+        <translation>Grand</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Moyen</translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Petit</translation>
+        <translation>Petit</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Grand</translation>
+        <translation>Élevé</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Moyen</translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Petit</translation>
+        <translation>Faible</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>aperture: wide open</comment>
-        <translation type="unfinished">Grand</translation>
+        <translation>Grand</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>aperture: half open</comment>
-        <translation type="unfinished">Moyen</translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>aperture: narrow</comment>
-        <translation type="unfinished">Petit</translation>
+        <translation>Petit</translation>
     </message>
     <message>
         <source>No</source>
         <comment>half lens: no, the whole lens is open</comment>
-        <translation type="unfinished">Non</translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>half lens: yes, only the upper half is open</comment>
-        <translation type="unfinished">Oui</translation>
+        <translation>Oui</translation>
     </message>
 </context>
 <context>
@@ -659,9 +659,9 @@
     </message>
     <message numerus="yes">
         <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chemin&#xa0;; la résultante mesure %1 (P = le carré de sa longueur fois %2)</numerusform>
+            <numerusform>%n chemins&#xa0;; la résultante mesure %1 (P = le carré de sa longueur fois %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -785,12 +785,12 @@
     <message>
         <source>Yes</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">Oui</translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">Non</translation>
+        <translation>Non</translation>
     </message>
 </context>
 </TS>

@@ -185,87 +185,87 @@
     </message>
     <message>
         <source>Starts a run. During a run: Space holds it and releases it again, Right arrow or Page Down draws the next detector point of a held run, Escape stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamia przebieg. W trakcie przebiegu spacja wstrzymuje go i wznawia, strzałka w prawo lub Page Down rysuje kolejny punkt detektora wstrzymanego przebiegu, a Esc go zatrzymuje.</translation>
     </message>
     <message>
         <source>Closes Ravo (Ctrl+Q). Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka Ravo (Ctrl+Q). Nic nie jest zapisywane.</translation>
     </message>
     <message>
         <source>Radius of the lens: 500 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień soczewki: 500 pikseli.</translation>
     </message>
     <message>
         <source>Radius of the lens: 450 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień soczewki: 450 pikseli.</translation>
     </message>
     <message>
         <source>Radius of the lens: 400 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Promień soczewki: 400 pikseli.</translation>
     </message>
     <message>
         <source>Red light: frequency 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło czerwone: częstotliwość 0.5.</translation>
     </message>
     <message>
         <source>Green light: frequency 0.75.</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło zielone: częstotliwość 0.75.</translation>
     </message>
     <message>
         <source>Blue light: frequency 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Światło niebieskie: częstotliwość 1.</translation>
     </message>
     <message>
         <source>Refractive index 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania 1.</translation>
     </message>
     <message>
         <source>Refractive index 0.98.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania 0.98.</translation>
     </message>
     <message>
         <source>Refractive index 0.96.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik załamania 0.96.</translation>
     </message>
     <message>
         <source>Probabilities as dots; answer &quot;No&quot; to &quot;Delete probability&quot; to keep the dots of earlier runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdopodobieństwa jako kółka; odpowiedz „Nie” na pytanie „Usunąć prawdopodobieństwo?”, aby zachować kółka z wcześniejszych przebiegów.</translation>
     </message>
     <message>
         <source>Probabilities as bars rising from the base line; every run erases the old ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdopodobieństwa jako słupki wyrastające z linii bazowej; każdy przebieg usuwa poprzednie.</translation>
     </message>
     <message>
         <source>The blades close nothing: every path is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listki niczego nie zasłaniają: wszystkie drogi są otwarte.</translation>
     </message>
     <message>
         <source>The blades close 50 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listki zasłaniają 50 pikseli przy każdej krawędzi.</translation>
     </message>
     <message>
         <source>The blades close 100 pixels at each edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listki zasłaniają 100 pikseli przy każdej krawędzi.</translation>
     </message>
     <message>
         <source>The whole lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwarta jest cała soczewka.</translation>
     </message>
     <message>
         <source>Only the upper half of the lens is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwarta jest tylko górna połowa soczewki.</translation>
     </message>
     <message>
         <source>Above the base line: the probability that light arrives at each detector point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nad linią bazową: prawdopodobieństwo, że światło dotrze do danego punktu detektora.</translation>
     </message>
     <message>
         <source>Below the axis: each detector point&apos;s arrows added head to tail, and their green sum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pod osią: strzałki każdego punktu detektora dodane jedna za drugą i ich zielona suma.</translation>
     </message>
     <message>
         <source>The aperture: the blades in front of the flat face of the lens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przysłona: listki przed płaską powierzchnią soczewki.</translation>
     </message>
 </context>
 <context>
@@ -345,57 +345,57 @@
     <message>
         <source>Great</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Duży</translation>
+        <translation>Duży</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Średni</translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>radius of the lens</comment>
-        <translation type="unfinished">Mały</translation>
+        <translation>Mały</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Duży</translation>
+        <translation>Duży</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Średni</translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>refractive index</comment>
-        <translation type="unfinished">Mały</translation>
+        <translation>Mały</translation>
     </message>
     <message>
         <source>Great</source>
         <comment>aperture: wide open</comment>
-        <translation type="unfinished">Duży</translation>
+        <translation>Duży</translation>
     </message>
     <message>
         <source>Middle</source>
         <comment>aperture: half open</comment>
-        <translation type="unfinished">Średni</translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Small</source>
         <comment>aperture: narrow</comment>
-        <translation type="unfinished">Mały</translation>
+        <translation>Mały</translation>
     </message>
     <message>
         <source>No</source>
         <comment>half lens: no, the whole lens is open</comment>
-        <translation type="unfinished">Nie</translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>half lens: yes, only the upper half is open</comment>
-        <translation type="unfinished">Tak</translation>
+        <translation>Tak</translation>
     </message>
 </context>
 <context>
@@ -659,10 +659,10 @@
     </message>
     <message numerus="yes">
         <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n droga; wypadkowa ma długość %1 (P = kwadrat jej długości razy %2)</numerusform>
+            <numerusform>%n drogi; wypadkowa ma długość %1 (P = kwadrat jej długości razy %2)</numerusform>
+            <numerusform>%n dróg; wypadkowa ma długość %1 (P = kwadrat jej długości razy %2)</numerusform>
         </translation>
     </message>
 </context>
@@ -787,12 +787,12 @@
     <message>
         <source>Yes</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">Tak</translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
         <comment>the dispersion display, 25 pixels</comment>
-        <translation type="unfinished">Nie</translation>
+        <translation>Nie</translation>
     </message>
 </context>
 </TS>
