@@ -162,6 +162,15 @@ class PageTest(unittest.TestCase):
         self.check_layout(page, zoom=1, offset=(0, 0), after_run=True)
         self.assert_dots_match(page.pixels(DOT_ROWS), "blue", blue)
 
+        # Resting the mouse on a dot tells its point and P.
+        i, x, p, mark_y = blue[49]
+        canvas = page.driver.find_element("css selector", "#picture")
+        ActionChains(page.driver).move_to_element_with_offset(
+            canvas, x - 400, round(mark_y - 290.5)).perform()
+        title = page.js("return document.getElementById('picture').title")
+        self.assertTrue(title.startswith("Point %d, x = %d: P = %.1f \u00b7 blue, f = 1, "
+                                         "dispersion on" % (i, x, p)), title)
+
         # The copied data: every shown mark with its P, from the records.
         page.driver.execute_cdp_cmd("Browser.grantPermissions", {
             "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})

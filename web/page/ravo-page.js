@@ -533,6 +533,9 @@
         const status = runStatus();
         if (status !== shownStatus) {
             shownStatus = status;
+            // Read out when it matters, not at every point of a run that goes on.
+            statusBox.setAttribute("aria-live", running() && !isHeld && !boxOpen()
+                ? "off" : "polite");
             statusBox.textContent = status;
         }
         document.body.dataset.state = STATE_NAMES[page.state()] || "";
