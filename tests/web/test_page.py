@@ -11,7 +11,8 @@ puts them and shows the three captions; the copied data holds the model's P; a s
 Start asks "Delete probability" in a dialog with "Yes" and "No", and "No" keeps the
 earlier dots; a typed "abc" gets the desktop's refusal and draws nothing; Space holds a
 run, Right steps it by one point, a click during the run changes nothing, Escape stops
-it. At 1600 x 1162 and ratio 2 the picture has 4 x 4 pixels per design pixel, and made
+it. After the six sequences of runs whose pictures the desktop keeps (tests/golden), the
+marks are on the desktop's pixels, in their pure colours. At 1600 x 1162 and ratio 2 the picture has 4 x 4 pixels per design pixel, and made
 smaller it is drawn again from the records. No request leaves the page; nothing is
 logged as an error.
 """
@@ -25,11 +26,30 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from browser import Page  # noqa: E402
 import model  # noqa: E402
+import png  # noqa: E402
 
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 PAGE = None
+GOLDEN = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "golden")
+# The six sequences of runs whose pictures the desktop keeps in tests/golden (the same as
+# in tests/window/tst_golden.cpp): clicks, typed frequencies, and runs with the answer to
+# "Delete probability" where it is asked.
+SEQUENCES = {
+    "default": [("run", None)],
+    "red_kept": [("run", None), ("click", "opČervený"), ("run", False)],
+    "green_erased": [("run", None), ("click", "opČervený"), ("run", False),
+                     ("click", "OpZelená"), ("run", True)],
+    "bars": [("click", "opPruhy"), ("run", None), ("click", "opMalý"),
+             ("click", "opIndexMalý"), ("run", None)],
+    "half_aperture": [("click", "opPůlAno"), ("click", "opClonaUy39"), ("click", "chDisperze"),
+                      ("click", "opČervený"), ("run", None), ("click", "opPůlNe"),
+                      ("click", "opClonaUzka"), ("click", "opStřední"),
+                      ("click", "opIndexVelký"), ("click", "OpZelená"), ("run", False)],
+    "typed": [("type", "1.0"), ("run", None), ("type", "abc"), ("run", None), ("type", "0.6"),
+              ("run", False)],
+}
 REFUSAL = "The frequency must be a number, such as 0.5 (red), 0.75 (green) or 1 (blue)."
 COLOURS = {"blue": (0, 0, 255), "red": (255, 0, 0), "green": (0, 255, 0)}
 TOLERANCE = 1.5  # design pixels between a dot and the model's place for it
@@ -93,6 +113,11 @@ class PageTest(unittest.TestCase):
             page.click("#question-yes" if question_answer else "#question-no")
         return page.wait_for(lambda s: s["state"] == "Finished" and not s["running"],
                              "the run to finish")
+
+    def read_clipboard(self, page, script):
+        page.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        return page.driver.execute_async_script(script)
 
     def type_frequency(self, page, text):
         box = page.driver.find_element("css selector", '[data-control="nKmitočet"]')
@@ -172,13 +197,11 @@ class PageTest(unittest.TestCase):
                                          "dispersion on" % (i, x, p)), title)
 
         # The copied data: every shown mark with its P, from the records.
-        page.driver.execute_cdp_cmd("Browser.grantPermissions", {
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         ActionChains(page.driver).key_down(Keys.CONTROL).key_down(Keys.SHIFT).send_keys("c") \
             .key_up(Keys.SHIFT).key_up(Keys.CONTROL).perform()
         page.wait_for(lambda s: s["status"] == "Data copied", "the data on the clipboard")
-        text = page.driver.execute_async_script(
-            "navigator.clipboard.readText().then(arguments[0], e => arguments[0]('' + e));")
+        text = self.read_clipboard(
+            page, "navigator.clipboard.readText().then(arguments[0], e => arguments[0]('' + e));")
         lines = text.splitlines()
         self.assertEqual(lines[0].split("\t"), [
             "run", "colour", "frequency", "dispersion", "radius", "refractive index", "lens",
@@ -190,6 +213,22 @@ class PageTest(unittest.TestCase):
                                            str(i), str(x)])
             self.assertAlmostEqual(float(fields[10]), p, delta=0.0015, msg=line)
             self.assertAlmostEqual(float(fields[11]), model.MARK_BASE_Y - mark_y, delta=0.006)
+
+        # The picture's menu copies the picture, as a PNG image.
+        ActionChains(page.driver).context_click(canvas).perform()
+        self.assertEqual(page.js("return [...document.querySelectorAll('#menu:not([hidden]) "
+                                 "button')].map(b => b.textContent)"),
+                         ["Copy picture", "Copy data"])
+        page.click('#menu [data-action="copy-picture"]')
+        page.wait_for(lambda s: s["status"] == "Picture copied", "the picture on the clipboard")
+        self.assertTrue(page.js("return document.getElementById('menu').hidden"))
+        size = self.read_clipboard(page, """
+            const done = arguments[0];
+            navigator.clipboard.read()
+                .then(items => items[0].getType('image/png'))
+                .then(blob => createImageBitmap(blob))
+                .then(image => done([image.width, image.height]), e => done('' + e));""")
+        self.assertEqual(size, [800, 581])
 
         # A second run asks first; "No" keeps the blue dots.
         page.click("#opČervený")
@@ -259,6 +298,63 @@ class PageTest(unittest.TestCase):
         picture = page.pixels(DOT_ROWS)
         self.assert_dots_match(picture, "blue", model.points("1"), count=held_at + 1)
         self.assertEqual(dots(picture, "red")[0], {}, "\"Yes\" erased the red dots")
+
+    def mark_pixels(self, width, rgb, channels):
+        """The pixels in a mark's pure colour where marks stand (right of the lens, above
+        their base line): {(x, y): colour}."""
+        pure = {COLOURS[c]: c for c in COLOURS}
+        found = {}
+        for y in range(232):
+            for x in range(140, 800):
+                o = (y * width + x) * channels
+                colour = pure.get(tuple(rgb[o:o + 3]))
+                if colour:
+                    found[(x, y)] = colour
+        return found
+
+    def centres(self, pixels):
+        """The centre of each mark's pixels, by colour and detector point."""
+        groups = {}
+        for (x, y), colour in pixels.items():
+            i = round((x + 0.5 - model.DETECTOR_BASE_X) / 7)
+            groups.setdefault((colour, i), []).append((x, y))
+        return {k: (sum(p[0] for p in v) / len(v), sum(p[1] for p in v) / len(v))
+                for k, v in groups.items()}
+
+    def test_marks_where_the_desktop_draws_them(self):
+        with Page(PAGE) as page:
+            for name, steps in SEQUENCES.items():
+                page.driver.refresh()
+                page.wait_for(lambda s: s and s["ready"] and s["runs"] == 0, "a fresh page")
+                for action, value in steps:
+                    if action == "click":
+                        page.click("#" + value)
+                    elif action == "type":
+                        self.type_frequency(page, value)
+                    else:
+                        self.start(page)
+                        state = page.wait_for(lambda s: s["question"] or s["notice"] or (
+                            not s["running"] and s["state"] in ("Finished", "Idle")),
+                            "the run of " + name)
+                        if state["question"]:
+                            page.click("#question-yes" if value else "#question-no")
+                        elif state["notice"]:
+                            page.click("#notice-ok")
+                        page.wait_for(lambda s: not s["running"], "the end of the run")
+                width, _, rgba = page.pixels(DOT_ROWS)
+                shown = self.mark_pixels(width, rgba, 4)
+                desktop = self.mark_pixels(800, png.read_png(
+                    os.path.join(GOLDEN, name + ".png"))[2], 3)
+                self.assertGreater(len(desktop), 900, name)
+                differing = set(shown.items()) ^ set(desktop.items())
+                self.assertLessEqual(len(differing), max(4, len(desktop) // 300),
+                                     "%s: %s" % (name, sorted(differing)[:20]))
+                ours, theirs = self.centres(shown), self.centres(desktop)
+                self.assertEqual(set(ours), set(theirs), name)
+                for key, (x, y) in theirs.items():
+                    self.assertLessEqual(abs(ours[key][0] - x), 0.5, "%s %s" % (name, key))
+                    self.assertLessEqual(abs(ours[key][1] - y), 0.5, "%s %s" % (name, key))
+            self.assert_clean(page)
 
     def test_larger_and_finer(self):
         with Page(PAGE, width=1600, height=1162, scale=2) as page:
