@@ -505,7 +505,10 @@
         advanceRun();
     });
     noticeBox.addEventListener("close", () => {
-        if (!running()) return;
+        if (!running()) {
+            showRunState();
+            return;
+        }
         page.answer(false);
         advanceRun();
     });
@@ -523,7 +526,8 @@
     function runStatus() {
         const point = page.point();
         const of = page.detectorCount;
-        if (boxOpen() || page.waitingForAnswer()) return tr("frmRavo", "Waiting for an answer");
+        if (running() && (boxOpen() || page.waitingForAnswer()))
+            return tr("frmRavo", "Waiting for an answer");
         switch (page.state()) {
         case STATE.idle:
             return tr("frmRavo", "Ready");
