@@ -267,10 +267,13 @@ class PageTest(unittest.TestCase):
 
     def check_keys(self, page):
         self.type_frequency(page, "1")
-        # The slow-down as a drag of the scroll bar leaves it: 300, 30 ms per point.
+        # The slow-down as a drag of the scroll bar leaves it: 1000, 0.1 s per point.
         page.js("const s = document.querySelector('[data-control=\"HScroll1\"]');"
-                "s.value = '300'; s.dispatchEvent(new Event('change'));")
-        self.assertEqual(page.snapshot()["settings"]["nSpomaleni"], "300")
+                "s.value = '1000'; s.dispatchEvent(new Event('change'));")
+        self.assertEqual(page.snapshot()["settings"]["nSpomaleni"], "1000")
+        self.assertEqual(page.js("return document.querySelector('[data-control=\"HScroll1\"]')"
+                                 ".getAttribute('aria-valuetext')"),
+                         "Slow-down 1000: 100 ms per detector point, a run of about 8.5 s")
         self.start(page)
         page.wait_for(lambda s: s["question"], "the question")
         page.click("#question-yes")
