@@ -89,10 +89,20 @@
         element.style.height = h + "px";
     }
 
+    // Where the page differs from the window, its own help: a page cannot always close
+    // its tab, and Ctrl+Q is the browser's.
+    const PAGE_HELP = {
+        cmdKonec: "Ends Ravo: closes its tab where the browser lets a page do that. "
+            + "Nothing is saved.",
+    };
+
     function describe(element, name) {
+        if (PAGE_HELP[name]) {
+            element.title = tr("ravo-page", PAGE_HELP[name]);
+            return;
+        }
         const entry = help[name];
-        if (!entry) return;
-        if (entry.text) element.title = tr("ControlHelp", entry.text);
+        if (entry && entry.text) element.title = tr("ControlHelp", entry.text);
     }
 
     function accessibleName(name, fallback) {
