@@ -1,0 +1,167 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The page's texts and the build step that reads the desktop's sources for them:
+
+    test_texts.py PAGE.html
+
+Translations in Qt Linguist files become the page's data (unfinished ones with a text
+count, vanished and empty ones do not); the control table reads alike with its texts
+marked for translation; and the page, given a Czech translation, shows it to a reader
+whose browser asks for Czech first, and English to one who asks for English or for a
+language the page does not have.
+"""
+
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(ROOT, "web", "tools"))
+import make_page  # noqa: E402
+import ravo_sources  # noqa: E402
+from browser import Page  # noqa: E402
+
+PAGE = None
+
+CZECH = """<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>ControlTable</name>
+    <message><source>Radius of lens</source><translation>Poloměr čočky</translation></message>
+    <message><source>Start</source><translation type="unfinished">Spustit</translation></message>
+    <message><source>Exit</source><translation type="unfinished"></translation></message>
+    <message><source>Great</source><translation type="vanished">Obrovský</translation></message>
+    <message><source>Please press button Start</source>
+        <translation>Stiskněte tlačítko Spustit</translation></message>
+</context>
+<context>
+    <name>frmRavo</name>
+    <message><source>Delete probability</source>
+        <translation>Smazat pravděpodobnost</translation></message>
+    <message><source>Yes</source><translation>Ano</translation></message>
+    <message><source>No</source><translation>Ne</translation></message>
+    <message numerus="yes"><source>%n runs</source>
+        <translation><numerusform>%n běh</numerusform><numerusform>%n běhy</numerusform>
+        </translation></message>
+</context>
+</TS>
+"""
+
+# A file whose every message has gone: no language at all.
+GERMAN = """<?xml version="1.0" encoding="utf-8"?>
+<TS version="2.1" language="de_DE">
+<context><name>ControlTable</name>
+    <message><source>Start</source><translation type="obsolete">Los</translation></message>
+</context>
+</TS>
+"""
+
+
+class TextsTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.root = tempfile.mkdtemp(prefix="ravo-texts-")
+        os.makedirs(os.path.join(cls.root, "i18n"))
+        for name, text in (("ravo_cs.ts", CZECH), ("ravo_de.ts", GERMAN)):
+            with open(os.path.join(cls.root, "i18n", name), "w", encoding="utf-8") as f:
+                f.write(text)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.root, ignore_errors=True)
+
+    def test_translations_read(self):
+        texts = make_page.texts_data(self.root)
+        self.assertEqual(list(texts["languages"]), ["cs"])
+        czech = texts["languages"]["cs"]
+        self.assertEqual(czech["ControlTable"], {
+            "Radius of lens": "Poloměr čočky", "Start": "Spustit",
+            "Please press button Start": "Stiskněte tlačítko Spustit"})
+        self.assertEqual(czech["frmRavo"]["Delete probability"], "Smazat pravděpodobnost")
+        self.assertEqual(czech["frmRavo"]["%n runs"], "%n běh")
+
+    def test_no_translations_is_english(self):
+        empty = tempfile.mkdtemp(prefix="ravo-texts-")
+        try:
+            self.assertEqual(make_page.texts_data(empty), {"languages": {}})
+        finally:
+            shutil.rmtree(empty)
+
+    def test_control_table_with_texts_marked(self):
+        source = os.path.join(ROOT, "app", "ControlTable.cpp")
+        plain = ravo_sources.read_control_table(source)
+        with open(source, encoding="utf-8") as f:
+            text = f.read()
+        marked = text
+        for c in plain:
+            if c["text"]:
+                marked = marked.replace('"%s",' % c["text"],
+                                        'QT_TRANSLATE_NOOP("ControlTable", "%s"),' % c["text"], 1)
+        self.assertNotEqual(marked, text)
+        copy = os.path.join(self.root, "ControlTable.cpp")
+        with open(copy, "w", encoding="utf-8") as f:
+            f.write(marked)
+        self.assertEqual(ravo_sources.read_control_table(copy), plain)
+        by_name = {c["name"]: c for c in plain}
+        self.assertEqual(by_name["opČervený"]["background"], [255, 128, 128])
+        self.assertEqual(by_name["opVelký"]["container"], "frmPoloměrLupy")
+        self.assertEqual(by_name["nKmitočet"]["textBox"], "Editable")
+
+    def test_a_changed_table_stops_the_build(self):
+        broken = os.path.join(self.root, "Broken.cpp")
+        with open(broken, "w", encoding="utf-8") as f:
+            f.write('static const ControlEntry entries[] = {\n{"cmdStart", K::PushButton},\n};')
+        with self.assertRaises(ravo_sources.SourceError):
+            ravo_sources.read_control_table(broken)
+
+    def page_in(self, languages):
+        with open(PAGE, encoding="utf-8") as f:
+            html = make_page.with_texts(f.read(), make_page.texts_data(self.root))
+        translated = os.path.join(self.root, "ravo.html")
+        with open(translated, "w", encoding="utf-8") as f:
+            f.write(html)
+        return Page(translated, languages=languages)
+
+    def shown_texts(self, page):
+        return page.js("""return {
+            lang: document.documentElement.lang,
+            radius: document.querySelector('[data-control="frmPoloměrLupy"] > legend').textContent,
+            start: document.querySelector('[data-control="cmdStart"]').textContent,
+            exit: document.querySelector('[data-control="cmdKonec"]').textContent,
+            great: document.querySelector('[data-control="opVelký"]').textContent};""")
+
+    def test_page_in_czech(self):
+        with self.page_in("cs-CZ,cs,en") as page:
+            self.assertEqual(self.shown_texts(page), {
+                "lang": "cs", "radius": "Poloměr čočky", "start": "Spustit", "exit": "Exit",
+                "great": "Great"})
+            for _ in range(2):
+                page.click('[data-control="cmdStart"]')
+                state = page.wait_for(lambda s: s["state"] == "Finished" or s["question"],
+                                      "the run or its question")
+            self.assertEqual(state["question"], "Smazat pravděpodobnost")
+            self.assertEqual(page.js("return [...document.querySelectorAll('#question button')]"
+                                     ".map(b => b.textContent)"), ["Ano", "Ne"])
+            page.click("#question-no")
+            page.wait_for(lambda s: s["state"] == "Finished", "the second run")
+            self.assertEqual(page.console_errors(), [])
+
+    def test_page_in_english(self):
+        for languages in ("en-GB,cs", "de-AT,de"):
+            with self.page_in(languages) as page:
+                self.assertEqual(self.shown_texts(page), {
+                    "lang": "en", "radius": "Radius of lens", "start": "Start",
+                    "exit": "Exit", "great": "Great"}, languages)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 2 or not os.path.isfile(sys.argv[1]):
+        sys.exit("test_texts.py: no page at %s; scripts/dev web builds it"
+                 % (sys.argv[1] if len(sys.argv) > 1 else "(none given)"))
+    PAGE = sys.argv.pop(1)
+    unittest.main(verbosity=2)

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MarkTable.h"
+
+#include "NumberText.h"
+#include "RunControl.h"
+#include "SceneGeometry.h"
+#include "Settings.h"
+#include "SimulationRun.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace ravo::web {
+
+namespace {
+
+std::string fixed(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+// A dot is a circle of radius 1 drawn two pixels wide; a bar is two pixels wide. The reach
+// is a little more, so that resting the mouse on a mark is easy (as on the desktop).
+constexpr double dotReach = 2.5;
+constexpr double barReach = 2;
+
+bool covers(const RunRecord& run, const PointRecord& point, double x, double y) {
+    const PointResult& p = point.result;
+    if (run.markKind() == MarkKind::Bars)
+        return std::fabs(x - p.x) <= barReach && y >= p.markY - barReach &&
+               y <= SceneGeometry::from(run.settings).markBaseY + barReach;
+    return std::hypot(x - p.x, y - p.markY) <= dotReach;
+}
+
+bool wholeLens(const SettingsAccess& settings) {
+    return isWholeLens(settings.number(Setting::nPůlLupy));
+}
+
+std::string runSettingsText(const SettingsAccess& settings, Light light) {
+    const std::string f = settings.text(Setting::nKmitočet);
+    const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
+    std::string glass = "no glass time";
+    if (glassFactor(f, dispersion) != 0)
+        glass = dispersion ? "dispersion on" : "dispersion off";
+    return colourName(light) + ", f = " + f + ", " + glass + " \u00b7 radius " +
+           settings.text(Setting::nPoloměr) + ", index " + settings.text(Setting::nIndex) +
+           (wholeLens(settings) ? ", whole lens" : ", half lens") + ", aperture " +
+           settings.text(Setting::nClona);
+}
+
+std::string tenths(double value) {
+    return numberText(std::round(value * 10) / 10);
+}
+
+} // namespace
+
+std::string colourName(Light light) {
+    switch (light) {
+    case Light::Red:
+        return "red";
+    case Light::Green:
+        return "green";
+    case Light::Blue:
+        break;
+    }
+    return "blue";
+}
+
+std::string marksAsText(const RunHistory& history) {
+    std::string text = "run\tcolour\tfrequency\tdispersion\tradius\trefractive index\tlens\t"
+                       "aperture\tpoint\tx\tP\tmark height\n";
+    const auto& runs = history.runs();
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        const RunRecord& run = runs[r];
+        const SettingsAccess& s = run.settings;
+        const double markBaseY = SceneGeometry::from(s).markBaseY;
+        for (const PointRecord& point : run.points) {
+            if (!history.shown(r, point))
+                continue;
+            const PointResult& p = point.result;
+            text += std::to_string(r + 1) + '\t' + colourName(p.mark->light) + '\t' +
+                    s.text(Setting::nKmitočet) + '\t' + s.text(Setting::nDisperze) + '\t' +
+                    s.text(Setting::nPoloměr) + '\t' + s.text(Setting::nIndex) + '\t' +
+                    (wholeLens(s) ? "whole" : "half") + '\t' + s.text(Setting::nClona) + '\t' +
+                    std::to_string(p.index) + '\t' + numberText(p.x) + '\t' +
+                    fixed(p.probability, 3) + '\t' + fixed(markBaseY - p.markY, 2) + '\n';
+        }
+    }
+    return text;
+}
+
+std::string readoutAt(const RunHistory& history, double x, double y) {
+    std::string text;
+    const auto& runs = history.runs();
+    for (std::size_t r = runs.size(); r-- > 0;) {
+        const RunRecord& run = runs[r];
+        for (auto point = run.points.rbegin(); point != run.points.rend(); ++point) {
+            if (!covers(run, *point, x, y) || !history.shown(r, *point))
+                continue;
+            if (!text.empty())
+                text += '\n';
+            text += "Point " + std::to_string(point->result.index) +
+                    ", x = " + numberText(point->result.x) +
+                    ": P = " + fixed(point->result.probability, 1) + " \u00b7 " +
+                    runSettingsText(run.settings, point->result.mark->light);
+        }
+    }
+    return text;
+}
+
+std::string pictureDescription(const RunHistory& history) {
+    if (history.empty())
+        return {};
+    const RunRecord& run = history.runs().back();
+    const PointRecord* peak = nullptr;
+    for (const PointRecord& point : run.points)
+        if (!peak || point.result.probability > peak->result.probability)
+            peak = &point;
+    if (!peak)
+        return {};
+    std::string light = "Frequency " + run.settings.text(Setting::nKmitočet);
+    if (run.marked(*peak)) {
+        light = colourName(peak->result.mark->light) + " light";
+        light[0] = char(light[0] - 'a' + 'A');
+    }
+    return light + ": highest probability " + fixed(peak->result.probability, 1) +
+           " at x = " + numberText(peak->result.x);
+}
+
+std::string slowDownText(int value) {
+    using Ms = std::chrono::duration<double, std::milli>;
+    const double pause = Ms(RunControl::duration(RunControl::stepsFor(value))).count();
+    const double run = pause * SimulationRun::detectorCount / 1000;
+    const std::string perPoint =
+        pause >= 1000 ? tenths(pause / 1000) + " s" : tenths(pause) + " ms";
+    const std::string whole =
+        run < 0.05 ? std::string("under 0.1 s") : "about " + tenths(run) + " s";
+    return "Slow-down " + std::to_string(value) + ": " + perPoint +
+           " per detector point, a run of " + whole;
+}
+
+} // namespace ravo::web

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PathSum.h"
+#include "RunRecord.h"
+
+#include <string>
+
+namespace ravo::web {
+
+// What the page tells about the marks still shown, read from the records: those no later
+// run's erase has painted over.
+
+// Every shown mark as tab-separated text, one line per mark after a line of headings: run,
+// colour, frequency, dispersion, radius, refractive index, lens, aperture, point, x, P
+// (three decimals) and the mark's height above its base line in pixels (two decimals).
+std::string marksAsText(const RunHistory& history);
+
+// The readout of the marks under design point (x, y), newest first, one line each; empty
+// where there is none. "Point 14, x = 248: P = 12.3 · blue, f = 1, dispersion on · radius
+// 500, index 0.98, whole lens, aperture 0", as the desktop's tooltip.
+std::string readoutAt(const RunHistory& history, double x, double y);
+
+// The peak of the last completed run, for the picture's description; empty before one.
+std::string pictureDescription(const RunHistory& history);
+
+// "Slow-down 37: 3.7 ms per detector point, a run of about 0.3 s".
+std::string slowDownText(int value);
+
+std::string colourName(Light light);
+
+} // namespace ravo::web
