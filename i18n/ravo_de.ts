@@ -133,11 +133,11 @@
     </message>
     <message>
         <source>Aperture: the blades close %1 pixels at each edge of the lens (Great 0, Middle 50, Small 100).</source>
-        <translation>Blende: Die Lamellen decken an jedem Rand der Linse %1 Pixel ab (Groß 0, Mittel 50, Klein 100).</translation>
+        <translation>Blende: Die Lamellen decken an jedem Rand der Linse %1 Pixel ab (Weit 0, Mittel 50, Eng 100).</translation>
     </message>
     <message>
         <source>Aperture: Great</source>
-        <translation>Blende: Groß</translation>
+        <translation>Blende: Weit</translation>
     </message>
     <message>
         <source>Aperture: Middle</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Aperture: Small</source>
-        <translation>Blende: Klein</translation>
+        <translation>Blende: Eng</translation>
     </message>
     <message>
         <source>Half lens</source>

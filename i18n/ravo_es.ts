@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.</source>
-        <translation>Índice de refracción del vidrio, ahora %1: Grande 1, Medio 0.98, Chico 0.96.</translation>
+        <translation>Índice de refracción del vidrio, ahora %1: Alto 1, Medio 0.98, Bajo 0.96.</translation>
     </message>
     <message>
         <source>Refractive index: Great</source>
-        <translation>Índice de refracción: Grande</translation>
+        <translation>Índice de refracción: Alto</translation>
     </message>
     <message>
         <source>Refractive index: Middle</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Refractive index: Small</source>
-        <translation>Índice de refracción: Chico</translation>
+        <translation>Índice de refracción: Bajo</translation>
     </message>
     <message>
         <source>Dispersion</source>

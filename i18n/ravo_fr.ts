@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Refractive index of the glass, now %1: Great 1, Middle 0.98, Small 0.96.</source>
-        <translation>Indice de réfraction du verre, actuellement %1&#xa0;: Grand 1, Moyen 0.98, Petit 0.96.</translation>
+        <translation>Indice de réfraction du verre, actuellement %1&#xa0;: Élevé 1, Moyen 0.98, Faible 0.96.</translation>
     </message>
     <message>
         <source>Refractive index: Great</source>
-        <translation>Indice de réfraction&#xa0;: Grand</translation>
+        <translation>Indice de réfraction&#xa0;: Élevé</translation>
     </message>
     <message>
         <source>Refractive index: Middle</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Refractive index: Small</source>
-        <translation>Indice de réfraction&#xa0;: Petit</translation>
+        <translation>Indice de réfraction&#xa0;: Faible</translation>
     </message>
     <message>
         <source>Dispersion</source>

@@ -12,6 +12,7 @@ language the page does not have.
 """
 
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -93,23 +94,25 @@ class TextsTest(unittest.TestCase):
             shutil.rmtree(empty)
 
     def test_control_table_with_texts_marked(self):
+        """The table reads the same with its captions marked for translation as written
+        plainly; the notes to the translator come along."""
         source = os.path.join(ROOT, "app", "ControlTable.cpp")
-        plain = ravo_sources.read_control_table(source)
+        marked = ravo_sources.read_control_table(source)
         with open(source, encoding="utf-8") as f:
             text = f.read()
-        marked = text
-        for c in plain:
-            if c["text"]:
-                marked = marked.replace('"%s",' % c["text"],
-                                        'QT_TRANSLATE_NOOP("ControlTable", "%s"),' % c["text"], 1)
-        self.assertNotEqual(marked, text)
+        plain_text = re.sub(r'QT_TRANSLATE_NOOP3?\("ControlTable", ("[^"]*")(, "[^"]*")?\)', r"\1",
+                            text)
+        self.assertNotEqual(plain_text, text)
         copy = os.path.join(self.root, "ControlTable.cpp")
         with open(copy, "w", encoding="utf-8") as f:
-            f.write(marked)
-        self.assertEqual(ravo_sources.read_control_table(copy), plain)
-        by_name = {c["name"]: c for c in plain}
+            f.write(plain_text)
+        plain = ravo_sources.read_control_table(copy)
+        self.assertEqual([dict(c, textComment=None) for c in marked], plain)
+        by_name = {c["name"]: c for c in marked}
         self.assertEqual(by_name["opČervený"]["background"], [255, 128, 128])
         self.assertEqual(by_name["opVelký"]["container"], "frmPoloměrLupy")
+        self.assertEqual(by_name["opVelký"]["text"], "Great")
+        self.assertEqual(by_name["opClonaŠiroká"]["textComment"], "aperture: wide open")
         self.assertEqual(by_name["nKmitočet"]["textBox"], "Editable")
 
     def test_a_changed_table_stops_the_build(self):

@@ -42,8 +42,10 @@
 
     // A text of the page in the chosen language: by its English source text, in its own
     // context first, then in any other.
-    function tr(context, text) {
+    // A note to the translator tells apart one English word that means different things.
+    function tr(context, text, note) {
         const own = translations[context];
+        if (note && own && own[text + "\u0004" + note]) return own[text + "\u0004" + note];
         if (own && own[text]) return own[text];
         for (const other of Object.values(translations))
             if (other[text]) return other[text];
@@ -113,7 +115,7 @@
     function buildControls() {
         for (const c of layout.controls) {
             const parent = c.container ? controls[c.container] : design;
-            const text = tr("ControlTable", c.text);
+            const text = tr("ControlTable", c.text, c.textComment);
             let element = null;
             switch (c.kind) {
             case "Label":
@@ -265,7 +267,7 @@
         ctx.textBaseline = "alphabetic";
         for (const c of layout.controls) {
             if (c.kind !== "Label") continue;
-            const text = tr("ControlTable", c.text);
+            const text = tr("ControlTable", c.text, c.textComment);
             const [x, y, w, h] = c.rect;
             ctx.font = FONTS[c.font];
             const m = ctx.measureText(text);
@@ -643,7 +645,9 @@
         const wanted = page.setting("nKmitočet");
         if (frequency && frequency.value !== wanted) frequency.value = wanted;
         const dispersion = controls["nDisperze"];
-        if (dispersion) dispersion.textContent = tr("frmRavo", page.setting("nDisperze"));
+        if (dispersion)
+            dispersion.textContent =
+                tr("frmRavo", page.setting("nDisperze"), "the dispersion display, 25 pixels");
         const scroll = inputs["HScroll1"];
         if (scroll) scroll.setAttribute("aria-valuetext",
             Module.slowDownText(Number(scroll.value)));

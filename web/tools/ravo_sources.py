@@ -128,6 +128,40 @@ def _text_of(field):
     return groups[-1] if groups else None
 
 
+def _literals(field):
+    """Every run of adjacent string literals of a field, each joined."""
+    groups, current = [], None
+    for t in field:
+        if t.startswith('"'):
+            if current is None:
+                current = []
+            current.append(_unescape(t))
+        elif t.strip():
+            if current is not None:
+                groups.append("".join(current))
+                current = None
+    if current is not None:
+        groups.append("".join(current))
+    return groups
+
+
+def _caption_of(field):
+    """A caption written plainly, as QT_TRANSLATE_NOOP(context, text) or as
+    QT_TRANSLATE_NOOP3(context, text, comment), braced or not: (text, comment or None)."""
+    groups = _literals(field)
+    code = _plain(field)
+    if "QT_TRANSLATE_NOOP3" in code:
+        if len(groups) != 3:
+            raise SourceError("a caption that is no QT_TRANSLATE_NOOP3(context, text, comment): %s"
+                              % code)
+        return groups[1], groups[2]
+    if "QT_TRANSLATE_NOOP" in code:
+        if len(groups) != 2:
+            raise SourceError("a caption that is no QT_TRANSLATE_NOOP(context, text): %s" % code)
+        return groups[1], None
+    return (groups[-1] if groups else ""), None
+
+
 def _plain(field):
     return "".join(t for t in field).strip()
 
@@ -176,7 +210,8 @@ def read_control_table(path):
             "name": _text_of(fields[0]),
             "kind": _suffix(fields[1], "K::"),
             "container": None if container == "nullptr" else _text_of(fields[2]),
-            "text": _text_of(fields[3]) or "",
+            "text": _caption_of(fields[3])[0],
+            "textComment": _caption_of(fields[3])[1],
             "rect": rect,
             "tab": int(_plain(fields[5])),
             "shown": _plain(fields[6]) == "true",
@@ -202,21 +237,24 @@ def read_control_help(path):
     helps = {}
     for entry in _split(_array_body(text, "ControlHelp helpEntries[] =")):
         fields = _split(entry, None)
-        if len(fields) != 3:
+        # {control, name, text function} or {control, name, nullptr, fixed text}
+        if len(fields) == 4 and _plain(fields[2]) == "nullptr":
+            fixed = _caption_of(fields[3])[0]
+        elif len(fields) == 3:
+            fixed = None
+        else:
             raise SourceError("a help entry with %d fields: %s" % (len(fields), _plain(entry)))
-        fixed = _plain(fields[2]).startswith("FIXED(")
-        helps[_text_of(fields[0])] = {
-            "name": _text_of(fields[1]),
-            "text": _text_of(fields[2]) if fixed else None,
-        }
+        helps[_text_of(fields[0])] = {"name": _caption_of(fields[1])[0], "text": fixed}
     if "cmdStart" not in helps:
         raise SourceError("the help table reads without cmdStart")
     return helps
 
 
 def read_translation(path):
-    """One Qt Linguist file: (language, {context: {source: translation}}). Messages with no
-    translation, and vanished or obsolete ones, are left out; of plural forms the first."""
+    """One Qt Linguist file: (language, {context: {key: translation}}), the key the source
+    text, or for a message with a note to the translator, the source text, a character 4
+    and the note. Messages with no translation, and vanished or obsolete ones, are left out;
+    of plural forms the first."""
     root = ElementTree.parse(path).getroot()
     if root.tag != "TS":
         raise SourceError("%s is no Qt Linguist file" % path)
@@ -234,8 +272,10 @@ def read_translation(path):
                 continue
             forms = translation.findall("numerusform")
             value = forms[0].text if forms else translation.text
+            comment = message.findtext("comment")
+            key = source + "\x04" + comment if comment else source
             if value:
-                contexts.setdefault(name, {})[source] = value
+                contexts.setdefault(name, {})[key] = value
     return language, contexts
 
 
