@@ -251,6 +251,7 @@ void prepareApplication() {
 frmRavo::frmRavo(QWidget* parent, Languages* languages) : QWidget(parent) {
     if (!languages) {
         ownLanguages_ = std::make_unique<Languages>();
+        ownLanguages_->use(Languages::fromDesktop());
         languages = ownLanguages_.get();
     }
     languages_ = languages;

@@ -49,7 +49,8 @@ class frmRavo : public QWidget {
 public:
     static constexpr QSize startClientSize = DesignPlacement::design;
 
-    // The program's languages are the application's; without them the window keeps its own.
+    // The program's languages are the application's; without them the window keeps its own,
+    // in the desktop's language.
     explicit frmRavo(QWidget* parent = nullptr, Languages* languages = nullptr);
     ~frmRavo() override;
 

@@ -202,8 +202,9 @@ class RavoSession:
     the window and the X server whatever happened."""
 
     def __init__(self, binary, scale=1, screen="1024x768x24", log=None,
-                 window_manager=False):
+                 window_manager=False, language=None):
         self.binary = binary
+        self.language = language
         self.scale = scale
         self.screen = screen
         self.window_manager = window_manager
@@ -319,9 +320,10 @@ class RavoSession:
                                 capture_output=True, text=True, timeout=20)
         return result.stdout.strip() if result.returncode == 0 else None
 
-    def accessible_tree(self):
-        """Every named object of the window: (role, name, description)."""
-        result = subprocess.run([A11Y_PYTHON, A11Y_STATUS, "--tree"], env=self._env(),
+    def accessible_tree(self, box=False):
+        """Every named object of the window, or of the run's box: (role, name, description)."""
+        result = subprocess.run([A11Y_PYTHON, A11Y_STATUS, "--tree"] + (["--box"] if box else []),
+                                env=self._env(),
                                 capture_output=True, text=True, timeout=20)
         return [tuple(line.split("|", 2)) for line in result.stdout.splitlines() if line]
 
@@ -370,6 +372,8 @@ class RavoSession:
         if self.bus_address:
             env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        if self.language:
+            env["LANGUAGE"] = self.language
         env["XDG_RUNTIME_DIR"] = self.runtime_dir.name
         for name in ("QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
                      "QT_ENABLE_HIGHDPI_SCALING", "QT_STYLE_OVERRIDE"):
