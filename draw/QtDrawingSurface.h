@@ -20,8 +20,8 @@ class DrawingCanvas;
 
 // The run's surface over Qt. Drawing goes into the canvas's retained picture, in design
 // pixels (the image's factor is its painter's scale), each role in its colour of the
-// canvas's palette. The area changed since the last showing is kept as one bounding
-// rectangle; present() puts it on the screen.
+// canvas's palette. The area changed since the last showing is kept as a few rectangles
+// (nearby changes merged, at most eight); present() puts them on the screen.
 class QtDrawingSurface : public DrawingSurface {
 public:
     explicit QtDrawingSurface(DrawingCanvas& canvas);
