@@ -4,7 +4,9 @@
 #include "DrawingCanvas.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace ravo {
 
@@ -31,15 +33,16 @@ QtDrawingSurface::~QtDrawingSurface() {
 }
 
 // The pen of the current width in the role's colour. The ends are round, as the design
-// draws them. Finer than the design, lines of one pixel that go through the painter (slanted
-// ones, and any where spans are not proven) have square ends instead: the rasteriser's quick
-// way, five times quicker than round ends, which differ from them only in a few pixels at
-// the ends. Horizontal and vertical lines written as spans keep round ends, and so do lines
-// of any other width.
+// draws them. In pictures of three or more image pixels per design pixel (a window filling
+// a large screen), lines of one pixel that go through the painter (slanted ones, and any
+// where spans are not proven) have square ends instead: the rasteriser's quick way, which
+// makes a run there two and a half times quicker and differs from round ends only in a few
+// pixels at each end. Up to two image pixels per design pixel every line is QPainter's own,
+// round ends and all; so are lines written as spans and lines of any other width.
 QPen QtDrawingSurface::penFor(Role role, bool slanted) const {
     const int factor = canvas_.factor();
     const bool squareEnds =
-        penWidth_ == 1 && factor > 1 && (slanted || !PixelSpans::proven(factor, 1));
+        penWidth_ == 1 && factor >= 3 && (slanted || !PixelSpans::proven(factor, 1));
     return QPen(canvas_.colours().of(role), penWidth_, Qt::SolidLine,
                 squareEnds ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin);
 }
@@ -126,33 +129,85 @@ QRectF QtDrawingSurface::reachOf(float x1, float y1, float x2, float y2) const {
 // since, such a line sets each of its pixels to the colour they already have: it is left
 // out, which changes no pixel.
 bool QtDrawingSurface::unchanged(float x1, float y1, float x2, float y2, const QPen& pen) const {
-    const QRgb colour = pen.color().rgb();
-    for (const Remembered& r : remembered_)
-        if (r.x1 == x1 && r.y1 == y1 && r.x2 == x2 && r.y2 == y2 && r.colour == colour &&
-            r.width == pen.width() && r.cap == pen.capStyle())
-            return true;
-    return false;
+    return remembered_.contains({x1, y1, x2, y2, pen.color().rgb(), pen.width(), pen.capStyle(), {}});
+}
+
+std::size_t QtDrawingSurface::RememberedHash::operator()(const Remembered& r) const {
+    // + 0.0f makes -0 and 0, which compare equal, hash alike.
+    std::size_t h = std::bit_cast<std::uint32_t>(r.x1 + 0.0f);
+    for (const std::uint32_t v : {std::bit_cast<std::uint32_t>(r.y1 + 0.0f),
+                                  std::bit_cast<std::uint32_t>(r.x2 + 0.0f),
+                                  std::bit_cast<std::uint32_t>(r.y2 + 0.0f), std::uint32_t(r.colour),
+                                  std::uint32_t(r.width), std::uint32_t(r.cap)})
+        h = h * 0x9E3779B97F4A7C15ull + v;
+    return h ^ (h >> 29);
 }
 
 void QtDrawingSurface::remember(float x1, float y1, float x2, float y2, const QPen& pen,
                                 const QRectF& reach) {
-    if (unchanged(x1, y1, x2, y2, pen))
+    const Remembered line{x1, y1, x2, y2, pen.color().rgb(), pen.width(), pen.capStyle(), reach};
+    if (!remembered_.insert(line).second)
         return;
-    if (remembered_.size() >= maxRemembered)
-        remembered_.erase(remembered_.begin());
-    remembered_.push_back({x1, y1, x2, y2, pen.color().rgb(), pen.width(), pen.capStyle(), reach});
+    rememberedOrder_.push_back(line);
+    while (remembered_.size() > maxRemembered && !rememberedOrder_.empty()) {
+        remembered_.erase(rememberedOrder_.front());
+        rememberedOrder_.pop_front();
+    }
+    if (rememberedOrder_.size() > 4 * maxRemembered) // mostly lines let go already
+        std::erase_if(rememberedOrder_,
+                      [&](const Remembered& r) { return !remembered_.contains(r); });
+    auto area = std::find_if(rememberedAreas_.begin(), rememberedAreas_.end(),
+                             [&](const auto& a) { return a.first == line.colour; });
+    if (area == rememberedAreas_.end())
+        rememberedAreas_.emplace_back(line.colour, reach);
+    else
+        area->second |= reach;
 }
 
+namespace {
+
+// QRectF::intersects, for rectangles of positive size, without the call into the library.
+bool overlap(const QRectF& a, const QRectF& b) {
+    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() &&
+           b.top() < a.bottom();
+}
+
+} // namespace
+
 // Something of a colour is drawn over an area: the remembered lines of other colours there
-// are no longer as they were.
+// are no longer as they were. The areas of the colours are made anew only when a line of
+// theirs was let go: until then they may be larger than their lines, never smaller.
 void QtDrawingSurface::covered(const QRectF& reach, QRgb colour) {
-    std::erase_if(remembered_, [&](const Remembered& r) {
-        return r.colour != colour && r.reach.intersects(reach);
-    });
+    if (std::none_of(rememberedAreas_.begin(), rememberedAreas_.end(), [&](const auto& a) {
+            return a.first != colour && overlap(a.second, reach);
+        }))
+        return;
+    bool lost = false;
+    for (auto it = remembered_.begin(); it != remembered_.end();) {
+        if (it->colour != colour && overlap(it->reach, reach)) {
+            it = remembered_.erase(it);
+            lost = true;
+        } else {
+            ++it;
+        }
+    }
+    if (!lost)
+        return;
+    rememberedAreas_.clear();
+    for (const Remembered& r : remembered_) {
+        auto area = std::find_if(rememberedAreas_.begin(), rememberedAreas_.end(),
+                                 [&](const auto& a) { return a.first == r.colour; });
+        if (area == rememberedAreas_.end())
+            rememberedAreas_.emplace_back(r.colour, r.reach);
+        else
+            area->second |= r.reach;
+    }
 }
 
 void QtDrawingSurface::forget() {
     remembered_.clear();
+    rememberedOrder_.clear();
+    rememberedAreas_.clear();
 }
 
 // A horizontal or vertical line straight into the picture's pixels, where the painter maps

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrawingCanvas.h"
 #include "QtDrawingSurface.h"
+#include "RecordingSurface.h"
 #include "SimulationRun.h"
 #include "TableSettings.h"
 
@@ -37,6 +38,26 @@ struct Scene {
     }
 };
 
+// The calls of a run as QPainter draws them, one by one with round ends, on an image of the
+// canvas's size and factor: what the picture must be, however quickly it was made.
+QImage byQPainter(const std::vector<test::Call>& calls, const QImage& like) {
+    QImage image(like.size(), like.format());
+    image.setDevicePixelRatio(like.devicePixelRatio());
+    image.fill(Palette::design().ground);
+    QPainter painter(&image);
+    for (const test::Call& c : calls) {
+        if (c.kind != test::Call::Line && c.kind != test::Call::Circle)
+            continue;
+        painter.setPen(QPen(Palette::design().of(c.role), c.penWidth, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+        if (c.kind == test::Call::Line)
+            painter.drawLine(QLineF(c.x1, c.y1, c.x2, c.y2));
+        else
+            painter.drawEllipse(QPointF(c.x1, c.y1), c.x2, c.x2);
+    }
+    return image;
+}
+
 struct Change {
     Setting setting;
     const char* value;
@@ -49,7 +70,8 @@ class SpanRunsTest : public QObject {
 
 private slots:
     // Runs one after another on both pictures, each run with its own settings, each
-    // picture compared byte for byte after every run.
+    // picture compared byte for byte after every run, and with QPainter's drawing of every
+    // call so far.
     void runsPaintTheSamePixels_data() {
         QTest::addColumn<std::vector<std::vector<Change>>>("runs");
         QTest::addColumn<std::vector<bool>>("answers");
@@ -78,19 +100,27 @@ private slots:
         spanned.answers.assign(answers.begin(), answers.end());
         painted.answers = spanned.answers;
         TableSettings settings;
+        test::RecordingSurface recorder;
+        recorder.answers.assign(answers.begin(), answers.end());
         int run = 0;
         for (const std::vector<Change>& changes : runs) {
             for (const Change& c : changes)
                 settings.setText(c.setting, c.value);
             TableSettings forPainted = settings;
+            TableSettings forRecorder = settings;
             QVERIFY(SimulationRun(settings, spanned.surface)
                         .perform([&](std::string_view) { return spanned.answer(); })
                         .completed);
             QVERIFY(SimulationRun(forPainted, painted.surface)
                         .perform([&](std::string_view) { return painted.answer(); })
                         .completed);
+            QVERIFY(SimulationRun(forRecorder, recorder)
+                        .perform([&](std::string_view prompt) { return recorder.ask(prompt); })
+                        .completed);
             QVERIFY2(spanned.picture() == painted.picture(),
                      qPrintable(QString("after run %1").arg(run)));
+            QVERIFY2(spanned.picture() == byQPainter(recorder.calls, spanned.picture()),
+                     qPrintable(QString("after run %1, against QPainter").arg(run)));
             ++run;
         }
         QVERIFY(spanned.answers.empty());
