@@ -25,6 +25,8 @@
 #include "frmRavo.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <sys/resource.h>
@@ -158,10 +160,21 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ravo::prepareApplication();
     ravo::frmRavo window;
-    if (fullScreen)
+    if (fullScreen) {
         window.showFullScreen();
-    else
+        // Without a window manager (a bare X server) nobody makes the window full screen:
+        // it takes the screen's whole area itself.
+        const QRect screen = window.screen()->geometry();
+        QElapsedTimer waited;
+        waited.start();
+        while (window.size() != screen.size() && waited.elapsed() < 2000) {
+            if (waited.elapsed() > 200)
+                window.setGeometry(screen);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+    } else {
         window.show();
+    }
     QCoreApplication::processEvents();
     // From the second run on, dots mode asks "Delete probability"; every run here answers
     // "Yes", so each measured run erases and draws the same picture.
