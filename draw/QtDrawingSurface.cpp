@@ -34,15 +34,15 @@ QtDrawingSurface::~QtDrawingSurface() {
 
 // The pen of the current width in the role's colour. The ends are round, as the design
 // draws them. In pictures of three or more image pixels per design pixel (a window filling
-// a large screen), lines of one pixel that go through the painter (slanted ones, and any
-// where spans are not proven) have square ends instead: the rasteriser's quick way, which
-// makes a run there two and a half times quicker and differs from round ends only in a few
-// pixels at each end. Up to two image pixels per design pixel every line is QPainter's own,
-// round ends and all; so are lines written as spans and lines of any other width.
+// a large screen), lines that go through the painter (slanted ones, and any where spans are
+// not proven) have square ends instead: the rasteriser's quick way, which makes a run there
+// three times quicker and differs from round ends only in a few pixels at each end. Up to
+// two image pixels per design pixel every line is QPainter's own, round ends and all; so
+// are lines written as spans.
 QPen QtDrawingSurface::penFor(Role role, bool slanted) const {
     const int factor = canvas_.factor();
     const bool squareEnds =
-        penWidth_ == 1 && factor >= 3 && (slanted || !PixelSpans::proven(factor, 1));
+        factor >= 3 && (slanted || !PixelSpans::proven(factor, penWidth_));
     return QPen(canvas_.colours().of(role), penWidth_, Qt::SolidLine,
                 squareEnds ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin);
 }
