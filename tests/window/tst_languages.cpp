@@ -5,7 +5,11 @@
 #include "Languages.h"
 #include "WindowRuns.h"
 
+#include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QRawFont>
+#include <QXmlStreamReader>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -59,6 +63,47 @@ private slots:
         w.setLanguage("en");
         QCOMPARE(w.grab().toImage(), english);
         QCOMPARE(w.readout().textAt(514, 56), readout);
+    }
+
+    // Every letter and sign of every translation (and of the English) has a glyph in the
+    // program's two fonts: no text shows a box for a missing one.
+    void everyLetterHasAGlyph() {
+        for (const char* family : {"Liberation Sans", "Liberation Serif"}) {
+            const QFont font(family);
+            QCOMPARE(QFontInfo(font).family(), QString(family)); // the font itself, not a stand-in
+            // The font alone, without the fallbacks the system would find for a missing letter.
+            const QRawFont raw = QRawFont::fromFont(font);
+            QVERIFY(raw.isValid());
+            int letters = 0;
+            for (const Language& language : Languages::all()) {
+                if (QLatin1String(language.code) == QLatin1String("en"))
+                    continue;
+                QFile file(QString(RAVO_I18N_DIR "/ravo_%1.ts").arg(language.code));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QXmlStreamReader ts(&file);
+                while (!ts.atEnd()) {
+                    if (ts.readNext() != QXmlStreamReader::StartElement ||
+                        (ts.name() != u"translation" && ts.name() != u"source" &&
+                         ts.name() != u"numerusform"))
+                        continue;
+                    // A plural's forms are elements of their own.
+                    const QString text =
+                        ts.readElementText(QXmlStreamReader::IncludeChildElements);
+                    for (const char32_t c : text.toUcs4()) {
+                        if (QChar::isSpace(c))
+                            continue;
+                        ++letters;
+                        QVERIFY2(raw.supportsCharacter(uint(c)),
+                                 qPrintable(QString("%1 has no %2 (U+%3) of \"%4\"")
+                                                .arg(family, QString::fromUcs4(&c, 1))
+                                                .arg(uint(c), 4, 16, QChar('0'))
+                                                .arg(text)));
+                    }
+                }
+                QVERIFY2(!ts.hasError(), qPrintable(ts.errorString() + QString(" at line %1").arg(ts.lineNumber())));
+            }
+            QVERIFY(letters > 10000);
+        }
     }
 
     // The refusal of a frequency text, in a language of decimal commas, asks for a point.
