@@ -85,6 +85,7 @@ class TextsTest(unittest.TestCase):
             "Please press button Start": "Stiskněte tlačítko Spustit"})
         self.assertEqual(czech["frmRavo"]["Delete probability"], "Smazat pravděpodobnost")
         self.assertEqual(czech["frmRavo"]["%n runs"], "%n běh")
+        self.assertEqual(czech["frmRavo"]["%n runs\x05"], ["%n běh", "%n běhy"])
 
     def test_no_translations_is_english(self):
         empty = tempfile.mkdtemp(prefix="ravo-texts-")
