@@ -297,6 +297,17 @@ class PageTest(unittest.TestCase):
                                  "document.getElementById('opČervený').checked,"
                                  "document.querySelector('[data-control=\"nKmitočet\"]').value]"),
                          [False, True, "1"])
+        # A click on a mark of the held run opens its inspector, whose keys stay its own.
+        i, x, _, mark_y = model.points("1")[held_at - 1]
+        ActionChains(page.driver).move_to_element_with_offset(
+            page.driver.find_element("css selector", "#picture"), x - 400,
+            round(mark_y - 290.5)).click().perform()
+        page.wait_for(lambda s: s["inspector"] and s["inspector"]["point"] == i, "the inspector")
+        self.keys(page, Keys.ARROW_RIGHT)
+        page.wait_for(lambda s: s["inspector"]["point"] == i + 1, "the inspector's next point")
+        self.keys(page, Keys.ESCAPE)
+        state = page.wait_for(lambda s: s["inspector"] is None, "the inspector closed")
+        self.assertEqual((state["state"], state["point"]), ("Held", held_at + 1))
         self.keys(page, Keys.ESCAPE)
         state = page.wait_for(lambda s: s["state"] == "Stopped", "the run stopped")
         self.assertEqual(state["point"], held_at + 1)
