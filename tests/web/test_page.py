@@ -13,13 +13,16 @@ earlier dots; a typed "abc" gets the desktop's refusal and draws nothing; Space 
 run, Right steps it by one point, a click during the run changes nothing, Escape stops
 it. After the six sequences of runs whose pictures the desktop keeps (tests/golden), the
 marks are on the desktop's pixels, in their pure colours. At 1600 x 1162 and ratio 2 the picture has 4 x 4 pixels per design pixel, and made
-smaller it is drawn again from the records. No request leaves the page; nothing is
-logged as an error.
+smaller it is drawn again from the records. A click on a mark opens its point inspector,
+which tells the readout's point and P, moves to the next point by Right, copies its table
+of paths and its picture, and closes by Escape or when a later run erases the mark. No
+request leaves the page; nothing is logged as an error.
 """
 
 import hashlib
 import json
 import os
+import re
 import sys
 import unittest
 
@@ -294,6 +297,17 @@ class PageTest(unittest.TestCase):
                                  "document.getElementById('opČervený').checked,"
                                  "document.querySelector('[data-control=\"nKmitočet\"]').value]"),
                          [False, True, "1"])
+        # A click on a mark of the held run opens its inspector, whose keys stay its own.
+        i, x, _, mark_y = model.points("1")[held_at - 1]
+        ActionChains(page.driver).move_to_element_with_offset(
+            page.driver.find_element("css selector", "#picture"), x - 400,
+            round(mark_y - 290.5)).click().perform()
+        page.wait_for(lambda s: s["inspector"] and s["inspector"]["point"] == i, "the inspector")
+        self.keys(page, Keys.ARROW_RIGHT)
+        page.wait_for(lambda s: s["inspector"]["point"] == i + 1, "the inspector's next point")
+        self.keys(page, Keys.ESCAPE)
+        state = page.wait_for(lambda s: s["inspector"] is None, "the inspector closed")
+        self.assertEqual((state["state"], state["point"]), ("Held", held_at + 1))
         self.keys(page, Keys.ESCAPE)
         state = page.wait_for(lambda s: s["state"] == "Stopped", "the run stopped")
         self.assertEqual(state["point"], held_at + 1)
@@ -301,6 +315,78 @@ class PageTest(unittest.TestCase):
         picture = page.pixels(DOT_ROWS)
         self.assert_dots_match(picture, "blue", model.points("1"), count=held_at + 1)
         self.assertEqual(dots(picture, "red")[0], {}, "\"Yes\" erased the red dots")
+
+    def test_point_inspector(self):
+        """A click on the blue peak opens its inspector, which tells the readout's point
+        and P; Right moves to the next point; Ctrl+Shift+C copies its table of paths, whose
+        arrows add up to the model's P, and Ctrl+C its picture; Escape closes it, and so
+        does a later run that erases its mark."""
+        with Page(PAGE) as page:
+            self.start(page)
+            self.finish(page)
+            blue = model.points("1")
+            i, x, _, mark_y = max(blue, key=lambda point: point[2])
+            canvas = page.driver.find_element("css selector", "#picture")
+            at_peak = ActionChains(page.driver).move_to_element_with_offset(
+                canvas, x - 400, round(mark_y - 290.5))
+            at_peak.perform()
+            readout = re.match(r"Point (\d+), x = (\d+): P = ([\d.]+) ",
+                               page.js("return document.getElementById('picture').title"))
+            self.assertIsNotNone(readout)
+            at_peak.click().perform()
+            shown = page.wait_for(lambda s: s["inspector"], "the inspector")["inspector"]
+            self.assertTrue(page.js("return document.getElementById('inspector').open"))
+            self.assertEqual(shown["title"], "Ravo - point %d of run 1" % i)
+            numbers = re.fullmatch(r"Point (\d+) of 85, x = (\d+): P = ([\d.]+)",
+                                   shown["numbers"])
+            self.assertIsNotNone(numbers, shown["numbers"])
+            self.assertEqual(numbers.group(1, 2), readout.group(1, 2))
+            self.assertEqual(int(numbers.group(1)), i)
+            self.assertAlmostEqual(float(numbers.group(3)), float(readout.group(3)), delta=0.05)
+
+            self.keys(page, Keys.ARROW_RIGHT)
+            page.wait_for(lambda s: s["inspector"]["point"] == i + 1, "the next point")
+            ActionChains(page.driver).key_down(Keys.CONTROL).key_down(Keys.SHIFT).send_keys("c") \
+                .key_up(Keys.SHIFT).key_up(Keys.CONTROL).perform()
+            page.wait_for(lambda s: s["inspector"]["status"] == "Data copied", "the table")
+            lines = self.read_clipboard(
+                page, "navigator.clipboard.readText().then(arguments[0], "
+                      "e => arguments[0]('' + e));").splitlines()
+            self.assertEqual(lines[0].split("\t"), [
+                "path", "height at the lens", "glass thickness", "distance to the point",
+                "trip time", "phase", "arrow x", "arrow y"])
+            paths = page.js("return document.getElementById('inspector-paths').textContent")
+            self.assertTrue(paths.startswith("81 path(s); "), paths)
+            rows = [line.split("\t") for line in lines[1:]]
+            self.assertEqual([r[0] for r in rows], [str(j) for j in range(81)])
+            sx, sy = (sum(float(r[k]) for r in rows) for k in (6, 7))
+            self.assertAlmostEqual((sx * sx + sy * sy) * 0.012, blue[i][2], delta=0.02)
+            # Not the main picture, but the inspector's own.
+            ActionChains(page.driver).key_down(Keys.CONTROL).send_keys("c") \
+                .key_up(Keys.CONTROL).perform()
+            page.wait_for(lambda s: s["inspector"]["status"] == "Picture copied",
+                          "the inspector's picture")
+            size = self.read_clipboard(page, """
+                const done = arguments[0];
+                navigator.clipboard.read()
+                    .then(items => items[0].getType('image/png'))
+                    .then(blob => createImageBitmap(blob))
+                    .then(image => done([image.width, image.height]), e => done('' + e));""")
+            self.assertEqual(size, [600, 440])
+
+            self.keys(page, Keys.ESCAPE)
+            page.wait_for(lambda s: s["inspector"] is None, "the inspector closed")
+            self.assertFalse(page.js("return document.getElementById('inspector').open"))
+            self.assertEqual(page.snapshot()["state"], "Finished", "Escape reached the run")
+
+            # A second run that erases the marks closes it.
+            at_peak.click().perform()
+            page.wait_for(lambda s: s["inspector"], "the inspector again")
+            self.start(page)
+            self.finish(page, question_answer=True)
+            self.assertFalse(page.js("return document.getElementById('inspector').open"))
+            self.assertIsNone(page.snapshot()["inspector"])
+            self.assert_clean(page)
 
     def mark_pixels(self, width, rgb, channels):
         """The pixels in a mark's pure colour where marks stand (right of the lens, above

@@ -7,7 +7,8 @@
 Translations in Qt Linguist files become the page's data (unfinished ones with a text
 count, vanished and empty ones do not); the control table reads alike with its texts
 marked for translation; and the page, given a Czech translation, shows it to a reader
-whose browser asks for Czech first, and English to one who asks for English or for a
+whose browser asks for Czech first (the point inspector with the plural form for its
+count of paths and the decimal comma), and English to one who asks for English or for a
 language the page does not have.
 """
 
@@ -25,6 +26,9 @@ sys.path.insert(0, os.path.join(ROOT, "web", "tools"))
 import make_page  # noqa: E402
 import ravo_sources  # noqa: E402
 from browser import Page  # noqa: E402
+import model  # noqa: E402
+
+from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 
 PAGE = None
 
@@ -39,6 +43,16 @@ CZECH = """<?xml version="1.0" encoding="utf-8"?>
     <message><source>Great</source><translation type="vanished">Obrovský</translation></message>
     <message><source>Please press button Start</source>
         <translation>Stiskněte tlačítko Spustit</translation></message>
+</context>
+<context>
+    <name>PointInspector</name>
+    <message><source>Point %1 of %2, x = %3: P = %4</source>
+        <translation>Bod %1 z %2, x = %3: P = %4</translation></message>
+    <message numerus="yes">
+        <source>%n path(s); the resultant is %1 long (P = its length squared times %2)</source>
+        <translation><numerusform>%n dráha, výslednice %1 (krát %2)</numerusform>
+        <numerusform>%n dráhy, výslednice %1 (krát %2)</numerusform>
+        <numerusform>%n drah, výslednice %1 (krát %2)</numerusform></translation></message>
 </context>
 <context>
     <name>frmRavo</name>
@@ -85,6 +99,7 @@ class TextsTest(unittest.TestCase):
             "Please press button Start": "Stiskněte tlačítko Spustit"})
         self.assertEqual(czech["frmRavo"]["Delete probability"], "Smazat pravděpodobnost")
         self.assertEqual(czech["frmRavo"]["%n runs"], "%n běh")
+        self.assertEqual(czech["frmRavo"]["%n runs\x05"], ["%n běh", "%n běhy"])
 
     def test_no_translations_is_english(self):
         empty = tempfile.mkdtemp(prefix="ravo-texts-")
@@ -152,6 +167,16 @@ class TextsTest(unittest.TestCase):
                                      ".map(b => b.textContent)"), ["Ano", "Ne"])
             page.click("#question-no")
             page.wait_for(lambda s: s["state"] == "Finished", "the second run")
+            # The point inspector of the peak: the plural form for its 81 paths, and the
+            # numbers with the language's decimal comma.
+            i, x, _, mark_y = max(model.points("1"), key=lambda point: point[2])
+            ActionChains(page.driver).move_to_element_with_offset(
+                page.driver.find_element("css selector", "#picture"), x - 400,
+                round(mark_y - 290.5)).click().perform()
+            shown = page.wait_for(lambda s: s["inspector"], "the inspector")["inspector"]
+            self.assertRegex(shown["numbers"], r"^Bod %d z 85, x = %d: P = \d+,\d{3}$" % (i, x))
+            paths = page.js("return document.getElementById('inspector-paths').textContent")
+            self.assertRegex(paths, r"^81 drah, výslednice \d+,\d\d \(krát 0,012\)$")
             self.assertEqual(page.console_errors(), [])
 
     def test_page_in_english(self):

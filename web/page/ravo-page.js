@@ -56,6 +56,33 @@
         return tr(context, text).replace(/%(\d)/g, (all, n) => String(args[Number(n) - 1]));
     }
 
+    // Which plural form of a translation goes with count n, by the rules Qt Linguist uses
+    // for each of the program's languages; the first form is the singular.
+    function pluralForm(n) {
+        const primary = (language || "en").toLowerCase().split("-")[0];
+        switch (primary) {
+        case "cs":
+        case "sk":
+            return n === 1 ? 0 : n >= 2 && n <= 4 ? 1 : 2;
+        case "pl":
+            return n === 1 ? 0 : n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 10 || n % 100 > 20)
+                ? 1 : 2;
+        case "fr":
+            return n < 2 ? 0 : 1;
+        default:
+            return n === 1 ? 0 : 1;
+        }
+    }
+
+    // A text with a count, %n, in the form for that count, and its other places %1, %2...
+    function trPlural(context, text, n, ...args) {
+        const forms = translations[context] && translations[context][text + "\u0005"];
+        const chosen = forms && forms.length
+            ? forms[Math.min(pluralForm(n), forms.length - 1)] : tr(context, text);
+        return chosen.replace(/%n/g, String(n))
+            .replace(/%(\d)/g, (all, k) => String(args[Number(k) - 1]));
+    }
+
     // --- The design and its controls -------------------------------------------------
 
     const FONTS = {
@@ -458,6 +485,7 @@
         if (!running()) return;
         cancelAdvance();
         const next = page.advance();
+        recheckInspector();
         switch (next.wait) {
         case WAIT.soon:
             advanceSoon();
@@ -498,6 +526,7 @@
         design.removeAttribute("aria-busy");
         putBackControls();
         heldControls = null;
+        recheckInspector();
         if (page.state() === STATE.finished)
             pictureDescription.textContent = page.pictureDescription();
         showRunState();
@@ -621,13 +650,15 @@
     function holdBack(event) {
         if (!running()) return;
         if (event.target instanceof Node && (questionBox.contains(event.target)
-            || noticeBox.contains(event.target) || menu.contains(event.target)))
-            return; // the boxes and the menu take their own input
+            || noticeBox.contains(event.target) || menu.contains(event.target)
+            || inspector.contains(event.target)))
+            return; // the boxes, the menu and the inspector take their own input
         if (event.type === "keydown") runKey(event);
         if (event.type === "contextmenu" && held() && event.target === canvas) {
             openMenu(event);
             return;
         }
+        if (event.type === "click" && held() && event.target === canvas) inspectAt(event);
         event.preventDefault();
         event.stopImmediatePropagation();
         if (event.type === "input" || event.type === "change") putBackControls();
@@ -816,6 +847,360 @@
         if (canvas.title !== text) canvas.title = text;
     });
 
+    // --- The point inspector ---------------------------------------------------------
+
+    // A window that looks inside one detector point of one run, as the desktop's: its
+    // Cornu spiral enlarged, the trip time of every path against its height at the lens,
+    // and the numbers. It is not modal: the page goes on beside it. Left/Right (Page
+    // Up/Down) move to the neighbouring points of the run, Ctrl+C copies its picture,
+    // Ctrl+Shift+C its table of paths, Escape closes it; it closes by itself when a later
+    // run erases its mark. The program reads everything it shows from the run's records.
+    const inspector = document.getElementById("inspector");
+    const inspectorSpiral = document.getElementById("inspector-spiral");
+    const inspectorPlot = document.getElementById("inspector-plot");
+    const INSPECTOR = { width: 600, height: 440, top: 80 }; // design pixels, as the desktop's
+    const PICTURE_WIDTH = 300; // each of the two pictures, below the numbers
+    const PICTURE_HEIGHT = INSPECTOR.height - INSPECTOR.top;
+    const SPIRAL_AREA = [12, 12, 284, 336]; // in the spiral's picture
+    const PLOT_AREA = [50, 30, 236, 290]; // in the plot's picture
+    const INSPECTOR_FONT = '"Liberation Sans", Arial, Helvetica, sans-serif';
+    let inspected = null; // what the program gave for the point shown
+    let inspectorScale = 0; // image pixels per design pixel of its pictures
+    let focusBeforeInspector = null;
+    let roles = null;
+
+    // The page's language's decimal separator in the inspector's numbers, as the desktop's
+    // tables write them in the program's language.
+    const decimalSeparator = (() => {
+        try {
+            const part = new Intl.NumberFormat(language || "en").formatToParts(1.5)
+                .find((p) => p.type === "decimal");
+            return part ? part.value : ".";
+        } catch (error) {
+            return ".";
+        }
+    })();
+    function localNumber(text) {
+        return decimalSeparator === "." ? text : String(text).split(".").join(decimalSeparator);
+    }
+
+    function inspectorTexts(p) {
+        const settings = trArgs("MarkReadout", p.wholeLens
+            ? "%1, f = %2, %3 \u00b7 radius %4, index %5, whole lens, aperture %6"
+            : "%1, f = %2, %3 \u00b7 radius %4, index %5, half lens, aperture %6",
+        tr("MarkReadout", p.colour), p.frequency, tr("MarkReadout", p.dispersion), p.radius,
+        p.refractiveIndex, p.aperture);
+        return {
+            title: trArgs("PointInspector", "Ravo - point %1 of run %2", p.point, p.run + 1),
+            point: trArgs("PointInspector", "Point %1 of %2, x = %3: P = %4", p.point,
+                p.pointCount, localNumber(p.x), localNumber(p.probability)),
+            paths: trPlural("PointInspector",
+                "%n path(s); the resultant is %1 long (P = its length squared times %2)",
+                p.y.length, localNumber(p.length), localNumber(p.factor)),
+            run: trArgs("PointInspector", "Run %1: %2", p.run + 1, settings),
+        };
+    }
+
+    // The table of paths as Ctrl+Shift+C copies it: the desktop's columns, in the page's
+    // language.
+    function pathsTable(p) {
+        const header = ["path", "height at the lens", "glass thickness", "distance to the point",
+            "trip time", "phase", "arrow x", "arrow y"].map((name) => tr("MarkTable", name));
+        const rows = p.table.split("\n").slice(1).filter((line) => line !== "");
+        return [header.join("\t"), ...rows.map(localNumber)].join("\n") + "\n";
+    }
+
+    function sizeInspector() {
+        const scale = Math.max(MINIMUM_ZOOM, Math.min(zoom, 2));
+        inspector.style.setProperty("--inspector-zoom", String(scale));
+        const wanted = Math.max(1, Math.ceil(scale * (window.devicePixelRatio || 1) - 1e-6));
+        if (wanted === inspectorScale) return;
+        inspectorScale = wanted;
+        for (const c of [inspectorSpiral, inspectorPlot]) {
+            c.width = PICTURE_WIDTH * wanted;
+            c.height = PICTURE_HEIGHT * wanted;
+        }
+    }
+
+    function textIn(g, text, rect, align) {
+        const [x, y, w, h] = rect;
+        g.textBaseline = "middle";
+        g.textAlign = align || "center";
+        const at = align === "left" ? x : align === "right" ? x + w : x + w / 2;
+        g.fillText(text, at, y + h / 2);
+    }
+
+    // The spiral: every path's arrow head to tail, and the green resultant.
+    function drawSpiral(g, p) {
+        const [ax, ay, aw, ah] = SPIRAL_AREA;
+        g.fillStyle = ground;
+        g.fillRect(0, 0, PICTURE_WIDTH, PICTURE_HEIGHT);
+        const xs = p.spiralX;
+        const ys = p.spiralY;
+        const left = Math.min(...xs);
+        const right = Math.max(...xs);
+        const top = Math.min(...ys);
+        const bottom = Math.max(...ys);
+        const scale = Math.min(aw / Math.max(right - left, 1), ah / Math.max(bottom - top, 1))
+            * 0.9;
+        const shiftX = ax + aw / 2 - (left + right) / 2 * scale;
+        const shiftY = ay + ah / 2 - (top + bottom) / 2 * scale;
+        const at = (i) => [xs[i] * scale + shiftX, ys[i] * scale + shiftY];
+        g.lineCap = "butt";
+        g.strokeStyle = palette[roles.baseLine];
+        g.lineWidth = 0.5;
+        g.setLineDash([0.5, 1]);
+        g.strokeRect(ax, ay, aw, ah);
+        g.setLineDash([]);
+        g.strokeStyle = palette[roles.spiral];
+        g.lineWidth = 1.2;
+        g.beginPath();
+        for (let k = 1; k < xs.length; ++k) {
+            const [x0, y0] = at(k - 1);
+            const [x1, y1] = at(k);
+            g.moveTo(x0, y0);
+            g.lineTo(x1, y1);
+            const len = Math.hypot(x1 - x0, y1 - y0);
+            if (len > 6) { // a small head on each arrow long enough to carry one
+                const ux = (x1 - x0) / len;
+                const uy = (y1 - y0) / len;
+                g.moveTo(x1, y1);
+                g.lineTo(x1 - ux * 4 - uy * 2, y1 - uy * 4 + ux * 2);
+                g.moveTo(x1, y1);
+                g.lineTo(x1 - ux * 4 + uy * 2, y1 - uy * 4 - ux * 2);
+            }
+        }
+        g.stroke();
+        g.strokeStyle = palette[roles.resultant];
+        g.lineWidth = 3;
+        g.beginPath();
+        g.moveTo(...at(0));
+        g.lineTo(...at(xs.length - 1));
+        g.stroke();
+        g.fillStyle = palette[roles.axis];
+        g.font = "12px " + INSPECTOR_FONT;
+        textIn(g, tr("PointInspector", "Cornu spiral: the arrows of all paths, head to tail"),
+            [ax, ay + ah - 18, aw, 18]);
+    }
+
+    // Trip time against height at the lens, each path's arrow beside its dot, the path of
+    // least time ringed.
+    function drawPlot(g, p) {
+        const [ax, ay, aw, ah] = PLOT_AREA;
+        const ink = palette[roles.axis];
+        g.fillStyle = ground;
+        g.fillRect(0, 0, PICTURE_WIDTH, PICTURE_HEIGHT);
+        const t0 = p.time[p.leastTime];
+        const t1 = Math.max(Math.max(...p.time), t0 + 1e-9);
+        const y0 = p.y[0];
+        const y1 = Math.max(p.y[p.y.length - 1], y0 + 1e-9);
+        const at = (j) => [ax + (p.time[j] - t0) / (t1 - t0) * aw,
+            ay + (p.y[j] - y0) / (y1 - y0) * ah];
+        g.strokeStyle = ink;
+        g.lineWidth = 1;
+        g.lineCap = "butt";
+        g.beginPath();
+        g.moveTo(ax, ay + ah + 12);
+        g.lineTo(ax + aw, ay + ah + 12);
+        g.moveTo(ax - 12, ay);
+        g.lineTo(ax - 12, ay + ah);
+        g.stroke();
+        g.fillStyle = ink;
+        g.font = "12px " + INSPECTOR_FONT;
+        textIn(g, tr("PointInspector", "trip time"), [ax, ay + ah + 14, aw, 18]);
+        // The ends of the time axis: how little the trip times differ near a focus.
+        textIn(g, localNumber(p.shortestTime), [ax - 30, ay + ah + 14, 60, 18]);
+        textIn(g, localNumber(p.longestTime), [ax + aw - 60, ay + ah + 14, 68, 18], "right");
+        g.save();
+        g.translate(ax - 16, ay + ah / 2);
+        g.rotate(-Math.PI / 2);
+        textIn(g, tr("PointInspector", "height at the lens"), [-ah / 2, -18, ah, 18]);
+        g.restore();
+        textIn(g, tr("PointInspector", "each path: its trip time, and its arrow"),
+            [ax - 12, ay - 30, aw + 24, 16]);
+        g.strokeStyle = palette[roles.arrow];
+        g.beginPath();
+        for (let j = 0; j < p.y.length; ++j) {
+            const [x, y] = at(j);
+            g.moveTo(x, y);
+            g.lineTo(x + 9 * Math.cos(p.phase[j]), y + 9 * Math.sin(p.phase[j]));
+        }
+        g.stroke();
+        g.fillStyle = palette[p.markRole];
+        g.beginPath();
+        for (let j = 0; j < p.y.length; ++j) {
+            const [x, y] = at(j);
+            g.moveTo(x + 2.2, y);
+            g.arc(x, y, 2.2, 0, 2 * Math.PI);
+        }
+        g.fill();
+        const [lx, ly] = at(p.leastTime);
+        g.strokeStyle = ink;
+        g.lineWidth = 1.5;
+        g.beginPath();
+        g.arc(lx, ly, 6, 0, 2 * Math.PI);
+        g.stroke();
+        g.fillStyle = ink;
+        textIn(g, tr("PointInspector", "least time"), [lx + 14, ly - 8, 120, 16], "left");
+    }
+
+    function paintInspector() {
+        if (!inspected) return;
+        sizeInspector();
+        for (const [c, draw] of [[inspectorSpiral, drawSpiral], [inspectorPlot, drawPlot]]) {
+            const g = c.getContext("2d");
+            g.setTransform(inspectorScale, 0, 0, inspectorScale, 0, 0);
+            draw(g, inspected);
+        }
+    }
+
+    // Shows point `index` (among the points the run drew) of run `run`; false where its
+    // mark is not shown, when nothing changes.
+    function inspect(run, index) {
+        const p = page.inspection(run, index);
+        if (!p) return false;
+        inspected = p;
+        const texts = inspectorTexts(p);
+        document.getElementById("inspector-title").textContent = texts.title;
+        document.getElementById("inspector-point").textContent = texts.point;
+        document.getElementById("inspector-paths").textContent = texts.paths;
+        document.getElementById("inspector-run").textContent = texts.run;
+        document.getElementById("inspector-status").textContent = "";
+        inspectorSpiral.setAttribute("aria-label",
+            tr("PointInspector", "Cornu spiral: the arrows of all paths, head to tail"));
+        inspectorPlot.setAttribute("aria-label",
+            tr("PointInspector", "each path: its trip time, and its arrow"));
+        paintInspector();
+        if (!inspector.open) {
+            focusBeforeInspector = document.activeElement;
+            inspector.show();
+        }
+        inspector.focus();
+        return true;
+    }
+
+    function closeInspector() {
+        inspected = null;
+        if (inspector.open) inspector.close();
+    }
+    inspector.addEventListener("close", () => {
+        if (inspector.open) return; // opened again before this came
+        inspected = null;
+        const back = focusBeforeInspector;
+        focusBeforeInspector = null;
+        if (back && back.isConnected && back !== document.body) back.focus();
+    });
+
+    // Closes the inspector when its point's mark is no longer shown (a later run erased it).
+    function recheckInspector() {
+        if (inspected && !page.canInspect(inspected.run, inspected.index)) closeInspector();
+    }
+
+    // A click on a shown mark opens its inspector: while no run goes on, or while one is held.
+    function inspectAt(event) {
+        if (!page || !mayCopy()) return;
+        const box = canvas.getBoundingClientRect();
+        const x = (event.clientX - box.left + 0.5) / zoom - 0.5;
+        const y = (event.clientY - box.top + 0.5) / zoom - 0.5;
+        const mark = page.markAt(x, y);
+        if (mark) inspect(mark.run, mark.index);
+    }
+    canvas.addEventListener("click", inspectAt);
+
+    // Moves to a neighbouring point of the same run whose mark is still shown.
+    function stepInspector(by) {
+        if (inspected) inspect(inspected.run, inspected.index + by);
+    }
+
+    function inspectorSays(text) {
+        document.getElementById("inspector-status").textContent = text;
+    }
+
+    // The inspector's picture as the desktop's window grab: the numbers, then the two
+    // pictures below them, at the pictures' resolution.
+    function inspectorImage() {
+        const k = inspectorScale;
+        const image = document.createElement("canvas");
+        image.width = INSPECTOR.width * k;
+        image.height = INSPECTOR.height * k;
+        const g = image.getContext("2d", { alpha: false });
+        g.setTransform(k, 0, 0, k, 0, 0);
+        g.fillStyle = ground;
+        g.fillRect(0, 0, INSPECTOR.width, INSPECTOR.height);
+        const texts = inspectorTexts(inspected);
+        g.fillStyle = palette[roles.axis];
+        g.font = "bold 14px " + INSPECTOR_FONT;
+        textIn(g, texts.point, [12, 6, 576, 20], "left");
+        g.font = "12px " + INSPECTOR_FONT;
+        textIn(g, texts.paths, [12, 28, 576, 18], "left");
+        // The run's line, wrapped at words into at most two lines.
+        const words = texts.run.split(" ");
+        const lines = [""];
+        for (const word of words) {
+            const line = lines[lines.length - 1];
+            const longer = line ? line + " " + word : word;
+            if (line && g.measureText(longer).width > 576 && lines.length < 2) lines.push(word);
+            else lines[lines.length - 1] = longer;
+        }
+        lines.forEach((line, i) => textIn(g, line, [12, 46 + 16 * i, 576, 16], "left"));
+        g.setTransform(1, 0, 0, 1, 0, 0);
+        g.drawImage(inspectorSpiral, 0, INSPECTOR.top * k);
+        g.drawImage(inspectorPlot, PICTURE_WIDTH * k, INSPECTOR.top * k);
+        return image;
+    }
+
+    function copyInspectorPicture() {
+        if (!navigator.clipboard || typeof ClipboardItem === "undefined") {
+            inspectorSays(tr("frmRavo", "This browser cannot copy pictures."));
+            return;
+        }
+        const image = inspectorImage();
+        const png = new Promise((resolve, reject) => image.toBlob(
+            (blob) => (blob ? resolve(blob) : reject(new Error("no image"))), "image/png"));
+        navigator.clipboard.write([new ClipboardItem({ "image/png": png })]).then(
+            () => inspectorSays(tr("frmRavo", "Picture copied")),
+            (error) => inspectorSays(tr("frmRavo", "The picture was not copied:") + " "
+                + error.message));
+    }
+
+    function copyInspectorPaths() {
+        if (!navigator.clipboard) {
+            inspectorSays(tr("frmRavo", "This browser cannot copy text."));
+            return;
+        }
+        navigator.clipboard.writeText(pathsTable(inspected)).then(
+            () => inspectorSays(tr("frmRavo", "Data copied")),
+            (error) => inspectorSays(tr("frmRavo", "The data was not copied:") + " "
+                + error.message));
+    }
+
+    inspector.addEventListener("keydown", (event) => {
+        if (!inspected) return;
+        const command = (event.ctrlKey || event.metaKey) && !event.altKey;
+        if (command && event.key.toLowerCase() === "c") {
+            if (!event.repeat) {
+                if (event.shiftKey) copyInspectorPaths(); else copyInspectorPicture();
+            }
+        } else if (command || event.altKey || event.shiftKey) {
+            return;
+        } else if (event.key === "ArrowLeft" || event.key === "Left" || event.key === "PageUp") {
+            stepInspector(-1);
+        } else if (event.key === "ArrowRight" || event.key === "Right"
+            || event.key === "PageDown") {
+            stepInspector(1);
+        } else if (event.key === "Escape" || event.key === "Esc") {
+            closeInspector();
+        } else {
+            return;
+        }
+        event.preventDefault();
+        event.stopPropagation();
+    });
+    document.getElementById("inspector-close").addEventListener("click", closeInspector);
+    window.addEventListener("resize", () => {
+        if (inspected) paintInspector();
+    });
+
     // --- Start-up --------------------------------------------------------------------
 
     let Module = null;
@@ -842,6 +1227,13 @@
                 "nPůlLupy", "nDisperze", "nZobrazení", "nSpomaleni", "nStart"].map(
                 (name) => [name, page.setting(name)])),
             status: statusBox.textContent,
+            inspector: inspected ? {
+                run: inspected.run + 1,
+                point: inspected.point,
+                title: document.getElementById("inspector-title").textContent,
+                numbers: document.getElementById("inspector-point").textContent,
+                status: document.getElementById("inspector-status").textContent,
+            } : null,
         };
     }
 
@@ -851,6 +1243,7 @@
         palette = Array.from({ length: colours.size() }, (_, i) => colours.get(i));
         colours.delete();
         ground = module.groundColour();
+        roles = module.inspectorRoles();
         module.ravoPicture = { draw: drawBatch, showControl: showControl };
         page = new module.PageWindow();
         page.detectorCount = module.detectorCount;
@@ -859,6 +1252,9 @@
         for (const element of document.querySelectorAll("#question-yes, #question-no, #notice-ok, #menu button"))
             element.textContent = tr("frmRavo", element.textContent);
         canvas.setAttribute("aria-label", tr("frmRavo", "Picture"));
+        const closer = document.getElementById("inspector-close");
+        closer.title = tr("ravo-page", "Close (Esc)");
+        closer.setAttribute("aria-label", closer.title);
         buildControls();
         const selected = page.formLoad();
         for (let i = 0; i < selected.size(); ++i) inputs[selected.get(i)].checked = true;

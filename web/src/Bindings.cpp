@@ -3,9 +3,11 @@
 #include "CanvasSurface.h"
 #include "MarkTable.h"
 #include "PageWindow.h"
+#include "PointInspection.h"
 #include "SimulationRun.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
 
 #include <string>
 #include <vector>
@@ -29,6 +31,82 @@ std::string readout(const PageWindow& window, double x, double y) {
 
 std::string description(const PageWindow& window) {
     return pictureDescription(window.history());
+}
+
+emscripten::val numbers(const std::vector<double>& values) {
+    emscripten::val array = emscripten::val::array();
+    for (std::size_t i = 0; i < values.size(); ++i)
+        array.set(i, values[i]);
+    return array;
+}
+
+// The shown mark under design point (x, y) as {run, index}, both from 0; null where none.
+emscripten::val markAt(const PageWindow& window, double x, double y) {
+    const auto mark = inspectedMarkAt(window.history(), x, y);
+    if (!mark)
+        return emscripten::val::null();
+    emscripten::val place = emscripten::val::object();
+    place.set("run", int(mark->first));
+    place.set("index", int(mark->second));
+    return place;
+}
+
+bool canInspect(const PageWindow& window, int run, int index) {
+    return run >= 0 && index >= 0 &&
+           inspectable(window.history(), std::size_t(run), std::size_t(index));
+}
+
+// Everything the point inspector shows of point `index` of run `run`; null where that
+// point's mark is not shown (any more).
+emscripten::val inspection(const PageWindow& window, int run, int index) {
+    if (!canInspect(window, run, index))
+        return emscripten::val::null();
+    const auto found = inspect(window.history(), std::size_t(run), std::size_t(index));
+    if (!found)
+        return emscripten::val::null();
+    const PointInspection& p = *found;
+    emscripten::val out = emscripten::val::object();
+    out.set("run", run);
+    out.set("index", index);
+    out.set("point", p.point);
+    out.set("pointCount", p.pointCount);
+    out.set("x", p.x);
+    out.set("probability", p.probability);
+    out.set("length", p.length);
+    out.set("factor", p.factor);
+    out.set("colour", colourName(Light(p.light)));
+    out.set("markRole", p.markRole);
+    out.set("frequency", p.frequency);
+    out.set("dispersion", p.dispersion);
+    out.set("radius", p.radius);
+    out.set("refractiveIndex", p.index);
+    out.set("aperture", p.aperture);
+    out.set("wholeLens", p.wholeLens);
+    out.set("y", numbers(p.y));
+    out.set("time", numbers(p.time));
+    out.set("phase", numbers(p.phase));
+    out.set("dx", numbers(p.dx));
+    out.set("dy", numbers(p.dy));
+    out.set("spiralX", numbers(p.spiralX));
+    out.set("spiralY", numbers(p.spiralY));
+    out.set("leastTime", p.leastTime);
+    out.set("resultantX", p.resultantX);
+    out.set("resultantY", p.resultantY);
+    out.set("shortestTime", p.shortestTime);
+    out.set("longestTime", p.longestTime);
+    out.set("table", p.table);
+    return out;
+}
+
+// The roles of the inspector's drawing, as indices into palette().
+emscripten::val inspectorRoles() {
+    emscripten::val roles = emscripten::val::object();
+    roles.set("axis", int(Role::Axis));
+    roles.set("baseLine", int(Role::BaseLine));
+    roles.set("spiral", int(Role::Spiral));
+    roles.set("resultant", int(Role::Resultant));
+    roles.set("arrow", int(Role::Arrow));
+    return roles;
 }
 
 std::string frequencyRefusalText() {
@@ -69,13 +147,17 @@ EMSCRIPTEN_BINDINGS(ravo) {
         .function("redraw", &PageWindow::redraw)
         .function("marksText", &marksText)
         .function("readoutAt", &readout)
-        .function("pictureDescription", &description);
+        .function("pictureDescription", &description)
+        .function("markAt", &markAt)
+        .function("canInspect", &canInspect)
+        .function("inspection", &inspection);
     function("palette", &palette);
     function("groundColour", optional_override([] { return std::string(groundColour); }));
     function("slowDownText", &slowDownText);
     function("frequencyRefusal", &frequencyRefusalText);
     function("deleteQuestion", &deleteQuestionText);
     constant("detectorCount", int(SimulationRun::detectorCount));
+    function("inspectorRoles", &inspectorRoles);
 }
 
 } // namespace ravo::web

@@ -26,26 +26,14 @@ std::string fixed(double value, int decimals) {
 constexpr double dotReach = 2.5;
 constexpr double barReach = 2;
 
-bool covers(const RunRecord& run, const PointRecord& point, double x, double y) {
-    const PointResult& p = point.result;
-    if (run.markKind() == MarkKind::Bars)
-        return std::fabs(x - p.x) <= barReach && y >= p.markY - barReach &&
-               y <= SceneGeometry::from(run.settings).markBaseY + barReach;
-    return std::hypot(x - p.x, y - p.markY) <= dotReach;
-}
-
 bool wholeLens(const SettingsAccess& settings) {
     return isWholeLens(settings.number(Setting::nPůlLupy));
 }
 
 std::string runSettingsText(const SettingsAccess& settings, Light light) {
-    const std::string f = settings.text(Setting::nKmitočet);
-    const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
-    std::string glass = "no glass time";
-    if (glassFactor(f, dispersion) != 0)
-        glass = dispersion ? "dispersion on" : "dispersion off";
-    return colourName(light) + ", f = " + f + ", " + glass + " \u00b7 radius " +
-           settings.text(Setting::nPoloměr) + ", index " + settings.text(Setting::nIndex) +
+    return colourName(light) + ", f = " + settings.text(Setting::nKmitočet) + ", " +
+           dispersionWord(settings) + " \u00b7 radius " + settings.text(Setting::nPoloměr) +
+           ", index " + settings.text(Setting::nIndex) +
            (wholeLens(settings) ? ", whole lens" : ", half lens") + ", aperture " +
            settings.text(Setting::nClona);
 }
@@ -55,6 +43,21 @@ std::string tenths(double value) {
 }
 
 } // namespace
+
+bool markCovers(const RunRecord& run, const PointRecord& point, double x, double y) {
+    const PointResult& p = point.result;
+    if (run.markKind() == MarkKind::Bars)
+        return std::fabs(x - p.x) <= barReach && y >= p.markY - barReach &&
+               y <= SceneGeometry::from(run.settings).markBaseY + barReach;
+    return std::hypot(x - p.x, y - p.markY) <= dotReach;
+}
+
+std::string dispersionWord(const SettingsAccess& settings) {
+    const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
+    if (glassFactor(settings.text(Setting::nKmitočet), dispersion) == 0)
+        return "no glass time";
+    return dispersion ? "dispersion on" : "dispersion off";
+}
 
 std::string colourName(Light light) {
     switch (light) {
@@ -97,7 +100,7 @@ std::string readoutAt(const RunHistory& history, double x, double y) {
     for (std::size_t r = runs.size(); r-- > 0;) {
         const RunRecord& run = runs[r];
         for (auto point = run.points.rbegin(); point != run.points.rend(); ++point) {
-            if (!covers(run, *point, x, y) || !history.shown(r, *point))
+            if (!markCovers(run, *point, x, y) || !history.shown(r, *point))
                 continue;
             if (!text.empty())
                 text += '\n';

@@ -29,4 +29,12 @@ std::string slowDownText(int value);
 
 std::string colourName(Light light);
 
+// "dispersion on", "dispersion off", or "no glass time" where the frequency has no glass
+// factor, as the readout tells a run's glass.
+std::string dispersionWord(const SettingsAccess& settings);
+
+// Whether the mark of point drawn by run lies under design point (x, y), within the reach
+// that makes resting the mouse on it easy.
+bool markCovers(const RunRecord& run, const PointRecord& point, double x, double y);
+
 } // namespace ravo::web

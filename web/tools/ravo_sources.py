@@ -253,8 +253,9 @@ def read_control_help(path):
 def read_translation(path):
     """One Qt Linguist file: (language, {context: {key: translation}}), the key the source
     text, or for a message with a note to the translator, the source text, a character 4
-    and the note. Messages with no translation, and vanished or obsolete ones, are left out;
-    of plural forms the first."""
+    and the note. Messages with no translation, and vanished or obsolete ones, are left out.
+    Of plural forms the first stands under the key, and all of them, in order, under the key
+    and a character 5."""
     root = ElementTree.parse(path).getroot()
     if root.tag != "TS":
         raise SourceError("%s is no Qt Linguist file" % path)
@@ -276,6 +277,8 @@ def read_translation(path):
             key = source + "\x04" + comment if comment else source
             if value:
                 contexts.setdefault(name, {})[key] = value
+                if forms and all(form.text for form in forms):
+                    contexts[name][key + "\x05"] = [form.text for form in forms]
     return language, contexts
 
 
