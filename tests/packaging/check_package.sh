@@ -94,12 +94,25 @@ starts)
     if readelf -d "$ravo" | grep -Eq 'R(UN)?PATH'; then
         fail "ravo carries a run path: $(readelf -d "$ravo" | grep -E 'R(UN)?PATH')"
     fi
-    QT_QPA_PLATFORM=offscreen "$ravo" &
+    # What it says goes into a file, shown when the check fails.
+    log=$root/ravo.log
+    fail_with_log() {
+        [ -s "$log" ] && sed 's/^/ravo: /' "$log" >&2
+        fail "$@"
+    }
+    QT_QPA_PLATFORM=offscreen "$ravo" 2>"$log" &
     pid=$!
     # Ready once it handles SIGTERM (signal 15, bit 14 of SigCgt): the window is shown then.
+    # Until the child has become ravo it is a copy of this shell, which may catch SIGTERM
+    # itself, so only ravo's own mask counts.
+    program=$(readlink -f "$ravo")
     ready=
     for _ in $(seq 1 200); do
         kill -0 "$pid" 2>/dev/null || break
+        if [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" != "$program" ]; then
+            sleep 0.1
+            continue
+        fi
         mask=$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || true)
         if [ -n "$mask" ] && (((0x$mask >> 14) & 1)); then
             ready=1
@@ -107,17 +120,17 @@ starts)
         fi
         sleep 0.1
     done
-    [ -n "$ready" ] || fail "ravo did not come up (or ended early)"
+    [ -n "$ready" ] || fail_with_log "ravo did not come up (or ended early)"
     kill -TERM "$pid"
     status=0
     for _ in $(seq 1 200); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
-    kill -0 "$pid" 2>/dev/null && fail "ravo still runs 20 s after SIGTERM"
+    kill -0 "$pid" 2>/dev/null && fail_with_log "ravo still runs 20 s after SIGTERM"
     wait "$pid" || status=$?
     pid=
-    [ "$status" -eq 0 ] || fail "ravo ended with status $status after SIGTERM"
+    [ "$status" -eq 0 ] || fail_with_log "ravo ended with status $status after SIGTERM"
     echo "ravo from the package started offscreen and ended with status 0"
     ;;
 *)
