@@ -55,7 +55,19 @@ CZECH = """<?xml version="1.0" encoding="utf-8"?>
         <numerusform>%n drah, výslednice %1 (krát %2)</numerusform></translation></message>
 </context>
 <context>
+    <name>MarkReadout</name>
+    <message><source>Point %1, x = %2: P = %3 · %4</source>
+        <translation>Bod %1, x = %2: P = %3 · %4</translation></message>
+    <message><source>%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6</source>
+        <translation>%1, f = %2, %3 · poloměr %4, index %5, celá čočka, clona %6</translation>
+    </message>
+    <message><source>blue</source><translation>modrá</translation></message>
+    <message><source>dispersion on</source><translation>disperze zapnuta</translation></message>
+</context>
+<context>
     <name>frmRavo</name>
+    <message><source>Blue light: highest probability %1 at x = %2</source>
+        <translation>Modré světlo: nejvyšší pravděpodobnost %1 pro x = %2</translation></message>
     <message><source>Delete probability</source>
         <translation>Smazat pravděpodobnost</translation></message>
     <message><source>Yes</source><translation>Ano</translation></message>
@@ -167,12 +179,23 @@ class TextsTest(unittest.TestCase):
                                      ".map(b => b.textContent)"), ["Ano", "Ne"])
             page.click("#question-no")
             page.wait_for(lambda s: s["state"] == "Finished", "the second run")
+            # The readout of the peak's two marks and the picture's description, in Czech
+            # words around the numbers the desktop writes.
+            i, x, p, mark_y = max(model.points("1"), key=lambda point: point[2])
+            at_peak = ActionChains(page.driver).move_to_element_with_offset(
+                page.driver.find_element("css selector", "#picture"), x - 400,
+                round(mark_y - 290.5))
+            at_peak.perform()
+            line = ("Bod %d, x = %d: P = %.1f · modrá, f = 1, disperze zapnuta · poloměr 500, "
+                    "index 0.98, celá čočka, clona 0" % (i, x, p))
+            self.assertEqual(page.js("return document.getElementById('picture').title"),
+                             line + "\n" + line)
+            self.assertEqual(
+                page.js("return document.getElementById('picture-description').textContent"),
+                "Modré světlo: nejvyšší pravděpodobnost %.1f pro x = %d" % (p, x))
             # The point inspector of the peak: the plural form for its 81 paths, and the
             # numbers with the language's decimal comma.
-            i, x, _, mark_y = max(model.points("1"), key=lambda point: point[2])
-            ActionChains(page.driver).move_to_element_with_offset(
-                page.driver.find_element("css selector", "#picture"), x - 400,
-                round(mark_y - 290.5)).click().perform()
+            at_peak.click().perform()
             shown = page.wait_for(lambda s: s["inspector"], "the inspector")["inspector"]
             self.assertRegex(shown["numbers"], r"^Bod %d z 85, x = %d: P = \d+,\d{3}$" % (i, x))
             paths = page.js("return document.getElementById('inspector-paths').textContent")

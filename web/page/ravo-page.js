@@ -528,7 +528,7 @@
         heldControls = null;
         recheckInspector();
         if (page.state() === STATE.finished)
-            pictureDescription.textContent = page.pictureDescription();
+            pictureDescription.textContent = peakText(page.pictureDescription());
         showRunState();
     }
 
@@ -836,6 +836,30 @@
     }, true);
     window.addEventListener("blur", closeMenu);
 
+    // A run's settings as the readout and the inspector tell them, in the page's language:
+    // "blue, f = 1, dispersion on · radius 500, index 0.98, whole lens, aperture 0".
+    function runSettingsText(p) {
+        return trArgs("MarkReadout", p.wholeLens
+            ? "%1, f = %2, %3 \u00b7 radius %4, index %5, whole lens, aperture %6"
+            : "%1, f = %2, %3 \u00b7 radius %4, index %5, half lens, aperture %6",
+        tr("MarkReadout", p.colour), p.frequency, tr("MarkReadout", p.dispersion), p.radius,
+        p.refractiveIndex, p.aperture);
+    }
+
+    // The last run's peak for the picture's description, as the desktop words it.
+    function peakText(peak) {
+        if (!peak) return "";
+        const byColour = {
+            red: "Red light: highest probability %1 at x = %2",
+            green: "Green light: highest probability %1 at x = %2",
+            blue: "Blue light: highest probability %1 at x = %2",
+        };
+        if (byColour[peak.colour])
+            return trArgs("frmRavo", byColour[peak.colour], peak.probability, peak.x);
+        return trArgs("frmRavo", "Frequency %1: highest probability %2 at x = %3",
+            peak.frequency, peak.probability, peak.x);
+    }
+
     // Resting the mouse on a mark tells its point, x, P and the settings of its run; also
     // while a run is held.
     canvas.addEventListener("mousemove", (event) => {
@@ -843,7 +867,9 @@
         const box = canvas.getBoundingClientRect();
         const x = (event.clientX - box.left + 0.5) / zoom - 0.5;
         const y = (event.clientY - box.top + 0.5) / zoom - 0.5;
-        const text = page.readoutAt(x, y);
+        const text = page.readoutAt(x, y).map((line) => trArgs("MarkReadout",
+            "Point %1, x = %2: P = %3 \u00b7 %4", line.point, line.x, line.probability,
+            runSettingsText(line))).join("\n");
         if (canvas.title !== text) canvas.title = text;
     });
 
@@ -885,11 +911,7 @@
     }
 
     function inspectorTexts(p) {
-        const settings = trArgs("MarkReadout", p.wholeLens
-            ? "%1, f = %2, %3 \u00b7 radius %4, index %5, whole lens, aperture %6"
-            : "%1, f = %2, %3 \u00b7 radius %4, index %5, half lens, aperture %6",
-        tr("MarkReadout", p.colour), p.frequency, tr("MarkReadout", p.dispersion), p.radius,
-        p.refractiveIndex, p.aperture);
+        const settings = runSettingsText(p);
         return {
             title: trArgs("PointInspector", "Ravo - point %1 of run %2", p.point, p.run + 1),
             point: trArgs("PointInspector", "Point %1 of %2, x = %3: P = %4", p.point,

@@ -25,12 +25,38 @@ std::string marksText(const PageWindow& window) {
     return marksAsText(window.history());
 }
 
-std::string readout(const PageWindow& window, double x, double y) {
-    return readoutAt(window.history(), x, y);
+// The marks under design point (x, y), newest first, as objects the page words.
+emscripten::val readout(const PageWindow& window, double x, double y) {
+    emscripten::val lines = emscripten::val::array();
+    int n = 0;
+    for (const ReadoutLine& line : readoutAt(window.history(), x, y)) {
+        emscripten::val out = emscripten::val::object();
+        out.set("point", line.point);
+        out.set("x", line.x);
+        out.set("probability", line.probability);
+        out.set("colour", line.colour);
+        out.set("frequency", line.frequency);
+        out.set("dispersion", line.dispersion);
+        out.set("radius", line.radius);
+        out.set("refractiveIndex", line.refractiveIndex);
+        out.set("aperture", line.aperture);
+        out.set("wholeLens", line.wholeLens);
+        lines.set(n++, out);
+    }
+    return lines;
 }
 
-std::string description(const PageWindow& window) {
-    return pictureDescription(window.history());
+// The last run's peak, or null before a run has drawn a point.
+emscripten::val description(const PageWindow& window) {
+    const PeakText peak = pictureDescription(window.history());
+    if (!peak.found)
+        return emscripten::val::null();
+    emscripten::val out = emscripten::val::object();
+    out.set("colour", peak.colour);
+    out.set("frequency", peak.frequency);
+    out.set("probability", peak.probability);
+    out.set("x", peak.x);
+    return out;
 }
 
 emscripten::val numbers(const std::vector<double>& values) {

@@ -30,14 +30,6 @@ bool wholeLens(const SettingsAccess& settings) {
     return isWholeLens(settings.number(Setting::nPůlLupy));
 }
 
-std::string runSettingsText(const SettingsAccess& settings, Light light) {
-    return colourName(light) + ", f = " + settings.text(Setting::nKmitočet) + ", " +
-           dispersionWord(settings) + " \u00b7 radius " + settings.text(Setting::nPoloměr) +
-           ", index " + settings.text(Setting::nIndex) +
-           (wholeLens(settings) ? ", whole lens" : ", half lens") + ", aperture " +
-           settings.text(Setting::nClona);
-}
-
 std::string tenths(double value) {
     return numberText(std::round(value * 10) / 10);
 }
@@ -94,26 +86,26 @@ std::string marksAsText(const RunHistory& history) {
     return text;
 }
 
-std::string readoutAt(const RunHistory& history, double x, double y) {
-    std::string text;
+std::vector<ReadoutLine> readoutAt(const RunHistory& history, double x, double y) {
+    std::vector<ReadoutLine> lines;
     const auto& runs = history.runs();
     for (std::size_t r = runs.size(); r-- > 0;) {
         const RunRecord& run = runs[r];
+        const SettingsAccess& s = run.settings;
         for (auto point = run.points.rbegin(); point != run.points.rend(); ++point) {
             if (!markCovers(run, *point, x, y) || !history.shown(r, *point))
                 continue;
-            if (!text.empty())
-                text += '\n';
-            text += "Point " + std::to_string(point->result.index) +
-                    ", x = " + numberText(point->result.x) +
-                    ": P = " + fixed(point->result.probability, 1) + " \u00b7 " +
-                    runSettingsText(run.settings, point->result.mark->light);
+            lines.push_back({point->result.index, numberText(point->result.x),
+                             fixed(point->result.probability, 1),
+                             colourName(point->result.mark->light), s.text(Setting::nKmitočet),
+                             dispersionWord(s), s.text(Setting::nPoloměr), s.text(Setting::nIndex),
+                             s.text(Setting::nClona), wholeLens(s)});
         }
     }
-    return text;
+    return lines;
 }
 
-std::string pictureDescription(const RunHistory& history) {
+PeakText pictureDescription(const RunHistory& history) {
     if (history.empty())
         return {};
     const RunRecord& run = history.runs().back();
@@ -123,13 +115,9 @@ std::string pictureDescription(const RunHistory& history) {
             peak = &point;
     if (!peak)
         return {};
-    std::string light = "Frequency " + run.settings.text(Setting::nKmitočet);
-    if (run.marked(*peak)) {
-        light = colourName(peak->result.mark->light) + " light";
-        light[0] = char(light[0] - 'a' + 'A');
-    }
-    return light + ": highest probability " + fixed(peak->result.probability, 1) +
-           " at x = " + numberText(peak->result.x);
+    return {true, run.marked(*peak) ? colourName(peak->result.mark->light) : std::string(),
+            run.settings.text(Setting::nKmitočet), fixed(peak->result.probability, 1),
+            numberText(peak->result.x)};
 }
 
 std::string slowDownText(int value) {

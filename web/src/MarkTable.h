@@ -5,6 +5,7 @@
 #include "RunRecord.h"
 
 #include <string>
+#include <vector>
 
 namespace ravo::web {
 
@@ -16,13 +17,28 @@ namespace ravo::web {
 // (three decimals) and the mark's height above its base line in pixels (two decimals).
 std::string marksAsText(const RunHistory& history);
 
-// The readout of the marks under design point (x, y), newest first, one line each; empty
-// where there is none. "Point 14, x = 248: P = 12.3 · blue, f = 1, dispersion on · radius
-// 500, index 0.98, whole lens, aperture 0", as the desktop's tooltip.
-std::string readoutAt(const RunHistory& history, double x, double y);
+// One shown mark under a point, in the words the readout puts together in the page's
+// language: "Point 14, x = 248: P = 12.3 · blue, f = 1, dispersion on · radius 500, index
+// 0.98, whole lens, aperture 0", as the desktop's tooltip. Colour and dispersion are the
+// English words, which the page translates.
+struct ReadoutLine {
+    int point = 0;
+    std::string x, probability; // "." and one decimal, as the desktop writes them
+    std::string colour, frequency, dispersion, radius, refractiveIndex, aperture;
+    bool wholeLens = true;
+};
 
-// The peak of the last completed run, for the picture's description; empty before one.
-std::string pictureDescription(const RunHistory& history);
+// The marks under design point (x, y), newest first; none where there is none.
+std::vector<ReadoutLine> readoutAt(const RunHistory& history, double x, double y);
+
+// The peak of the last run, for the picture's description: its light's colour (empty where
+// the peak has no mark, then the frequency tells the light), P and x. `found` is false
+// before a run has drawn a point.
+struct PeakText {
+    bool found = false;
+    std::string colour, frequency, probability, x;
+};
+PeakText pictureDescription(const RunHistory& history);
 
 // "Slow-down 37: 3.7 ms per detector point, a run of about 0.3 s".
 std::string slowDownText(int value);
