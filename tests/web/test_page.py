@@ -208,12 +208,12 @@ class PageTest(unittest.TestCase):
         lines = text.splitlines()
         self.assertEqual(lines[0].split("\t"), [
             "run", "colour", "frequency", "dispersion", "radius", "refractive index", "lens",
-            "aperture", "point", "x", "P", "mark height"])
+            "aperture", "detector point", "x", "P", "height of the mark"])
         self.assertEqual(len(lines), 86)
         for line, (i, x, p, mark_y) in zip(lines[1:], blue):
             fields = line.split("\t")
-            self.assertEqual(fields[:10], ["1", "blue", "1", "Yes", "500", "0.98", "whole", "0",
-                                           str(i), str(x)])
+            self.assertEqual(fields[:10], ["1", "blue", "1", "dispersion on", "500", "0.98",
+                                           "whole", "0", str(i), str(x)])
             self.assertAlmostEqual(float(fields[10]), p, delta=0.0015, msg=line)
             self.assertAlmostEqual(float(fields[11]), model.MARK_BASE_Y - mark_y, delta=0.006)
 

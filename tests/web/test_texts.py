@@ -29,6 +29,7 @@ from browser import Page  # noqa: E402
 import model  # noqa: E402
 
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 PAGE = None
 
@@ -62,6 +63,11 @@ CZECH = """<?xml version="1.0" encoding="utf-8"?>
         <translation>%1, f = %2, %3 · poloměr %4, index %5, celá čočka, clona %6</translation>
     </message>
     <message><source>blue</source><translation>modrá</translation></message>
+</context>
+<context>
+    <name>MarkTable</name>
+    <message><source>run</source><translation>běh</translation></message>
+    <message><source>whole</source><translation>celá</translation></message>
     <message><source>dispersion on</source><translation>disperze zapnuta</translation></message>
 </context>
 <context>
@@ -193,6 +199,20 @@ class TextsTest(unittest.TestCase):
             self.assertEqual(
                 page.js("return document.getElementById('picture-description').textContent"),
                 "Modré světlo: nejvyšší pravděpodobnost %.1f pro x = %d" % (p, x))
+            # The copied marks: the table's words and decimal comma (an untranslated column
+            # name stays English).
+            ActionChains(page.driver).key_down(Keys.CONTROL).key_down(Keys.SHIFT) \
+                .send_keys("c").key_up(Keys.SHIFT).key_up(Keys.CONTROL).perform()
+            page.wait_for(lambda s: s["status"] == "Data copied", "the data copied")
+            page.driver.execute_cdp_cmd("Browser.grantPermissions", {
+                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+            table = page.driver.execute_async_script(
+                "navigator.clipboard.readText().then(arguments[0], e => arguments[0]('' + e));")
+            lines = table.splitlines()
+            self.assertEqual(lines[0].split("\t")[:2], ["běh", "colour"])
+            self.assertEqual(len(lines), 1 + 2 * 85)
+            self.assertEqual(lines[1].split("\t")[:8], ["1", "modrá", "1", "disperze zapnuta",
+                                                        "500", "0,98", "celá", "0"])
             # The point inspector of the peak: the plural form for its 81 paths, and the
             # numbers with the language's decimal comma.
             at_peak.click().perform()

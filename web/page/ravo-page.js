@@ -760,13 +760,28 @@
             (error) => say(tr("frmRavo", "The picture was not copied:") + " " + error.message));
     }
 
+    // Every mark shown, kept runs included, as the desktop's table: tab-separated, the first
+    // line the column names, words and decimal separator of the page's language.
+    function marksTable() {
+        const names = ["run", "colour", "frequency", "dispersion", "radius", "refractive index",
+            "lens", "aperture", "detector point", "x", "P", "height of the mark"];
+        const lines = [names.map((name) => tr("MarkTable", name)).join("\t")];
+        for (const m of page.marks())
+            lines.push([m.run, tr("MarkReadout", m.colour), localNumber(m.frequency),
+                tr("MarkReadout", m.dispersion), localNumber(m.radius),
+                localNumber(m.refractiveIndex), tr("MarkTable", m.wholeLens ? "whole" : "half"),
+                localNumber(m.aperture), m.point, localNumber(m.x), localNumber(m.probability),
+                localNumber(m.markHeight)].join("\t"));
+        return lines.join("\n") + "\n";
+    }
+
     function copyData() {
         if (!mayCopy()) return;
         if (!navigator.clipboard) {
             say(tr("frmRavo", "This browser cannot copy text."));
             return;
         }
-        navigator.clipboard.writeText(page.marksText()).then(
+        navigator.clipboard.writeText(marksTable()).then(
             () => say(tr("frmRavo", "Data copied")),
             (error) => say(tr("frmRavo", "The data was not copied:") + " " + error.message));
     }

@@ -21,8 +21,27 @@ std::vector<std::string> palette() {
     return colours;
 }
 
-std::string marksText(const PageWindow& window) {
-    return marksAsText(window.history());
+// Every shown mark as an object of the table's columns, in the order drawn.
+emscripten::val marks(const PageWindow& window) {
+    emscripten::val rows = emscripten::val::array();
+    int n = 0;
+    for (const MarkRow& row : markRows(window.history())) {
+        emscripten::val out = emscripten::val::object();
+        out.set("run", row.run);
+        out.set("colour", row.colour);
+        out.set("frequency", row.frequency);
+        out.set("dispersion", row.dispersion);
+        out.set("radius", row.radius);
+        out.set("refractiveIndex", row.refractiveIndex);
+        out.set("wholeLens", row.wholeLens);
+        out.set("aperture", row.aperture);
+        out.set("point", row.point);
+        out.set("x", row.x);
+        out.set("probability", row.probability);
+        out.set("markHeight", row.markHeight);
+        rows.set(n++, out);
+    }
+    return rows;
 }
 
 // The marks under design point (x, y), newest first, as objects the page words.
@@ -171,7 +190,7 @@ EMSCRIPTEN_BINDINGS(ravo) {
         .function("runCount", &PageWindow::runCount)
         .function("drawn", &PageWindow::drawn)
         .function("redraw", &PageWindow::redraw)
-        .function("marksText", &marksText)
+        .function("marks", &marks)
         .function("readoutAt", &readout)
         .function("pictureDescription", &description)
         .function("markAt", &markAt)

@@ -63,27 +63,24 @@ std::string colourName(Light light) {
     return "blue";
 }
 
-std::string marksAsText(const RunHistory& history) {
-    std::string text = "run\tcolour\tfrequency\tdispersion\tradius\trefractive index\tlens\t"
-                       "aperture\tpoint\tx\tP\tmark height\n";
+std::vector<MarkRow> markRows(const RunHistory& history) {
+    std::vector<MarkRow> rows;
     const auto& runs = history.runs();
     for (std::size_t r = 0; r < runs.size(); ++r) {
         const RunRecord& run = runs[r];
         const SettingsAccess& s = run.settings;
-        const double markBaseY = SceneGeometry::from(s).markBaseY;
         for (const PointRecord& point : run.points) {
             if (!history.shown(r, point))
                 continue;
             const PointResult& p = point.result;
-            text += std::to_string(r + 1) + '\t' + colourName(p.mark->light) + '\t' +
-                    s.text(Setting::nKmitočet) + '\t' + s.text(Setting::nDisperze) + '\t' +
-                    s.text(Setting::nPoloměr) + '\t' + s.text(Setting::nIndex) + '\t' +
-                    (wholeLens(s) ? "whole" : "half") + '\t' + s.text(Setting::nClona) + '\t' +
-                    std::to_string(p.index) + '\t' + numberText(p.x) + '\t' +
-                    fixed(p.probability, 3) + '\t' + fixed(markBaseY - p.markY, 2) + '\n';
+            rows.push_back({int(r + 1), colourName(p.mark->light), numberText(s.number(Setting::nKmitočet)),
+                            dispersionWord(s), numberText(s.number(Setting::nPoloměr)),
+                            numberText(s.number(Setting::nIndex)), wholeLens(s),
+                            numberText(s.number(Setting::nClona)), p.index, numberText(p.x),
+                            fixed(p.probability, 3), fixed(p.mark->markFactor * p.probability, 3)});
         }
     }
-    return text;
+    return rows;
 }
 
 std::vector<ReadoutLine> readoutAt(const RunHistory& history, double x, double y) {

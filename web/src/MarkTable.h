@@ -12,10 +12,19 @@ namespace ravo::web {
 // What the page tells about the marks still shown, read from the records: those no later
 // run's erase has painted over.
 
-// Every shown mark as tab-separated text, one line per mark after a line of headings: run,
-// colour, frequency, dispersion, radius, refractive index, lens, aperture, point, x, P
-// (three decimals) and the mark's height above its base line in pixels (two decimals).
-std::string marksAsText(const RunHistory& history);
+// One shown mark, kept runs included, in the order drawn, for the page's table of marks
+// (the desktop's columns): numbers with ".", words in English, which the page words in its
+// language. P and the mark's height above its base line (markFactor times P) to three
+// decimals.
+struct MarkRow {
+    int run = 0; // from 1
+    std::string colour, frequency, dispersion, radius, refractiveIndex;
+    bool wholeLens = true;
+    std::string aperture;
+    int point = 0;
+    std::string x, probability, markHeight;
+};
+std::vector<MarkRow> markRows(const RunHistory& history);
 
 // One shown mark under a point, in the words the readout puts together in the page's
 // language: "Point 14, x = 248: P = 12.3 · blue, f = 1, dispersion on · radius 500, index
