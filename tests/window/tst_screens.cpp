@@ -55,6 +55,21 @@ private slots:
         QCOMPARE(black, 101 * 3);
         QCOMPARE(blended, 0);
 
+        // The picture redrawn from the records is the one a run draws there itself.
+        w.surface().endPainting();
+        const QImage redrawn = w.canvas().image().copy();
+        {
+            frmRavo there;
+            there.move(screens[1]->geometry().topLeft() + QPoint(40, 40));
+            there.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&there));
+            there.resize(1200, 872);
+            QTRY_COMPARE(there.canvas().factor(), 3);
+            QVERIFY(runToEnd(there));
+            there.surface().endPainting();
+            QCOMPARE(there.canvas().image(), redrawn);
+        }
+
         w.windowHandle()->setScreen(screens[0]);
         w.move(screens[0]->geometry().topLeft() + QPoint(20, 20));
         w.resize(800, 581);
