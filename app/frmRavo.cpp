@@ -7,7 +7,7 @@
 #include "Languages.h"
 #include "MarkTable.h"
 #include "NumberText.h"
-#include "PointInspector.h"
+#include "PointView.h"
 #include "ProgramIcon.h"
 #include "QtText.h"
 #include "RunBoxes.h"
@@ -655,7 +655,7 @@ void frmRavo::setPace(int slowDown) {
         scrollBar_->setValue(slowDown);
 }
 
-PointInspector* frmRavo::inspector() const {
+PointView* frmRavo::inspector() const {
     return inspector_.data();
 }
 
@@ -678,14 +678,14 @@ bool frmRavo::inspectAt(QPointF designPoint) {
     if (!mark)
         return false;
     if (!inspector_) {
-        inspector_ = new PointInspector(this, history_);
+        inspector_ = new PointView(this, history_);
         inspector_->setColours(canvas_->colours());
         inspector_->setLocale(locale_);
         // Beside the main window where the screen has room, else over its right side.
         const QRect main = frameGeometry();
         const QRect room = screen() ? screen()->availableGeometry() : main;
         const QSize size =
-            (PointInspector::design * std::max<qreal>(zoom_, 1)).boundedTo(room.size() * 0.9);
+            (PointView::design * std::max<qreal>(zoom_, 1)).boundedTo(room.size() * 0.9);
         inspector_->resize(size);
         int x = main.right() + 8;
         if (x + size.width() > room.right())

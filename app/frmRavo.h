@@ -34,7 +34,7 @@ namespace ravo {
 
 class KeysHelp;
 class Languages;
-class PointInspector;
+class PointView;
 class RunBox;
 class RunInputGuard;
 class ZoomedStyle;
@@ -75,7 +75,7 @@ public:
     // Puts every mark shown on the clipboard as a table (Ctrl+Shift+C), and says so.
     void copyData();
     // The window that looks inside a detector point, when one is open.
-    PointInspector* inspector() const;
+    PointView* inspector() const;
     // Opens it on the mark under a point of the design, if there is one there.
     bool inspectAt(QPointF designPoint);
     // The keys and the mouse (F1).
@@ -225,7 +225,7 @@ private:
     bool stoppedShown_ = false;
     bool closing_ = false;
     bool projector_ = false;
-    QPointer<PointInspector> inspector_;
+    QPointer<PointView> inspector_;
     QPointer<KeysHelp> keysHelp_;
     QLocale locale_{QLocale::English, QLocale::UnitedStates};
     std::unique_ptr<Languages> ownLanguages_;

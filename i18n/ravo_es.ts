@@ -624,7 +624,7 @@
     </message>
 </context>
 <context>
-    <name>PointInspector</name>
+    <name>PointView</name>
     <message>
         <source>Ravo - point %1 of run %2</source>
         <translation>Ravo – punto %1 de la ejecución %2</translation>

@@ -624,7 +624,7 @@
     </message>
 </context>
 <context>
-    <name>PointInspector</name>
+    <name>PointView</name>
     <message>
         <source>Ravo - point %1 of run %2</source>
         <translation>Ravo - bod %1 behu %2</translation>

@@ -122,6 +122,15 @@ class PageTest(unittest.TestCase):
             "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         return page.driver.execute_async_script(script)
 
+    def clipboard_image_size(self, page):
+        """[width, height] of the PNG image on the clipboard, or the error as text."""
+        return self.read_clipboard(page, """
+            const done = arguments[0];
+            navigator.clipboard.read()
+                .then(items => items[0].getType('image/png'))
+                .then(blob => createImageBitmap(blob))
+                .then(image => done([image.width, image.height]), e => done('' + e));""")
+
     def type_frequency(self, page, text):
         box = page.driver.find_element("css selector", '[data-control="nKmitočet"]')
         box.clear()
@@ -225,12 +234,7 @@ class PageTest(unittest.TestCase):
         page.click('#menu [data-action="copy-picture"]')
         page.wait_for(lambda s: s["status"] == "Picture copied", "the picture on the clipboard")
         self.assertTrue(page.js("return document.getElementById('menu').hidden"))
-        size = self.read_clipboard(page, """
-            const done = arguments[0];
-            navigator.clipboard.read()
-                .then(items => items[0].getType('image/png'))
-                .then(blob => createImageBitmap(blob))
-                .then(image => done([image.width, image.height]), e => done('' + e));""")
+        size = self.clipboard_image_size(page)
         self.assertEqual(size, [800, 581])
 
         # A second run asks first; "No" keeps the blue dots.
@@ -366,12 +370,7 @@ class PageTest(unittest.TestCase):
                 .key_up(Keys.CONTROL).perform()
             page.wait_for(lambda s: s["inspector"]["status"] == "Picture copied",
                           "the inspector's picture")
-            size = self.read_clipboard(page, """
-                const done = arguments[0];
-                navigator.clipboard.read()
-                    .then(items => items[0].getType('image/png'))
-                    .then(blob => createImageBitmap(blob))
-                    .then(image => done([image.width, image.height]), e => done('' + e));""")
+            size = self.clipboard_image_size(page)
             self.assertEqual(size, [600, 440])
 
             self.keys(page, Keys.ESCAPE)

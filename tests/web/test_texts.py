@@ -46,7 +46,7 @@ CZECH = """<?xml version="1.0" encoding="utf-8"?>
         <translation>Stiskněte tlačítko Spustit</translation></message>
 </context>
 <context>
-    <name>PointInspector</name>
+    <name>PointView</name>
     <message><source>Point %1 of %2, x = %3: P = %4</source>
         <translation>Bod %1 z %2, x = %3: P = %4</translation></message>
     <message numerus="yes">

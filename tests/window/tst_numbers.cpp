@@ -2,7 +2,7 @@
 // The numbers behind the picture: the marks copied as a table, and the window that looks
 // inside one detector point, checked against the sum over paths worked out independently.
 #include "IndependentModel.h"
-#include "PointInspector.h"
+#include "PointView.h"
 #include "WindowRuns.h"
 
 #include <QClipboard>
@@ -104,7 +104,7 @@ private slots:
         const ModelPoint peak = modelPoint(60, 500, 0.98 * 1.98, 0.75, 0, 80);
         QTest::mouseClick(&w.canvas(), Qt::LeftButton, {}, markOf(peak, 1.08).toPoint());
         QVERIFY(w.inspector());
-        PointInspector& inspector = *w.inspector();
+        PointView& inspector = *w.inspector();
         QVERIFY(QTest::qWaitForWindowExposed(&inspector));
         QCOMPARE(inspector.point(), 60);
         QVERIFY(inspector.windowTitle().contains("60"));

@@ -928,13 +928,13 @@
     function inspectorTexts(p) {
         const settings = runSettingsText(p);
         return {
-            title: trArgs("PointInspector", "Ravo - point %1 of run %2", p.point, p.run + 1),
-            point: trArgs("PointInspector", "Point %1 of %2, x = %3: P = %4", p.point,
+            title: trArgs("PointView", "Ravo - point %1 of run %2", p.point, p.run + 1),
+            point: trArgs("PointView", "Point %1 of %2, x = %3: P = %4", p.point,
                 p.pointCount, localNumber(p.x), localNumber(p.probability)),
-            paths: trPlural("PointInspector",
+            paths: trPlural("PointView",
                 "%n path(s); the resultant is %1 long (P = its length squared times %2)",
                 p.y.length, localNumber(p.length), localNumber(p.factor)),
-            run: trArgs("PointInspector", "Run %1: %2", p.run + 1, settings),
+            run: trArgs("PointView", "Run %1: %2", p.run + 1, settings),
         };
     }
 
@@ -1016,7 +1016,7 @@
         g.stroke();
         g.fillStyle = palette[roles.axis];
         g.font = "12px " + INSPECTOR_FONT;
-        textIn(g, tr("PointInspector", "Cornu spiral: the arrows of all paths, head to tail"),
+        textIn(g, tr("PointView", "Cornu spiral: the arrows of all paths, head to tail"),
             [ax, ay + ah - 18, aw, 18]);
     }
 
@@ -1044,16 +1044,16 @@
         g.stroke();
         g.fillStyle = ink;
         g.font = "12px " + INSPECTOR_FONT;
-        textIn(g, tr("PointInspector", "trip time"), [ax, ay + ah + 14, aw, 18]);
+        textIn(g, tr("PointView", "trip time"), [ax, ay + ah + 14, aw, 18]);
         // The ends of the time axis: how little the trip times differ near a focus.
         textIn(g, localNumber(p.shortestTime), [ax - 30, ay + ah + 14, 60, 18]);
         textIn(g, localNumber(p.longestTime), [ax + aw - 60, ay + ah + 14, 68, 18], "right");
         g.save();
         g.translate(ax - 16, ay + ah / 2);
         g.rotate(-Math.PI / 2);
-        textIn(g, tr("PointInspector", "height at the lens"), [-ah / 2, -18, ah, 18]);
+        textIn(g, tr("PointView", "height at the lens"), [-ah / 2, -18, ah, 18]);
         g.restore();
-        textIn(g, tr("PointInspector", "each path: its trip time, and its arrow"),
+        textIn(g, tr("PointView", "each path: its trip time, and its arrow"),
             [ax - 12, ay - 30, aw + 24, 16]);
         g.strokeStyle = palette[roles.arrow];
         g.beginPath();
@@ -1078,7 +1078,7 @@
         g.arc(lx, ly, 6, 0, 2 * Math.PI);
         g.stroke();
         g.fillStyle = ink;
-        textIn(g, tr("PointInspector", "least time"), [lx + 14, ly - 8, 120, 16], "left");
+        textIn(g, tr("PointView", "least time"), [lx + 14, ly - 8, 120, 16], "left");
     }
 
     function paintInspector() {
@@ -1104,9 +1104,9 @@
         document.getElementById("inspector-run").textContent = texts.run;
         document.getElementById("inspector-status").textContent = "";
         inspectorSpiral.setAttribute("aria-label",
-            tr("PointInspector", "Cornu spiral: the arrows of all paths, head to tail"));
+            tr("PointView", "Cornu spiral: the arrows of all paths, head to tail"));
         inspectorPlot.setAttribute("aria-label",
-            tr("PointInspector", "each path: its trip time, and its arrow"));
+            tr("PointView", "each path: its trip time, and its arrow"));
         paintInspector();
         if (!inspector.open) {
             focusBeforeInspector = document.activeElement;

@@ -3,7 +3,7 @@
 #include "CanvasSurface.h"
 #include "MarkTable.h"
 #include "PageWindow.h"
-#include "PointInspection.h"
+#include "PointDetails.h"
 #include "SimulationRun.h"
 
 #include <emscripten/bind.h>
@@ -109,7 +109,7 @@ emscripten::val inspection(const PageWindow& window, int run, int index) {
     const auto found = inspect(window.history(), std::size_t(run), std::size_t(index));
     if (!found)
         return emscripten::val::null();
-    const PointInspection& p = *found;
+    const PointDetails& p = *found;
     emscripten::val out = emscripten::val::object();
     out.set("run", run);
     out.set("index", index);

@@ -13,13 +13,13 @@
 
 namespace ravo::web {
 
-namespace {
-
 std::string fixed(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     return buffer;
 }
+
+namespace {
 
 // A dot is a circle of radius 1 drawn two pixels wide; a bar is two pixels wide. The reach
 // is a little more, so that resting the mouse on a mark is easy (as on the desktop).

@@ -54,6 +54,9 @@ std::string slowDownText(int value);
 
 std::string colourName(Light light);
 
+// A number with a fixed count of decimals and ".", as the tables write it ("%.*f").
+std::string fixed(double value, int decimals);
+
 // "dispersion on", "dispersion off", or "no glass time" where the frequency has no glass
 // factor, as the readout tells a run's glass.
 std::string dispersionWord(const SettingsAccess& settings);

@@ -111,23 +111,6 @@ def _split(tokens, opening="{"):
     return entries
 
 
-def _text_of(field):
-    """The field's text: its last run of adjacent string literals, joined; None if none."""
-    groups, current = [], None
-    for t in field:
-        if t.startswith('"'):
-            if current is None:
-                current = []
-            current.append(_unescape(t))
-        elif t.strip():
-            if current is not None:
-                groups.append("".join(current))
-                current = None
-    if current is not None:
-        groups.append("".join(current))
-    return groups[-1] if groups else None
-
-
 def _literals(field):
     """Every run of adjacent string literals of a field, each joined."""
     groups, current = [], None
@@ -143,6 +126,12 @@ def _literals(field):
     if current is not None:
         groups.append("".join(current))
     return groups
+
+
+def _text_of(field):
+    """The field's text: its last run of adjacent string literals, joined; None if none."""
+    groups = _literals(field)
+    return groups[-1] if groups else None
 
 
 def _caption_of(field):

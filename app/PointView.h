@@ -19,13 +19,13 @@ namespace ravo {
 // its arrow; and the numbers. Left/Right (Page Up/Down) move to the neighbouring points of
 // the same run, Ctrl+C copies its picture, Ctrl+Shift+C its table of paths, Escape closes
 // it. It reads the runs' records only.
-class PointInspector : public QWidget {
-    Q_DECLARE_TR_FUNCTIONS(PointInspector)
+class PointView : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(PointView)
 
 public:
     static constexpr QSize design{600, 440};
 
-    PointInspector(QWidget* owner, const RunHistory& history);
+    PointView(QWidget* owner, const RunHistory& history);
 
     // Shows point `index` (0-based, among the points the run drew) of run `run`.
     void inspect(std::size_t run, std::size_t index);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PointInspector.h"
+#include "PointView.h"
 
 #include "MarkReadout.h"
 #include "MarkTable.h"
@@ -27,7 +27,7 @@ const QRectF plotArea(350, 110, 236, 290);
 
 } // namespace
 
-PointInspector::PointInspector(QWidget* owner, const RunHistory& history)
+PointView::PointView(QWidget* owner, const RunHistory& history)
     : QWidget(owner, Qt::Window), history_(history) {
     setObjectName("inspector");
     setMinimumSize(design / 2);
@@ -36,34 +36,34 @@ PointInspector::PointInspector(QWidget* owner, const RunHistory& history)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-int PointInspector::point() const {
+int PointView::point() const {
     return current().result.index;
 }
 
-void PointInspector::inspect(std::size_t run, std::size_t index) {
+void PointView::inspect(std::size_t run, std::size_t index) {
     run_ = run;
     index_ = index;
     retitle();
     update();
 }
 
-void PointInspector::retitle() {
+void PointView::retitle() {
     setWindowTitle(tr("Ravo - point %1 of run %2").arg(point()).arg(run_ + 1));
     setAccessibleName(windowTitle());
 }
 
-void PointInspector::recheck() {
+void PointView::recheck() {
     if (run_ >= history_.runs().size() || index_ >= record().points.size() ||
         !history_.shown(run_, current()))
         close();
 }
 
-void PointInspector::setColours(const Palette& palette) {
+void PointView::setColours(const Palette& palette) {
     palette_ = &palette;
     update();
 }
 
-void PointInspector::step(int by) {
+void PointView::step(int by) {
     const auto& points = record().points;
     const long next = long(index_) + by;
     if (next < 0 || next >= long(points.size()) || points[std::size_t(next)].paths.empty())
@@ -71,11 +71,11 @@ void PointInspector::step(int by) {
     inspect(run_, std::size_t(next));
 }
 
-void PointInspector::copyPicture() {
+void PointView::copyPicture() {
     QGuiApplication::clipboard()->setImage(grab().toImage());
 }
 
-void PointInspector::copyPaths() {
+void PointView::copyPaths() {
     auto* data = new QMimeData;
     const QString table = MarkTable::paths(record(), current(), locale_);
     data->setText(table);
@@ -83,7 +83,7 @@ void PointInspector::copyPaths() {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void PointInspector::keyPressEvent(QKeyEvent* event) {
+void PointView::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         copyPicture();
         return;
@@ -109,7 +109,7 @@ void PointInspector::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void PointInspector::changeEvent(QEvent* event) {
+void PointView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && run_ < history_.runs().size()) {
         retitle();
         update();
@@ -117,7 +117,7 @@ void PointInspector::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void PointInspector::paintEvent(QPaintEvent*) {
+void PointView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette_->ground);
     if (run_ >= history_.runs().size() || index_ >= record().points.size())

@@ -24,7 +24,7 @@ std::optional<std::pair<std::size_t, std::size_t>> inspectedMarkAt(const RunHist
 // and its paths are kept.
 bool inspectable(const RunHistory& history, std::size_t run, std::size_t index);
 
-struct PointInspection {
+struct PointDetails {
     int point = 0;           // 1 to 85
     int pointCount = 0;      // 85
     std::string x;           // as the tables write it
@@ -50,7 +50,7 @@ struct PointInspection {
 };
 
 // Point `index` of run `run`; none where it is not inspectable.
-std::optional<PointInspection> inspect(const RunHistory& history, std::size_t run,
+std::optional<PointDetails> inspect(const RunHistory& history, std::size_t run,
                                        std::size_t index);
 
 } // namespace ravo::web

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PointInspection.h"
+#include "PointDetails.h"
 
 #include "MarkTable.h"
 #include "NumberText.h"
@@ -9,19 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace ravo::web {
-
-namespace {
-
-std::string fixed(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
-}
-
-} // namespace
 
 bool inspectable(const RunHistory& history, std::size_t run, std::size_t index) {
     const auto& runs = history.runs();
@@ -41,7 +30,7 @@ std::optional<std::pair<std::size_t, std::size_t>> inspectedMarkAt(const RunHist
     return std::nullopt;
 }
 
-std::optional<PointInspection> inspect(const RunHistory& history, std::size_t run,
+std::optional<PointDetails> inspect(const RunHistory& history, std::size_t run,
                                        std::size_t index) {
     if (!inspectable(history, run, index))
         return std::nullopt;
@@ -52,7 +41,7 @@ std::optional<PointInspection> inspect(const RunHistory& history, std::size_t ru
     const PathSum sum(PathSumParameters::from(s));
     const double step = sum.parameters().spiralStep;
 
-    PointInspection out;
+    PointDetails out;
     out.point = result.index;
     out.pointCount = PathSum::detectorCount;
     out.x = numberText(result.x);
