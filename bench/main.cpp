@@ -188,7 +188,7 @@ int main(int argc, char* argv[]) {
     }
 
     std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run, window %d x %d "
-                "at zoom %.2f, picture %d:1\n",
+                "at zoom %.2f, picture %.3g:1\n",
                 runs, qPrintable(QGuiApplication::platformName()), recorder.drawings().size(),
                 window.width(), window.height(), window.zoom(), window.canvas().factor());
 

@@ -7,30 +7,86 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace ravo {
+
+namespace {
+
+// An image for the picture. One of a large window's (tens of megabytes) lies in huge pages
+// where the system gives them: the short lines of a run each cross dozens of rows, every
+// row in another small page, and looking those pages up was a good part of a line's time.
+QImage pictureImage(QSize size) {
+#ifdef __linux__
+    constexpr std::size_t hugePage = std::size_t(2) << 20;
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    const std::size_t bytes = std::size_t(bytesPerLine) * std::size_t(size.height());
+    if (bytes >= 4 * hugePage) {
+        void* memory = nullptr;
+        const std::size_t whole = (bytes + hugePage - 1) / hugePage * hugePage;
+        if (posix_memalign(&memory, hugePage, whole) == 0) {
+            madvise(memory, whole, MADV_HUGEPAGE); // only a wish: without it, small pages
+            return QImage(static_cast<uchar*>(memory), size.width(), size.height(),
+                          bytesPerLine, QImage::Format_RGB32, [](void* m) { std::free(m); },
+                          memory);
+        }
+    }
+#endif
+    return QImage(size, QImage::Format_RGB32);
+}
+
+} // namespace
 
 DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent) {
     setObjectName("canvas");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
+    renewSoon_.setSingleShot(true);
+    renewSoon_.setInterval(150);
+    renewSoon_.callOnTimeout(this, [this] { renew(); });
     renew();
 }
 
-int DrawingCanvas::wantedFactor() const {
-    return std::max(1, int(std::ceil(placement_.zoom * devicePixelRatioF() - 1e-6)));
+qreal DrawingCanvas::wantedFactor() const {
+    const qreal perScreenPixel = placement_.zoom * devicePixelRatioF();
+    const qreal whole = std::round(perScreenPixel);
+    if (std::fabs(perScreenPixel - whole) < 1e-6)
+        return std::max<qreal>(1, whole);
+    return perScreenPixel > 3 ? perScreenPixel : std::ceil(perScreenPixel);
+}
+
+// Makes the image anew for the resolution the window needs, or, while a large window is
+// resized, soon after the last change.
+void DrawingCanvas::follow() {
+    const qreal wanted = wantedFactor();
+    if (wanted == factor()) {
+        renewSoon_.stop();
+        return;
+    }
+    if (wanted >= 3 && factor() >= 3 && !layer_.isNull()) {
+        if (!renewSoon_.isActive())
+            renewSoon_.start();
+    }
+    else
+        renew();
 }
 
 void DrawingCanvas::renew(bool force) {
-    const int factor = wantedFactor();
+    const qreal factor = wantedFactor();
     if (renewing_ || (!force && !layer_.isNull() && factor == this->factor()))
         return;
+    renewSoon_.stop();
     renewing_ = true;
     if (beforeLayerChange_)
         beforeLayerChange_();
     // The old image goes before the new one is made: only one is ever kept.
     layer_ = QImage();
-    layer_ = QImage(minimumPicture * factor, QImage::Format_RGB32);
+    layer_ = pictureImage(QSize(int(std::ceil(minimumPicture.width() * factor - 1e-6)),
+                                int(std::ceil(minimumPicture.height() * factor - 1e-6))));
     layer_.setDevicePixelRatio(factor);
     layer_.fill(palette_->ground);
     if (redraw_) {
@@ -45,7 +101,7 @@ void DrawingCanvas::setPlacement(const DesignPlacement& placement) {
     if (placement == placement_)
         return;
     placement_ = placement;
-    renew();
+    follow();
     update();
 }
 
@@ -91,8 +147,7 @@ void DrawingCanvas::updateDesign(const QRegion& designArea) {
 
 void DrawingCanvas::paintEvent(QPaintEvent* event) {
     // The pixel ratio of the screen may have changed since the last paint.
-    if (wantedFactor() != factor())
-        renew();
+    follow();
     QPainter painter(this);
     const QRect shown = placement_.designArea();
     for (const QRect& around : event->region().subtracted(shown))

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -17,12 +18,17 @@ namespace ravo {
 // the screen on every paint, so it survives covering, minimising and resizing. Nothing is
 // kept beyond the design's area; the client area around the shown design is plain ground.
 //
-// The image holds a whole number of image pixels per design pixel: the screen's pixels per
-// design pixel (zoom times device pixel ratio), rounded up. It is shown 1:1 where that is
-// whole, and smoothly reduced otherwise, so a line of one design pixel looks equally thick
-// at any zoom and on any fractional screen scale. When that number changes (a resize, full
-// screen, another screen), the image is made anew at the new resolution and the window's
-// redraw draws the picture into it again from the runs' records: it is never scaled up.
+// Up to three screen pixels per design pixel (zoom times device pixel ratio), the image
+// holds that number rounded up to a whole one: it is shown 1:1 where that is whole, and
+// smoothly reduced otherwise, so a line of one design pixel looks equally thick at any zoom
+// and on any fractional screen scale. From three on (a window filling a large screen), the
+// image has the screen's own resolution and is shown 1:1; its lines are whole screen pixels
+// thick (see QtDrawingSurface), so they look equally thick there as well, and no reduction
+// costs time at every showing. When the resolution changes (a resize, full screen, another
+// screen), the image is made anew and the window's redraw draws the picture into it again
+// from the runs' records: it is never scaled up. Only while a large window is being resized
+// from one such resolution to another does the old image, smoothly scaled, stand in for a
+// moment, so that a resize does not redraw the whole picture at every step.
 class DrawingCanvas : public QWidget {
 public:
     static constexpr QSize minimumPicture = DesignPlacement::design;
@@ -31,8 +37,8 @@ public:
 
     QImage& image() { return layer_; }
     const QImage& image() const { return layer_; }
-    // Image pixels per design pixel.
-    int factor() const { return int(layer_.devicePixelRatio()); }
+    // Image pixels per design pixel: whole, or at least 3.
+    qreal factor() const { return layer_.devicePixelRatio(); }
 
     // The picture in design pixels, the unit of every drawing call.
     static QRect pictureRect() { return QRect(QPoint(0, 0), minimumPicture); }
@@ -71,7 +77,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    int wantedFactor() const;
+    qreal wantedFactor() const;
+    void follow();
     void paintArea(QPainter& painter, const QRect& area);
     QRegion windowArea(const QRegion& designArea) const;
 
@@ -82,6 +89,7 @@ private:
     std::function<void()> redraw_;
     int redrawCount_ = 0;
     bool renewing_ = false;
+    QTimer renewSoon_;
 };
 
 // A label of the drawing layer: its text lives in the picture, so the widget itself

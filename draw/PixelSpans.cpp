@@ -13,14 +13,8 @@
 
 namespace ravo {
 
-namespace {
-
-// Lines are learnt on a scratch image this many device pixels square, lying across it at
-// bandAt and running from lowAt to highAt (plus the fraction being learnt).
-constexpr int scratchSize = 64;
-
-// Sets count pixels from line on. Copying a block of eight at a time lets the compiler use
-// wide stores, which std::fill does not get at -O2: about four times faster on long lines.
+// Copying a block of eight at a time lets the compiler use wide stores, which std::fill
+// does not get at -O2: about four times faster on long lines.
 void fillPixels(QRgb* line, int count, QRgb pixel) {
     constexpr int block = 8;
     QRgb eight[block];
@@ -31,6 +25,13 @@ void fillPixels(QRgb* line, int count, QRgb pixel) {
     for (; i < count; ++i)
         line[i] = pixel;
 }
+
+namespace {
+
+// Lines are learnt on a scratch image this many device pixels square, lying across it at
+// bandAt and running from lowAt to highAt (plus the fraction being learnt).
+constexpr int scratchSize = 64;
+
 constexpr double bandAt = 24;
 constexpr double lowAt = 16;
 constexpr double highAt = 40;

@@ -9,6 +9,9 @@
 
 namespace ravo {
 
+// Sets count pixels from line on to one colour.
+void fillPixels(QRgb* line, int count, QRgb pixel);
+
 // Horizontal and vertical lines written straight into the picture's pixels: the same pixels
 // that QPainter's aliased drawLine sets with a solid, round-capped pen of the given width,
 // under a painter that maps logical pixels to device pixels by a whole factor, but without

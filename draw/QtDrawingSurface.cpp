@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDrawingSurface.h"
 
+#include "BandLine.h"
 #include "DrawingCanvas.h"
 
 #include <algorithm>
@@ -38,12 +39,16 @@ QtDrawingSurface::~QtDrawingSurface() {
 // not proven) have square ends instead: the rasteriser's quick way, which makes a run there
 // three times quicker and differs from round ends only in a few pixels at each end. Up to
 // two image pixels per design pixel every line is QPainter's own, round ends and all; so
-// are lines written as spans.
+// are lines written as spans. Where the picture has a fractional number of image pixels per
+// design pixel, a line is a whole number of them thick, the nearest: every line of a width
+// is then equally thick, wherever it lies.
 QPen QtDrawingSurface::penFor(Role role, bool slanted) const {
-    const int factor = canvas_.factor();
+    const qreal factor = canvas_.factor();
+    const bool whole = factor == std::floor(factor);
     const bool squareEnds =
-        factor >= 3 && (slanted || !PixelSpans::proven(factor, penWidth_));
-    return QPen(canvas_.colours().of(role), penWidth_, Qt::SolidLine,
+        factor >= 3 && (slanted || !whole || !PixelSpans::proven(int(factor), penWidth_));
+    const qreal width = whole ? penWidth_ : std::round(penWidth_ * factor) / factor;
+    return QPen(QBrush(canvas_.colours().of(role)), width, Qt::SolidLine,
                 squareEnds ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin);
 }
 
@@ -210,21 +215,31 @@ void QtDrawingSurface::forget() {
     rememberedAreas_.clear();
 }
 
-// A horizontal or vertical line straight into the picture's pixels, where the painter maps
-// logical pixels to device pixels by a whole factor and nothing else is in its way.
+// A line straight into the picture's pixels, where the painter maps logical pixels to
+// device pixels by a factor and nothing else is in its way: at a whole factor a horizontal
+// or vertical one, as QPainter would draw it; at a fractional one (three or more) any line,
+// as a band of whole pixels (see penFor).
 bool QtDrawingSurface::drawSpanLine(float x1, float y1, float x2, float y2) {
-    if (!spanLines_ || (x1 != x2 && y1 != y2))
+    if (!spanLines_)
         return false;
     const QTransform mapping = painter_.deviceTransform();
     if (mapping.type() > QTransform::TxScale || mapping.m11() != mapping.m22() ||
         mapping.dx() != 0 || mapping.dy() != 0)
         return false;
-    const double scale = mapping.m11();
-    if (scale != std::floor(scale))
-        return false;
     if (painter_.hasClipping() ||
         painter_.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        painter_.testRenderHint(QPainter::Antialiasing) || pen_.color().alpha() != 255)
+        painter_.testRenderHint(QPainter::Antialiasing) || pen_.color().alpha() != 255 ||
+        canvas_.image().depth() != 32)
+        return false;
+    const double scale = mapping.m11();
+    if (scale != std::floor(scale)) {
+        if (scale < 3 || pen_.capStyle() != Qt::SquareCap)
+            return false;
+        drawBandLine(canvas_.image(), pen_.color().rgb(), scale * x1, scale * y1, scale * x2,
+                     scale * y2, std::round(scale * pen_.widthF()));
+        return true;
+    }
+    if (x1 != x2 && y1 != y2)
         return false;
     return spans_.drawLine(canvas_.image(), int(scale), penWidth_, pen_.color().rgb(), scale * x1,
                            scale * y1, scale * x2, scale * y2);

@@ -34,7 +34,7 @@ inline bool runToEnd(frmRavo& w) {
 inline QRgb pixelAt(frmRavo& w, double x, double y) {
     w.surface().endPainting();
     const QImage& image = w.canvas().image();
-    const int f = w.canvas().factor();
+    const qreal f = w.canvas().factor();
     return image.pixel(int(x * f), int(y * f));
 }
 

@@ -261,6 +261,47 @@ private slots:
         QVERIFY(blendedAcross(image, int(20 * scale), 0, image.height() - 1) <= 2);
     }
 
+    // From three screen pixels per design pixel on, the picture has the screen's own
+    // resolution. A run drawn there, resized to another such size, is drawn again from its
+    // record once the resizing rests: then its picture is the one a run draws at that size.
+    void largeWindowsDrawAtTheScreensResolution() {
+        frmRavo w, there;
+        for (frmRavo* window : {&w, &there}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+        const qreal ratio = w.devicePixelRatioF();
+        w.resize(DesignPlacement::clientAt(3.3 / ratio));
+        QTRY_COMPARE(w.canvas().factor(), w.zoom() * ratio);
+        QVERIFY(runToEnd(w));
+        const int redraws = w.canvas().redrawCount();
+
+        const QSize second = DesignPlacement::clientAt(3.62 / ratio);
+        w.resize(second);
+        there.resize(second);
+        QTRY_COMPARE(w.canvas().factor(), w.zoom() * ratio);
+        QVERIFY(w.canvas().redrawCount() > redraws);
+        QTRY_COMPARE(there.canvas().factor(), w.canvas().factor());
+        QVERIFY(runToEnd(there));
+        w.surface().endPainting();
+        there.surface().endPainting();
+        QCOMPARE(w.canvas().image().size(), QSize(int(std::ceil(800 * w.canvas().factor())),
+                                                  int(std::ceil(581 * w.canvas().factor()))));
+        QCOMPARE(w.canvas().image(), there.canvas().image());
+        // Shown 1:1: the blue peak in pure blue at its place.
+        const QImage image = pictureOf(w);
+        const qreal scale = pixelsPerDesignPixel(w, image);
+        const auto peak = peakOf(image, isBlue, scale);
+        QVERIFY(peak && std::hypot(peak->x() - 514 * scale, peak->y() - 56.3 * scale) <= 2);
+        QCOMPARE(image.pixel(int(peak->x()), int(peak->y())), qRgb(0, 0, 255));
+        // Every incoming ray, crossed at x = 20, is the same whole number of black pixels.
+        const std::vector<qreal> rays =
+            lineThicknesses(image, int(20 * scale), 0, image.height() - 1);
+        QCOMPARE(int(rays.size()), 101);
+        for (const qreal thickness : rays)
+            QCOMPARE(thickness, std::round(scale));
+    }
+
     // A run resized as it goes is drawn again at each resolution up to where it stands and
     // goes on: back at the design size, its picture is an undisturbed run's. A redraw while
     // it is held changes nothing, nor one after it has been stopped.

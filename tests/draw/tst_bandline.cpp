@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BandLine.h"
+
+#include <QPainter>
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+using namespace ravo;
+
+namespace {
+
+const QRgb white = qRgb(255, 255, 255);
+const QRgb blue = qRgb(0, 0, 255);
+
+// A line in design pixels at a scale, as the picture's painter draws it where it has a
+// fractional number of pixels per design pixel: aliased, square ends, whole pixels thick.
+QImage byPainter(QSize size, qreal scale, int width, QLineF line) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    painter.setPen(QPen(QBrush(blue), std::round(width * scale) / scale, Qt::SolidLine,
+                        Qt::SquareCap));
+    painter.drawLine(line);
+    return image;
+}
+
+QImage byBand(QSize size, qreal scale, int width, QLineF line) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(white);
+    drawBandLine(image, blue, line.x1() * scale, line.y1() * scale, line.x2() * scale,
+                 line.y2() * scale, std::round(width * scale));
+    return image;
+}
+
+// Pixels set in one picture and not in the other, and those set in the first.
+std::pair<int, int> difference(const QImage& a, const QImage& b) {
+    int differ = 0, set = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            differ += (a.pixel(x, y) == blue) != (b.pixel(x, y) == blue);
+            set += a.pixel(x, y) == blue;
+        }
+    return {differ, set};
+}
+
+} // namespace
+
+class TestBandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Horizontal and vertical lines, at any fraction of a pixel, either way round, are the
+    // painter's pixels exactly; so are those that run out of the picture.
+    void uprightLinesAreThePaintersPixels() {
+        const QSize size(300, 300);
+        for (const qreal scale : {3.2, 3.6, 3.72, 4.221})
+            for (const int width : {1, 2, 4})
+                for (const qreal at : {20.0, 20.25, 20.5, 20.8})
+                    for (const QLineF line : {QLineF(10.3, at, 50.6, at), QLineF(50.6, at, 10.3, at),
+                                              QLineF(at, 10.3, at, 50.6), QLineF(at, 50.6, at, 10.3),
+                                              QLineF(-40, at, 400, at), QLineF(at, 70, at, 1e6)}) {
+                        const auto [differ, set] = difference(byPainter(size, scale, width, line),
+                                                              byBand(size, scale, width, line));
+                        QVERIFY(set > 0);
+                        QVERIFY2(differ == 0,
+                                 qPrintable(QString("scale %1 width %2 at %3, line %5 %6 %7 %8: %4 pixels differ")
+                                                .arg(scale).arg(width).arg(at).arg(differ).arg(line.x1()).arg(line.y1()).arg(line.x2()).arg(line.y2())));
+                    }
+    }
+
+    // Slanted lines cover the painter's rectangle: they differ from its pixels only here and
+    // there where an edge passes next to a pixel's centre.
+    void slantedLinesDifferOnlyAtTheirEdges() {
+        const QSize size(500, 500);
+        std::mt19937 random(7);
+        std::uniform_real_distribution<double> place(20, 100), turn(0, 2 * M_PI), length(0.5, 30),
+            scale(3, 4.5);
+        int differ = 0, set = 0;
+        for (int i = 0; i < 300; ++i) {
+            const qreal s = scale(random), angle = turn(random), l = length(random);
+            const QPointF from(place(random), place(random));
+            const QLineF line(from, from + l * QPointF(std::cos(angle), std::sin(angle)));
+            const int width = 1 + i % 3;
+            const auto [d, n] = difference(byPainter(size, s, width, line),
+                                           byBand(size, s, width, line));
+            QVERIFY2(d <= 3 + n / 20, qPrintable(QString("line %1: %2 of %3 differ").arg(i).arg(d).arg(n)));
+            differ += d;
+            set += n;
+        }
+        QVERIFY2(differ * 100 < set, qPrintable(QString("%1 of %2 differ").arg(differ).arg(set)));
+    }
+
+    // A line of no length is a square of its width; one far out of the picture, or across
+    // it from far away, touches nothing outside it.
+    void pointsAndFarLines() {
+        QImage image(40, 40, QImage::Format_RGB32);
+        image.fill(white);
+        drawBandLine(image, blue, 20.3, 20.3, 20.3, 20.3, 4);
+        const auto [differ, set] = difference(image, image);
+        QCOMPARE(differ, 0);
+        QCOMPARE(set, 16);
+        QCOMPARE(image.pixel(18, 18), blue);
+        QCOMPARE(image.pixel(21, 21), blue);
+
+        image.fill(white);
+        drawBandLine(image, blue, -1e7, -1e7, -2e7, 3e7, 4);
+        drawBandLine(image, blue, 1e7, 5, 2e7, 5, 4);
+        QCOMPARE(difference(image, image).second, 0);
+        drawBandLine(image, blue, -1e7, 10, 1e7, 10, 4);
+        QCOMPARE(difference(image, image).second, 4 * 40);
+    }
+};
+
+QTEST_MAIN(TestBandLine)
+#include "tst_bandline.moc"
