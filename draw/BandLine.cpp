@@ -29,6 +29,8 @@ constexpr double far = 1 << 24;
 
 void drawBandLine(QImage& image, QRgb colour, double x1, double y1, double x2, double y2,
                   double width) {
+    if (!std::isfinite(x1 + y1 + x2 + y2 + width) || !(width > 0))
+        return;
     const double length = std::hypot(x2 - x1, y2 - y1);
     // Along the line and across it, each half the width long.
     const double half = width / 2;

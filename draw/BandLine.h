@@ -15,7 +15,8 @@ namespace ravo {
 // QPainter's aliased lines with square ends fill the same rectangle, to within a pixel at
 // its edges, but each of them goes through the stroker and the rasteriser: for the many
 // short lines of a run in a picture of several pixels per design pixel, that is most of
-// the run's time. Coordinates are in the image's pixels, a pixel's centre half a pixel in.
+// the run's time. Coordinates are in the image's pixels, a pixel's centre half a pixel in;
+// a line with a coordinate or width that is not a finite number, or no width, draws nothing.
 void drawBandLine(QImage& image, QRgb colour, double x1, double y1, double x2, double y2,
                   double width);
 

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 using namespace ravo;
@@ -94,7 +95,8 @@ private slots:
     }
 
     // A line of no length is a square of its width; one far out of the picture, or across
-    // it from far away, touches nothing outside it.
+    // it from far away, touches nothing outside it; one of no width or of a coordinate that
+    // is no number draws nothing.
     void pointsAndFarLines() {
         QImage image(40, 40, QImage::Format_RGB32);
         image.fill(white);
@@ -108,6 +110,9 @@ private slots:
         image.fill(white);
         drawBandLine(image, blue, -1e7, -1e7, -2e7, 3e7, 4);
         drawBandLine(image, blue, 1e7, 5, 2e7, 5, 4);
+        drawBandLine(image, blue, 10, std::nan(""), 30, 30, 4);
+        drawBandLine(image, blue, 10, 10, 30, 30, std::numeric_limits<double>::infinity());
+        drawBandLine(image, blue, 10, 10, 30, 30, 0);
         QCOMPARE(difference(image, image).second, 0);
         drawBandLine(image, blue, -1e7, 10, 1e7, 10, 4);
         QCOMPARE(difference(image, image).second, 4 * 40);
