@@ -66,9 +66,8 @@ private slots:
                         const auto [differ, set] = difference(byPainter(size, scale, width, line),
                                                               byBand(size, scale, width, line));
                         QVERIFY(set > 0);
-                        QVERIFY2(differ == 0,
-                                 qPrintable(QString("scale %1 width %2 at %3, line %5 %6 %7 %8: %4 pixels differ")
-                                                .arg(scale).arg(width).arg(at).arg(differ).arg(line.x1()).arg(line.y1()).arg(line.x2()).arg(line.y2())));
+                        QVERIFY2(differ == 0, qPrintable(QString("scale %1, width %2, at %3")
+                                                             .arg(scale).arg(width).arg(at)));
                     }
     }
 
@@ -101,9 +100,7 @@ private slots:
         QImage image(40, 40, QImage::Format_RGB32);
         image.fill(white);
         drawBandLine(image, blue, 20.3, 20.3, 20.3, 20.3, 4);
-        const auto [differ, set] = difference(image, image);
-        QCOMPARE(differ, 0);
-        QCOMPARE(set, 16);
+        QCOMPARE(difference(image, image).second, 16);
         QCOMPARE(image.pixel(18, 18), blue);
         QCOMPARE(image.pixel(21, 21), blue);
 
