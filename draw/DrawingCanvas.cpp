@@ -17,7 +17,7 @@ namespace ravo {
 
 namespace {
 
-// An image for the picture. One of a large window's (tens of megabytes) lies in huge pages
+// An image for the picture. One of a large window's (8 MB and more) lies in huge pages
 // where the system gives them: the short lines of a run each cross dozens of rows, every
 // row in another small page, and looking those pages up was a good part of a line's time.
 QImage pictureImage(QSize size) {
@@ -30,9 +30,9 @@ QImage pictureImage(QSize size) {
         const std::size_t whole = (bytes + hugePage - 1) / hugePage * hugePage;
         if (posix_memalign(&memory, hugePage, whole) == 0) {
             madvise(memory, whole, MADV_HUGEPAGE); // only a wish: without it, small pages
-            return QImage(static_cast<uchar*>(memory), size.width(), size.height(),
-                          bytesPerLine, QImage::Format_RGB32, [](void* m) { std::free(m); },
-                          memory);
+            return QImage(
+                static_cast<uchar*>(memory), size.width(), size.height(), bytesPerLine,
+                QImage::Format_RGB32, [](void* m) { std::free(m); }, memory);
         }
     }
 #endif
@@ -70,9 +70,9 @@ void DrawingCanvas::follow() {
     if (wanted >= 3 && factor() >= 3 && !layer_.isNull()) {
         if (!renewSoon_.isActive())
             renewSoon_.start();
-    }
-    else
+    } else {
         renew();
+    }
 }
 
 void DrawingCanvas::renew(bool force) {

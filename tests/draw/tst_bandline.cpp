@@ -22,8 +22,8 @@ QImage byPainter(QSize size, qreal scale, int width, QLineF line) {
     image.fill(white);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    painter.setPen(QPen(QBrush(blue), std::round(width * scale) / scale, Qt::SolidLine,
-                        Qt::SquareCap));
+    painter.setPen(
+        QPen(QBrush(blue), std::round(width * scale) / scale, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(line);
     return image;
 }
@@ -60,14 +60,17 @@ private slots:
         for (const qreal scale : {3.2, 3.6, 3.72, 4.221})
             for (const int width : {1, 2, 4})
                 for (const qreal at : {20.0, 20.25, 20.5, 20.8})
-                    for (const QLineF line : {QLineF(10.3, at, 50.6, at), QLineF(50.6, at, 10.3, at),
-                                              QLineF(at, 10.3, at, 50.6), QLineF(at, 50.6, at, 10.3),
-                                              QLineF(-40, at, 400, at), QLineF(at, 70, at, 1e6)}) {
+                    for (const QLineF line :
+                         {QLineF(10.3, at, 50.6, at), QLineF(50.6, at, 10.3, at),
+                          QLineF(at, 10.3, at, 50.6), QLineF(at, 50.6, at, 10.3),
+                          QLineF(-40, at, 400, at), QLineF(at, 70, at, 1e6)}) {
                         const auto [differ, set] = difference(byPainter(size, scale, width, line),
                                                               byBand(size, scale, width, line));
                         QVERIFY(set > 0);
                         QVERIFY2(differ == 0, qPrintable(QString("scale %1, width %2, at %3")
-                                                             .arg(scale).arg(width).arg(at)));
+                                                             .arg(scale)
+                                                             .arg(width)
+                                                             .arg(at)));
                     }
     }
 
@@ -84,9 +87,10 @@ private slots:
             const QPointF from(place(random), place(random));
             const QLineF line(from, from + l * QPointF(std::cos(angle), std::sin(angle)));
             const int width = 1 + i % 3;
-            const auto [d, n] = difference(byPainter(size, s, width, line),
-                                           byBand(size, s, width, line));
-            QVERIFY2(d <= 3 + n / 20, qPrintable(QString("line %1: %2 of %3 differ").arg(i).arg(d).arg(n)));
+            const auto [d, n] =
+                difference(byPainter(size, s, width, line), byBand(size, s, width, line));
+            QVERIFY2(d <= 3 + n / 20,
+                     qPrintable(QString("line %1: %2 of %3 differ").arg(i).arg(d).arg(n)));
             differ += d;
             set += n;
         }
