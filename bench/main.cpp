@@ -15,7 +15,10 @@
 // usage: ravo-bench [runs] [--full-screen]
 //        (default 7 runs, in a window of the design's size; --full-screen fills the screen.
 //        The platform is offscreen unless QT_QPA_PLATFORM says otherwise, e.g.
-//        offscreen:configfile=tests/support/screen-3840x2160.json for a 4K screen.)
+//        offscreen:configfile=tests/support/screen-3840x2160.json for a 4K screen. A screen
+//        scaled by 2 takes QT_SCALE_FACTOR=2 as well, as the tests give it:
+//        QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen:configfile=tests/support/
+//        screen-1024x768-scale2.json; the first line says the pixel ratio it ran at.)
 
 #include "CallRecorder.h"
 #include "PathSum.h"
@@ -188,9 +191,10 @@ int main(int argc, char* argv[]) {
     }
 
     std::printf("ravo-bench: %d runs each, platform %s, %zu drawing calls per run, window %d x %d "
-                "at zoom %.2f, picture %.3g:1\n",
+                "at zoom %.2f on a screen of pixel ratio %.3g, picture %.3g:1\n",
                 runs, qPrintable(QGuiApplication::platformName()), recorder.drawings().size(),
-                window.width(), window.height(), window.zoom(), window.canvas().factor());
+                window.width(), window.height(), window.zoom(), window.devicePixelRatioF(),
+                window.canvas().factor());
 
     const double cpuBefore = cpuSeconds();
     const Series a = measure(runs, [&] { windowRun(window); });
