@@ -386,7 +386,13 @@ class RavoSession:
             [self.binary], env=self._env(), stdout=subprocess.DEVNULL,
             preexec_fn=_die_with_parent,
         )
-        self.window = self.wait_for_window(MAIN_TITLE, timeout=15)
+        # A loaded machine (a package being built beside the test) can hold a start up for
+        # many seconds; the limit only ends a start that failed.
+        try:
+            self.window = self.wait_for_window(MAIN_TITLE, timeout=60)
+        except DriverError as error:
+            _, names = self.xdotool("search", "--name", ".", "getwindowname", "%@")
+            raise DriverError("%s; the windows there: %r" % (error, names.splitlines()))
         # The window is mapped; wait until it has painted its grey background.
         self.wait_until(lambda: self.grab().pixel(*self.at(700, 400)) == GREY, 10,
                         "the window to paint itself")
