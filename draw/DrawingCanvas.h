@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
 
 namespace ravo {
@@ -39,6 +40,7 @@ public:
     const QImage& image() const { return layer_; }
     // Image pixels per design pixel: whole, or at least 3.
     qreal factor() const { return layer_.devicePixelRatio(); }
+    bool wholeFactor() const { return factor() == std::floor(factor()); }
 
     // The picture in design pixels, the unit of every drawing call.
     static QRect pictureRect() { return QRect(QPoint(0, 0), minimumPicture); }

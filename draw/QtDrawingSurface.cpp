@@ -44,7 +44,7 @@ QtDrawingSurface::~QtDrawingSurface() {
 // is then equally thick, wherever it lies.
 QPen QtDrawingSurface::penFor(Role role, bool slanted) const {
     const qreal factor = canvas_.factor();
-    const bool whole = factor == std::floor(factor);
+    const bool whole = canvas_.wholeFactor();
     const bool squareEnds =
         factor >= 3 && (slanted || !whole || !PixelSpans::proven(int(factor), penWidth_));
     const qreal width = whole ? penWidth_ : std::round(penWidth_ * factor) / factor;
@@ -220,7 +220,7 @@ void QtDrawingSurface::forget() {
 // or vertical one, as QPainter would draw it; at a fractional one (three or more) any line,
 // as a band of whole pixels (see penFor).
 bool QtDrawingSurface::drawSpanLine(float x1, float y1, float x2, float y2) {
-    if (!spanLines_)
+    if (!spanLines_ || (x1 != x2 && y1 != y2 && canvas_.wholeFactor()))
         return false;
     const QTransform mapping = painter_.deviceTransform();
     if (mapping.type() > QTransform::TxScale || mapping.m11() != mapping.m22() ||
@@ -239,8 +239,6 @@ bool QtDrawingSurface::drawSpanLine(float x1, float y1, float x2, float y2) {
                      scale * y2, std::round(scale * pen_.widthF()));
         return true;
     }
-    if (x1 != x2 && y1 != y2)
-        return false;
     return spans_.drawLine(canvas_.image(), int(scale), penWidth_, pen_.color().rgb(), scale * x1,
                            scale * y1, scale * x2, scale * y2);
 }
