@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCoreApplication>
 #include <QWidget>
 
-class QLabel;
+class QGridLayout;
 
 namespace ravo {
 
-// The keys and the mouse, in the program's language: F1 opens it, Escape closes it. Its
-// text grows with the main window's zoom.
-class KeysHelp : public QWidget {
-    Q_DECLARE_TR_FUNCTIONS(KeysHelp)
+class QtTranslator;
 
+// The keys and the mouse, in the program's language: F1 opens it, Escape closes it. Two
+// columns, what to press and what it does, with room between them that grows with the
+// main window's zoom, as its text does.
+class KeysHelp : public QWidget {
 public:
-    explicit KeysHelp(QWidget* owner);
+    KeysHelp(QWidget* owner, const QtTranslator& tr);
 
     void setZoom(qreal zoom);
+    // The list as plain text, a line per key: what a screen reader reads.
     QString text() const;
 
 protected:
@@ -26,7 +27,8 @@ protected:
 private:
     void retranslate();
 
-    QLabel* label_;
+    const QtTranslator& tr_;
+    QGridLayout* grid_;
     qreal zoom_ = 1;
 };
 

@@ -6,28 +6,15 @@
 
 namespace ravo {
 
-namespace {
-
-const Language languages[] = {
-    {"en", "English"},   {"cs", "Čeština"}, {"sk", "Slovenčina"}, {"pl", "Polski"},
-    {"de", "Deutsch"},   {"fr", "Français"}, {"es", "Español"},
-};
-
-} // namespace
-
 std::span<const Language> Languages::all() {
-    return languages;
+    return languages();
 }
 
 QString Languages::bestOf(const QStringList& wanted) {
-    for (const QString& name : wanted) {
-        // "cs-CZ", "cs_CZ.UTF-8", "de": the language alone decides.
-        const QString code = name.section('-', 0, 0).section('_', 0, 0).section('.', 0, 0).toLower();
-        for (const Language& language : languages)
-            if (code == QLatin1String(language.code))
-                return code;
-    }
-    return QStringLiteral("en");
+    std::vector<std::string> tags;
+    for (const QString& name : wanted)
+        tags.push_back(name.toStdString());
+    return QString::fromLatin1(bestLanguage(tags).code);
 }
 
 QString Languages::fromDesktop() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Language.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -10,12 +12,6 @@
 #include <span>
 
 namespace ravo {
-
-// One language the program speaks: its code and its name in itself.
-struct Language {
-    const char* code;
-    const char* name;
-};
 
 // The program's translations, built into it, and Qt's own for its standard texts (taken
 // from where the system keeps them, when it does). English is the program's own language.

@@ -1,42 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCoreApplication>
+#include "Inspector.h"
 #include "Palette.h"
 #include "RunRecord.h"
 
-#include <QLocale>
 #include <QWidget>
 
-#include <cstddef>
-#include <functional>
+#include <optional>
 
 namespace ravo {
 
-// A window that looks inside one detector point of one run: its Cornu spiral, enlarged,
-// with the arrows head to tail and the green resultant; the trip time of every path against
-// its height at the lens, the path of least time marked, each path with the direction of
-// its arrow; and the numbers. Left/Right (Page Up/Down) move to the neighbouring points of
-// the same run, Ctrl+C copies its picture, Ctrl+Shift+C its table of paths, Escape closes
-// it. It reads the runs' records only.
+class QtTranslator;
+
+// A window that looks inside one detector point of one run (see Inspection): its Cornu
+// spiral, the trip times against height and the numbers. Left/Right (Page Up/Down) move to
+// the neighbouring points of the same run, Ctrl+C copies its picture, Ctrl+Shift+C its
+// table of paths, Escape closes it. It reads the runs' records only.
 class PointView : public QWidget {
-    Q_DECLARE_TR_FUNCTIONS(PointView)
-
 public:
-    static constexpr QSize design{600, 440};
+    static constexpr QSize design{int(Inspection::width), int(Inspection::height)};
 
-    PointView(QWidget* owner, const RunHistory& history);
+    PointView(QWidget* owner, const RunHistory& history, const QtTranslator& tr);
 
-    // Shows point `index` (0-based, among the points the run drew) of run `run`.
-    void inspect(std::size_t run, std::size_t index);
-    std::size_t run() const { return run_; }
+    // Shows a point of a run.
+    void inspect(MarkPlace place);
+    std::size_t run() const { return place_.run; }
     // The detector point shown, 1 to 85.
-    int point() const;
+    int point() const { return shown_ ? shown_->point : 0; }
     // Closes the window when its point's mark is no longer shown (erased by a later run).
     void recheck();
+    // Its title and texts in the window's language.
+    void retranslate();
 
     void setColours(const Palette& palette);
-    void setLocale(const QLocale& locale) { locale_ = locale; }
 
     // The picture of the window, and its table of paths, as Ctrl+C and Ctrl+Shift+C copy
     // them.
@@ -49,16 +46,17 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    const RunRecord& record() const { return history_.runs()[run_]; }
-    const PointRecord& current() const { return record().points[index_]; }
     void step(int by);
-    void retitle();
 
     const RunHistory& history_;
-    std::size_t run_ = 0;
-    std::size_t index_ = 0;
+    const QtTranslator& tr_;
+    MarkPlace place_;
+    std::optional<Inspection> shown_;
     const Palette* palette_ = &Palette::design();
-    QLocale locale_;
 };
+
+// Draws an inspection's shapes in its design units with a painter.
+void paintInspection(QPainter& painter, const Inspection& inspection, const Palette& palette,
+                     const QtTranslator& tr);
 
 } // namespace ravo

@@ -103,7 +103,7 @@ Timed windowRun(ravo::frmRavo& window, int points = ravo::RunControl::detectorCo
             if (seen && point > int(seen->size()))
                 seen->push_back(Clock::now());
             if (point >= points)
-                window.runControl().stop();
+                window.session().command(ravo::Command::Stop);
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
         QCoreApplication::processEvents(); // the last changes reach the screen
@@ -186,7 +186,7 @@ int main(int argc, char* argv[]) {
 
     ravo::test::RecordingSurface recorder;
     {
-        ravo::RecordedSettings settings(window.settings());
+        ravo::SettingsRecord settings(window.settings());
         ravo::SimulationRun(settings, recorder).perform([](std::string_view) { return true; });
     }
 

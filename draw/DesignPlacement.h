@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Controls.h"
+
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
@@ -14,8 +16,8 @@ namespace ravo {
 // centred, with the window's grey around it. At the design size the zoom is 1 and the
 // design fills the client area exactly.
 struct DesignPlacement {
-    static constexpr QSize design{800, 581};
-    static constexpr qreal minimumZoom = 0.5;
+    static constexpr QSize design{designWidth, designHeight};
+    static constexpr qreal minimumZoom = ravo::minimumZoom;
 
     qreal zoom = 1;
     QPoint offset;

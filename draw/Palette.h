@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Colours.h"
 #include "DrawingSurface.h"
 
 #include <QColor>
@@ -9,24 +10,26 @@
 
 namespace ravo {
 
-// The colour of every role of the picture, and of the ground it is drawn on.
+inline QColor toQColor(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+// The colour of every role of the picture, and of the ground it is drawn on, as Qt's
+// colours: the program's colours (Colours) for the painter.
 struct Palette {
     QColor ground;
     std::array<QColor, roleCount> roles;
+    const Colours* colours = nullptr;
 
     QColor of(Role role) const { return roles[std::size_t(role)]; }
 
-    // The picture as it has always looked: a light grey ground, black lines, light-green
-    // glass, a green resultant, marks in pure red, green and blue, white sample arrows.
+    // The picture as it has always looked (Colours::design), and in colours for a
+    // projector (Colours::projector).
     static const Palette& design();
-    // For a projector: a white ground, black lines, a light glass within its dark outline,
-    // marks and the resultant in strong colours, and the sample arrows in a colour that
-    // shows on the white ground and on the black fans alike.
     static const Palette& projector();
 };
 
-// The contrast ratio of two colours as WCAG 2.1 defines it: (L1 + 0.05) / (L2 + 0.05) of
-// their relative luminances, the lighter first; 1 to 21.
+// The contrast ratio of two colours as WCAG 2.1 defines it.
 double contrastRatio(const QColor& a, const QColor& b);
 
 } // namespace ravo

@@ -107,7 +107,7 @@ template <typename Visit> PointResult sumPaths(const PathSum& sum, int i, Visit&
     PointResult result;
     result.index = i;
     result.x = detectorX;
-    result.probability = (rx * rx + ry * ry) * 0.015 * 0.8;
+    result.probability = (rx * rx + ry * ry) * PathSum::probabilityScale * PathSum::probabilityWeight;
     result.mark = p.mark;
     if (p.mark)
         result.markY = p.geometry.markBaseY - p.mark->markFactor * result.probability;

@@ -103,6 +103,11 @@ struct DetectorTrace {
 class PathSum {
 public:
     static constexpr int detectorCount = 85;
+    // P is the resultant's length squared times these two, multiplied in this order.
+    static constexpr double probabilityScale = 0.015;
+    static constexpr double probabilityWeight = 0.8;
+    // Their product, as the window that looks inside a point names it.
+    static constexpr double probabilityFactor = probabilityScale * probabilityWeight;
 
     explicit PathSum(const PathSumParameters& parameters) : p_(parameters) {}
 

@@ -20,6 +20,9 @@ public:
     virtual ~RunClock() = default;
     virtual Clock::time_point now() const { return Clock::now(); }
     virtual void sleepUntil(Clock::time_point when) const;
+    // How long an event loop is to wait, from now, for `when` to come: a test's clock lets
+    // the time pass at once and says zero.
+    virtual Clock::duration waitFor(Clock::time_point when) const { return when - now(); }
 
     static const RunClock& steady();
 };

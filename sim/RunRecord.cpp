@@ -9,11 +9,6 @@
 
 namespace ravo {
 
-RecordedSettings::RecordedSettings(const SettingsAccess& from) {
-    for (Setting setting : allSettings)
-        texts_[std::size_t(setting)] = from.text(setting);
-}
-
 MarkKind markKindOf(std::string_view text) {
     if (text == words::dots)
         return MarkKind::Dots;
@@ -23,7 +18,7 @@ MarkKind markKindOf(std::string_view text) {
 }
 
 void replay(const RunRecord& record, DrawingSurface& surface) {
-    RecordedSettings settings = record.settings;
+    SettingsRecord settings = record.settings;
     SimulationRun run(settings, surface);
     RunSequence sequence = run.steps();
     const bool whole = record.progress == RunRecord::Progress::Finished;

@@ -14,22 +14,6 @@ namespace ravo {
 
 class DrawingSurface;
 
-// The nine settings as a run found them at its start, readable as a run reads them.
-// Writing (the run's nStart at its end) changes only this copy.
-class RecordedSettings : public SettingsAccess {
-public:
-    RecordedSettings() = default;
-    explicit RecordedSettings(const SettingsAccess& from);
-
-    std::string text(Setting setting) const override { return texts_[std::size_t(setting)]; }
-    void setText(Setting setting, std::string_view value) override {
-        texts_[std::size_t(setting)] = std::string(value);
-    }
-
-private:
-    std::array<std::string, allSettings.size()> texts_;
-};
-
 // An area that an erase painted over, in picture pixels, edges included.
 struct Area {
     double left, top, right, bottom;
@@ -62,7 +46,7 @@ struct RunRecord {
     enum class Answer { NotAsked, Pending, No, Yes };
     enum class Progress { Drawing, Stopped, Finished };
 
-    RecordedSettings settings;
+    SettingsRecord settings; // as the run found them at its start
     Answer answer = Answer::NotAsked;
     Progress progress = Progress::Drawing;
     std::vector<Area> erased; // in the order painted

@@ -31,6 +31,20 @@ std::string_view settingName(Setting setting) {
     return {};
 }
 
+SettingsRecord::SettingsRecord(const SettingsAccess& from) {
+    for (Setting setting : allSettings)
+        texts_[std::size_t(setting)] = from.text(setting);
+}
+
+void SettingsRecord::setText(Setting setting, std::string_view value) {
+    std::string& held = texts_[std::size_t(setting)];
+    if (held == value)
+        return;
+    held = std::string(value);
+    for (const Listener& listener : listeners_)
+        listener(setting);
+}
+
 double SettingsAccess::number(Setting setting) const {
     return parseNumber(text(setting)).value_or(std::numeric_limits<double>::quiet_NaN());
 }

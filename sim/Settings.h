@@ -2,8 +2,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ravo {
 
@@ -47,6 +50,33 @@ public:
 
     // The text read as a number by the program's one convention; NaN if it is none.
     double number(Setting setting) const;
+};
+
+// The nine settings as plain texts: the window's record of the user's choices (which its
+// controls show), and a run's copy of them as it found them at its start. Whoever shows a
+// setting listens for its changes; a copy takes the texts, never the listeners.
+class SettingsRecord : public SettingsAccess {
+public:
+    using Listener = std::function<void(Setting)>;
+
+    SettingsRecord() = default;
+    explicit SettingsRecord(const SettingsAccess& from);
+    SettingsRecord(const SettingsRecord& other) : texts_(other.texts_) {}
+    SettingsRecord& operator=(const SettingsRecord& other) {
+        texts_ = other.texts_;
+        return *this;
+    }
+
+    std::string text(Setting setting) const override { return texts_[std::size_t(setting)]; }
+    // Writes a value; the listeners hear of it when it differs from the one before.
+    void setText(Setting setting, std::string_view value) override;
+    const std::string& operator[](Setting setting) const { return texts_[std::size_t(setting)]; }
+
+    void listen(Listener listener) { listeners_.push_back(std::move(listener)); }
+
+private:
+    std::array<std::string, allSettings.size()> texts_;
+    std::vector<Listener> listeners_;
 };
 
 } // namespace ravo

@@ -78,9 +78,9 @@ private slots:
         });
         for (int run = 1; run <= 20; ++run) {
             if (run % 2)
-                w.opBody_Click();
+                w.form().click("opBody");
             else
-                w.opPruhy_Click();
+                w.form().click("opPruhy");
             QVERIFY(test::runToEnd(w));
             QVERIFY(w.lastOutcome().completed);
             // Each run leaves the blue peak at x = 514, as a dot or as the top of a bar.

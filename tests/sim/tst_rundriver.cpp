@@ -34,7 +34,7 @@ struct Harness {
 
     explicit Harness(const char* slowDown) {
         settings.values[Setting::nSpomaleni] = slowDown;
-        record.settings = RecordedSettings(settings);
+        record.settings = SettingsRecord(settings);
     }
     RunDriver::Next advance() {
         if (!driver)

@@ -29,7 +29,7 @@ std::vector<Call> replayed(const RunRecord& record) {
 
 RunRecord recordedRun(TableSettings& settings, RecordingSurface& surface) {
     RunRecord record;
-    record.settings = RecordedSettings(settings);
+    record.settings = SettingsRecord(settings);
     runOnce(settings, surface, &record);
     return record;
 }
@@ -47,7 +47,7 @@ private slots:
         settings.values[Setting::nClona] = "50";
         RecordingSurface surface;
         RunRecord record;
-        record.settings = RecordedSettings(settings);
+        record.settings = SettingsRecord(settings);
         const RunOutcome outcome = runOnce(settings, surface, &record);
 
         QCOMPARE(record.progress, RunRecord::Progress::Finished);

@@ -125,18 +125,23 @@ private slots:
         int menuAtOne = 0;
         auto menuHeight = [&] {
             int height = 0;
+            bool seen = false;
+            // The menu pops up and the event loop goes on: it is measured once it is there.
             QTimer::singleShot(0, [&] {
                 QWidget* menu = QApplication::activePopupWidget();
                 height = menu ? menu->sizeHint().height() : 0;
                 if (menu)
                     menu->close();
+                seen = true;
             });
             QContextMenuEvent at(QContextMenuEvent::Mouse, QPoint(700, 400),
                                  w.mapToGlobal(QPoint(700, 400)));
             QApplication::sendEvent(&w.canvas(), &at);
+            (void)QTest::qWaitFor([&] { return seen; });
             return height;
         };
         menuAtOne = menuHeight();
+        QVERIFY(menuAtOne > 0);
         const int tipAtOne = QToolTip::font().pixelSize();
         w.resize(1600, 1162 + 100);
         QTRY_COMPARE(w.zoom(), 2.0);

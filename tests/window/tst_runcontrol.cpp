@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Holding, stepping and stopping a run with the keys, copying the picture, and reading the
 // marks, in the window.
-#include "ControlHelp.h"
 #include "RunHelpers.h"
 #include "WindowRuns.h"
 
@@ -223,7 +222,7 @@ private slots:
         QContextMenuEvent onPicture(QContextMenuEvent::Mouse, QPoint(700, 100),
                                     w.mapToGlobal(QPoint(700, 100)));
         QApplication::sendEvent(&w.canvas(), &onPicture);
-        QVERIFY(triggered);
+        QTRY_VERIFY(triggered);
         QCOMPARE(menus.count(), 1);
         QCOMPARE(clipboardImage(), grabbed(w));
     }

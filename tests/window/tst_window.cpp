@@ -134,7 +134,7 @@ private slots:
         QVERIFY(box->isChecked());
         // The field flips whatever the check mark shows.
         w.settings().setText(Setting::nDisperze, "No");
-        w.chDisperze_Click();
+        w.form().click("chDisperze");
         QCOMPARE(field(w, "nDisperze"), u("Yes"));
     }
 
@@ -216,7 +216,7 @@ private slots:
             ++questions;
             return false;
         });
-        w.opPruhy_Click();
+        w.form().click("opPruhy");
         QVERIFY(runToEnd(w));
         QVERIFY(runToEnd(w));
         QCOMPARE(questions, 0);

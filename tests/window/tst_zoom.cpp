@@ -4,7 +4,7 @@
 // area, centred, clicks and keys where the controls are shown, lines equally thick at a
 // fractional zoom, nothing drawn beyond the design, and marks kept through resizing.
 
-#include "ControlTable.h"
+#include "Layout.h"
 #include "frmRavo.h"
 
 #include <QAbstractButton>
@@ -167,15 +167,10 @@ private slots:
         QTRY_COMPARE(w.size(), client);
         QVERIFY(std::fabs(w.zoom() - zoom) < 1e-9);
 
-        std::map<std::string, QPoint> frames;
-        for (const ControlEntry& entry : controlTable()) {
-            QRectF expected(entry.geometry);
-            if (entry.container)
-                expected.translate(frames.at(entry.container));
-            if (entry.kind == ControlKind::Frame)
-                frames[entry.name] = entry.geometry.topLeft();
+        for (const test::LayoutControl& entry : test::layout().controls) {
+            QRectF expected(QRectF(entry.onWindow, entry.at.size()));
             expected = QRectF(expected.topLeft() * zoom + QPointF(margin), expected.size() * zoom);
-            auto* control = w.findChild<QWidget*>(u(entry.name));
+            auto* control = w.findChild<QWidget*>(entry.name);
             QVERIFY(control);
             const QRect actual(control->mapTo(&w, QPoint(0, 0)), control->size());
             const auto near = [](qreal a, qreal b) { return std::fabs(a - b) <= 1; };
@@ -183,13 +178,13 @@ private slots:
                          near(actual.width(), expected.width()) &&
                          near(actual.height(), expected.height()),
                      qPrintable(QString("%1 at %2,%3 %4x%5")
-                                    .arg(u(entry.name))
+                                    .arg(entry.name)
                                     .arg(actual.x())
                                     .arg(actual.y())
                                     .arg(actual.width())
                                     .arg(actual.height())));
             if (control->isVisible())
-                QVERIFY2(w.rect().contains(actual), entry.name);
+                QVERIFY2(w.rect().contains(actual), qPrintable(entry.name));
         }
         const QPointF start = w.designPoint(centreOnWindow(w, "cmdStart"));
         QVERIFY(std::fabs(start.x() - 584.5) <= 2 && std::fabs(start.y() - 20.5) <= 2);
@@ -328,7 +323,7 @@ private slots:
         answerWith(w, {false});
         w.cmdStart_Click();
         QTRY_VERIFY(w.runControl().point() >= 10);
-        w.runControl().toggleHold();
+        w.session().command(Command::ToggleHold);
         QTRY_COMPARE(w.accessibleDescription().left(8), QString("Held at "));
         const QImage heldPicture = shown(w);
         w.canvas().renew(true);

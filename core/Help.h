@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Settings.h"
+#include "Text.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace ravo {
+
+// What a shown control does, for its tooltip and for assistive technology: a short name,
+// and a sentence that says what it sets, with the current value where it has one.
+struct ControlHelp {
+    const char* control;
+    const char* accessibleName; // in the context "ControlHelp"
+    Text (*text)(const SettingsAccess& settings); // or nullptr for the fixed text
+    const char* fixedText = nullptr;               // in the context "ControlHelp"
+
+    Text textFor(const SettingsAccess& settings) const;
+    Text name() const { return Text("ControlHelp", accessibleName); }
+};
+
+std::span<const ControlHelp> controlHelp();
+const ControlHelp* helpFor(std::string_view control);
+
+// The word the dispersion display shows for its setting: "Yes" or "No" in the reader's
+// language, any other text as it is.
+Text dispersionDisplay(const std::string& word);
+
+// "Slow-down 37: 0.0037 s per detector point, about 0.315 s a run".
+Text slowDownHelp(int value);
+
+// The keys and the mouse, as F1 lists them: what to press, and what it does.
+struct KeyHelp {
+    Text keys;
+    Text does;
+};
+std::vector<KeyHelp> keysHelp();
+Text keysHelpTitle();
+
+// The picture's menu, as both faces build it.
+struct MenuEntry {
+    enum class Id {
+        CopyPicture,
+        CopyData,
+        Projector,
+        Pace,     // a submenu of the three paces
+        Language, // a submenu of the languages
+        KeysHelp,
+        Separator,
+    };
+    Id id;
+    Text label;
+    const char* shortcut = nullptr; // as a face shows it, "Ctrl+C"
+    bool checkable = false;
+};
+std::vector<MenuEntry> pictureMenu();
+
+// The paces of the Pace menu, as the scroll bar sets them.
+struct Pace {
+    Text name;
+    int slowDown;
+};
+std::vector<Pace> paces();
+
+} // namespace ravo

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RunSession.h"
+
+#include <algorithm>
+
+namespace ravo {
+
+RunSession::RunSession(Form& form, DrawingSurface& surface, const RunClock& clock)
+    : form_(form), surface_(surface), clock_(clock) {}
+
+RunSession::~RunSession() {
+    driver_.reset();
+    run_.reset();
+}
+
+bool RunSession::start() {
+    if (running())
+        return false;
+    stoppedByKey_ = false;
+    RunRecord started;
+    started.settings = SettingsRecord(form_.settings());
+    RunRecord& record = history_.add(std::move(started));
+    run_ = std::make_unique<SimulationRun>(form_.settings(), surface_, &record);
+    driver_ = std::make_unique<RunDriver>(control_, *run_, clock_);
+    form_.setLocked(true);
+    due_ = {};
+    return true;
+}
+
+RunSession::Next RunSession::advance() {
+    if (!driver_)
+        return {};
+    using namespace std::chrono;
+    if (due_ != Clock::time_point{}) {
+        const auto late =
+            std::clamp<Clock::duration>(clock_.now() - due_, Clock::duration{}, milliseconds(10));
+        lateness_ = late > lateness_ ? late : (lateness_ * 7 + late) / 8;
+        due_ = {};
+    }
+    const RunDriver::Next next = driver_->advance(slice);
+    Next out{next.wait, {}, next.text};
+    switch (next.wait) {
+    case RunDriver::Wait::Ended:
+        end();
+        break;
+    case RunDriver::Wait::Until: {
+        // The event loop wakes a little before the pause ends, by how late it has lately
+        // woken, and the driver waits out the rest itself: a busy machine does not stretch
+        // the pace.
+        const auto early = RunDriver::sleepLimit / 2 + lateness_;
+        const auto wait = std::max<Clock::duration>(clock_.waitFor(next.until - early), {});
+        // Whole milliseconds, as an event loop's timers count.
+        out.delay = duration_cast<milliseconds>(wait);
+        due_ = clock_.now() + out.delay;
+        break;
+    }
+    case RunDriver::Wait::Soon:
+    case RunDriver::Wait::Answer:
+    case RunDriver::Wait::Acknowledge:
+    case RunDriver::Wait::Held:
+        break;
+    }
+    return out;
+}
+
+void RunSession::answer(bool yes) {
+    if (driver_)
+        driver_->answer(yes);
+}
+
+bool RunSession::command(Command command) {
+    if (!running())
+        return false;
+    bool changed = false;
+    switch (command) {
+    case Command::ToggleHold:
+        changed = control_.toggleHold();
+        break;
+    case Command::Step:
+        changed = control_.step();
+        break;
+    case Command::Stop:
+        changed = control_.stop();
+        stoppedByKey_ = stoppedByKey_ || changed;
+        break;
+    default:
+        break;
+    }
+    return changed;
+}
+
+void RunSession::close() {
+    if (!running())
+        return;
+    control_.stop();
+    stoppedByKey_ = false;
+    end();
+}
+
+Command RunSession::commandFor(const KeyPress& key) const {
+    if (key.repeat)
+        return Command::None;
+    const std::string_view k = key.key;
+    const bool letterC = k == "c" || k == "C";
+    if (key.ctrl && !key.alt && (k == "q" || k == "Q") && !key.shift)
+        return Command::Quit;
+    const bool readable = takesInput();
+    if (readable && key.ctrl && !key.alt && letterC)
+        return key.shift ? Command::CopyData : Command::CopyPicture;
+    if (readable && k == "F1" && !key.ctrl && !key.alt && !key.shift)
+        return Command::KeysHelp;
+    if (!running() || key.ctrl || key.alt || key.shift)
+        return Command::None;
+    if (k == "Space" || k == " ")
+        return Command::ToggleHold;
+    if (k == "ArrowRight" || k == "Right" || k == "PageDown")
+        return held() ? Command::Step : Command::None;
+    if (k == "Escape" || k == "Esc")
+        return Command::Stop;
+    return Command::None;
+}
+
+bool RunSession::bandShown() const {
+    return held() || (!running() && stoppedByKey_ && control_.state() == RunState::Stopped);
+}
+
+// The run has ended: finished, stopped (by Escape or closing) or refused.
+void RunSession::end() {
+    const RunState state = control_.state();
+    if (state != RunState::Finished && state != RunState::Idle)
+        control_.stop();
+    lastOutcome_ = run_ ? run_->outcome() : RunOutcome{};
+    driver_.reset();
+    run_.reset();
+    form_.setLocked(false);
+    RunRecord& record = history_.last();
+    if (control_.state() == RunState::Idle)
+        history_.dropLast(); // refused: it drew nothing
+    else if (record.progress != RunRecord::Progress::Finished)
+        record.progress = RunRecord::Progress::Stopped;
+    history_.forgetHidden();
+    for (const auto& listener : ended_)
+        listener();
+}
+
+Text RunSession::status() const {
+    const int point = control_.point();
+    const int of = RunControl::detectorCount;
+    if (waitingForAnswer())
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Waiting for an answer"));
+    switch (control_.state()) {
+    case RunState::Idle:
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Ready"));
+    case RunState::Running:
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Running: point %1 of %2"))
+            .arg(point)
+            .arg(of);
+    case RunState::Held:
+        return Text("frmRavo",
+                    QT_TRANSLATE_NOOP("frmRavo", "Held at point %1 of %2 — Space: go on · →: "
+                                                 "next point · Esc: stop"))
+            .arg(point)
+            .arg(of);
+    case RunState::Stopped:
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Stopped at point %1 of %2"))
+            .arg(point)
+            .arg(of);
+    case RunState::Finished:
+        break;
+    }
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Finished: %1 of %2 points"))
+        .arg(point)
+        .arg(of);
+}
+
+Text RunSession::pausedTitle() {
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "%1 (paused)"));
+}
+
+Text RunSession::questionText(std::string_view question) {
+    if (question == deleteQuestion)
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Delete probability"));
+    return Text::verbatim(std::string(question));
+}
+
+Text RunSession::refusalText(std::string_view decimalSeparator) {
+    if (decimalSeparator == ",")
+        return Text("frmRavo",
+                    QT_TRANSLATE_NOOP("frmRavo", "The frequency must be a number with a decimal "
+                                                 "point, not a comma, such as 0.5 (red), 0.75 "
+                                                 "(green) or 1 (blue)."));
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "The frequency must be a number, such "
+                                                        "as 0.5 (red), 0.75 (green) or 1 (blue)."));
+}
+
+} // namespace ravo
