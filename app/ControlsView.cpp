@@ -196,6 +196,8 @@ QPalette windowPalette(bool projector) {
             palette.setColor(group, QPalette::ButtonText, toQColor(colours.text));
             palette.setColor(group, QPalette::Text, toQColor(colours.text));
             palette.setColor(group, QPalette::Base, toQColor(colours.base));
+            palette.setColor(group, QPalette::Light, toQColor(colours.light));
+            palette.setColor(group, QPalette::Midlight, toQColor(colours.midlight));
             palette.setColor(group, QPalette::Dark, toQColor(colours.dark));
             palette.setColor(group, QPalette::Shadow, toQColor(colours.shadow));
         }

@@ -29,13 +29,14 @@ void Languages::use(const QString& wanted) {
     program_.reset();
     qt_.reset();
     current_ = code;
-    if (code == QLatin1String("en"))
-        return; // removing the translators has told every widget
+    // English too: its plural forms.
     program_ = std::make_unique<QTranslator>();
     if (program_->load(QStringLiteral(":/i18n/ravo_%1.qm").arg(code)))
         QCoreApplication::installTranslator(program_.get());
     else
         program_.reset();
+    if (code == QLatin1String("en"))
+        return;
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_%1").arg(code),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

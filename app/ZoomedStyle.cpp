@@ -5,6 +5,7 @@
 #include <QScopedValueRollback>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ravo {
@@ -63,9 +64,15 @@ void ZoomedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         // The frame's widths came from this style's sizes, enlarged like everything else;
         // drawn at the design's size they are the design's again, or a text box's panel
         // would fill only a strip inside frame lines that wide.
+        // A line of the design stays a line: a frame one pixel wide, which its widget gives
+        // as it is rather than from this style's sizes, would otherwise round to none from a
+        // zoom above 2 on.
         QStyleOptionFrame frame(*static_cast<const QStyleOptionFrame*>(option));
-        frame.lineWidth = int(std::lround(frame.lineWidth / zoom_));
-        frame.midLineWidth = int(std::lround(frame.midLineWidth / zoom_));
+        const auto atDesign = [this](int width) {
+            return width > 0 ? std::max(1, int(std::lround(width / zoom_))) : width;
+        };
+        frame.lineWidth = atDesign(frame.lineWidth);
+        frame.midLineWidth = atDesign(frame.midLineWidth);
         drawAtDesignSize(base, element, frame, *painter, widget, zoom_);
         return;
     }

@@ -183,6 +183,11 @@ void frmRavo::cmdKonec_Click() {
 void frmRavo::runEnded() {
     if (inspector_)
         inspector_->recheck();
+    // A run that drew has painted the prompt's band over "Please press button Start": its
+    // label, whose text lives in the picture, is no longer offered to a screen reader.
+    if (!session_->history().empty())
+        if (auto* prompt = dynamic_cast<DrawingLayerLabel*>(controls_->control("labKlepnete")))
+            prompt->setCovered(true);
     if (session_->lastOutcome().completed)
         describePicture();
 }
@@ -280,12 +285,30 @@ KeysHelp* frmRavo::keysHelp() const {
 }
 
 void frmRavo::showKeysHelp() {
-    if (!keysHelp_)
+    const bool first = !keysHelp_;
+    if (first)
         keysHelp_ = new KeysHelp(this, tr_);
     keysHelp_->setZoom(std::max<qreal>(zoom_, 1));
+    if (first)
+        placeBeside(*keysHelp_);
     keysHelp_->show();
     keysHelp_->raise();
     keysHelp_->activateWindow();
+}
+
+// A window of the program's beside this one where its screen has room, else over its
+// right side; wholly on the screen this window is on.
+void frmRavo::placeBeside(QWidget& other) const {
+    const QRect main = frameGeometry();
+    const QRect room = screen() ? screen()->availableGeometry() : main;
+    const QSize size = other.size().boundedTo(room.size());
+    int x = main.right() + 1 + 8;
+    if (x + size.width() - 1 > room.right())
+        x = main.left() - 8 - size.width();
+    if (x < room.left())
+        x = room.right() + 1 - size.width();
+    const int y = std::clamp(main.top(), room.top(), room.bottom() + 1 - size.height());
+    other.move(x, y);
 }
 
 // The opened window looks inside the detector point of the mark, of whichever run drew it.
@@ -296,18 +319,10 @@ bool frmRavo::inspectAt(QPointF designPoint) {
     if (!inspector_) {
         inspector_ = new PointView(this, session_->history(), tr_);
         inspector_->setColours(canvas_->colours());
-        // Beside the main window where the screen has room, else over its right side.
-        const QRect main = frameGeometry();
-        const QRect room = screen() ? screen()->availableGeometry() : main;
-        const QSize size =
-            (PointView::design * std::max<qreal>(zoom_, 1)).boundedTo(room.size() * 0.9);
-        inspector_->resize(size);
-        int x = main.right() + 8;
-        if (x + size.width() > room.right())
-            x = main.left() - 8 - size.width();
-        if (x < room.left())
-            x = room.right() - size.width();
-        inspector_->move(x, std::clamp(main.top(), room.top(), room.bottom() - size.height()));
+        const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
+        inspector_->resize(
+            (PointView::design * std::max<qreal>(zoom_, 1)).boundedTo(room.size() * 0.9));
+        placeBeside(*inspector_);
     }
     inspector_->inspect(*mark);
     inspector_->show();

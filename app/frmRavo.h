@@ -151,6 +151,7 @@ private:
     void runEnded();
     void describePicture();
     void notice(const QString& text);
+    void placeBeside(QWidget& other) const;
     void retranslate();
 
     QtTranslator tr_;

@@ -65,6 +65,10 @@ const Colours& Colours::projector() {
         setRole(c, Role::WhiteSample, {190, 0, 190});
         c.text = {0, 0, 0};
         c.base = {255, 255, 255};
+        // The bevels' light edges in grey: white ones would vanish on the white ground,
+        // and with them the top and left outlines of buttons and the scroll bar's thumb.
+        c.light = {150, 150, 150};
+        c.midlight = {210, 210, 210};
         c.dark = {64, 64, 64};
         c.shadow = {0, 0, 0};
         setFace(c, ColourRole::Ground, c.ground);

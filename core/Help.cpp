@@ -56,10 +56,12 @@ const ControlHelp helpEntries[] = {
      nullptr, QT_TRANSLATE_NOOP("ControlHelp", "Blue light: frequency 1.")},
     {"nKmitočet", QT_TRANSLATE_NOOP("ControlHelp", "Frequency"),
      [](const SettingsAccess& s) {
-         return help(QT_TRANSLATE_NOOP("ControlHelp", "Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another "
-                    "number turns the arrows at its own rate, but the glass adds no time, and a "
-                    "mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). "
-                    "Numbers are written with a decimal point.")).arg(s.text(Setting::nKmitočet));
+         return help(QT_TRANSLATE_NOOP("ControlHelp", "Frequency of the light, now %1. The colour buttons write 0.5 (red), "
+                    "0.75 (green) and 1 (blue), and the glass slows the light only for exactly "
+                    "these texts. Another number, even 1.0 or .5, turns the arrows at its own "
+                    "rate, but the glass adds no time and the lens does not focus; the mark of a "
+                    "colour is drawn where the number equals 0.5, 0.75 or 1. Numbers are written "
+                    "with a decimal point.")).arg(s.text(Setting::nKmitočet));
      }},
     {"frmIndex", QT_TRANSLATE_NOOP("ControlHelp", "Refractive index"),
      [](const SettingsAccess& s) {
@@ -223,6 +225,40 @@ std::vector<Pace> paces() {
     return {{Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Fast")), 1},
             {Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Slower")), 5000},
             {Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Slow")), 10000}};
+}
+
+Text pageText(PageText which) {
+    const auto page = [](const char* source) { return Text("ravo-page", source); };
+    switch (which) {
+    case PageText::ExitHelp:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Ends Ravo: closes its tab where the browser "
+                                                   "lets a page do that. Nothing is saved."));
+    case PageText::CloseTab:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "To end Ravo, close this tab."));
+    case PageText::Close:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Close (Esc)"));
+    case PageText::Ok:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "OK"));
+    case PageText::Yes:
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Yes"));
+    case PageText::No:
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "No"));
+    case PageText::Picture:
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Picture"));
+    case PageText::PictureCopied:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Picture copied"));
+    case PageText::DataCopied:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Data copied"));
+    case PageText::NoPictureCopy:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "This browser cannot copy pictures."));
+    case PageText::NoTextCopy:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "This browser cannot copy text."));
+    case PageText::PictureNotCopied:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "The picture was not copied: %1"));
+    case PageText::DataNotCopied:
+        break;
+    }
+    return page(QT_TRANSLATE_NOOP("ravo-page", "The data was not copied: %1"));
 }
 
 } // namespace ravo

@@ -65,4 +65,25 @@ struct Pace {
 };
 std::vector<Pace> paces();
 
+// What the browser page says that the window does not, or says otherwise: a page cannot
+// always close its own tab, it copies through the browser, which may refuse, and its boxes
+// and inner windows have buttons of their own. Those the window says too are the window's
+// own sentences.
+enum class PageText {
+    ExitHelp,         // the help of "Exit" on the page
+    CloseTab,         // "Exit" where the browser keeps the tab open
+    Close,            // the close button of the inspector and of the list of keys
+    Ok,               // the button that acknowledges the refusal
+    Yes,              // the question's buttons, as the window's
+    No,
+    Picture,          // the picture's accessible name, as the window's
+    PictureCopied,
+    DataCopied,
+    NoPictureCopy,    // a browser that cannot put a picture on the clipboard
+    NoTextCopy,
+    PictureNotCopied, // %1: the browser's reason
+    DataNotCopied,    // %1: the browser's reason
+};
+Text pageText(PageText which);
+
 } // namespace ravo

@@ -86,8 +86,17 @@ Text dispersionWord(const SettingsAccess& settings) {
                       : marks(QT_TRANSLATE_NOOP("MarkReadout", "dispersion off"));
 }
 
+Text settingValue(const std::string& text) {
+    const std::optional<double> number = parseNumber(text);
+    if (number && numberText(*number) == text)
+        return Text::of(Number{*number});
+    return Text::verbatim("\"" + text + "\"");
+}
+
 Text runSettingsText(const SettingsAccess& settings, Light light) {
     const bool whole = isWholeLens(settings.number(Setting::nPůlLupy));
+    const bool dispersion = settings.text(Setting::nDisperze) == words::yes;
+    const bool glass = glassFactor(settings.text(Setting::nKmitočet), dispersion) != 0;
     Text text = whole ? marks(QT_TRANSLATE_NOOP(
                             "MarkReadout",
                             "%1, f = %2, %3 · radius %4, index %5, whole lens, aperture %6"))
@@ -95,11 +104,14 @@ Text runSettingsText(const SettingsAccess& settings, Light light) {
                             "MarkReadout",
                             "%1, f = %2, %3 · radius %4, index %5, half lens, aperture %6"));
     return text.arg(colourName(light))
-        .arg(settings.text(Setting::nKmitočet))
-        .arg(dispersionWord(settings))
-        .arg(settings.text(Setting::nPoloměr))
-        .arg(settings.text(Setting::nIndex))
-        .arg(settings.text(Setting::nClona));
+        .arg(settingValue(settings.text(Setting::nKmitočet)))
+        .arg(glass ? dispersionWord(settings)
+                   : marks(QT_TRANSLATE_NOOP("MarkReadout",
+                                             "no glass time, as the frequency text is none of "
+                                             "0.5, 0.75 and 1")))
+        .arg(settingValue(settings.text(Setting::nPoloměr)))
+        .arg(settingValue(settings.text(Setting::nIndex)))
+        .arg(settingValue(settings.text(Setting::nClona)));
 }
 
 std::vector<Text> readoutAt(const RunHistory& history, double x, double y) {

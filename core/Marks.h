@@ -39,8 +39,13 @@ Text colourName(Light light);
 // "dispersion on", "dispersion off", or "no glass time" for a frequency text that is none
 // of the colour buttons' texts.
 Text dispersionWord(const SettingsAccess& settings);
+// A setting's text as the readout writes it: a number as the buttons write it, in the
+// reader's way of writing numbers; any other text (typed into the frequency box) as it was
+// typed, in quotes, so that "1.0" is not taken for the 1 of the blue button.
+Text settingValue(const std::string& text);
 // "blue, f = 1, dispersion on · radius 500, index 0.98, whole lens, aperture 0": the
-// settings that decide a mark of the given colour. The setting texts stay as written.
+// settings that decide a mark of the given colour; for a frequency text that the glass does
+// not slow, that and why, in place of the dispersion.
 Text runSettingsText(const SettingsAccess& settings, Light light);
 
 // One line per shown mark under a point, the latest first: "Point 52, x = 514: P = 134.0 ·

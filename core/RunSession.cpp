@@ -162,15 +162,42 @@ Text RunSession::status() const {
             .arg(point)
             .arg(of);
     case RunState::Stopped:
+        if (const auto text = noGlassText())
+            return Text("frmRavo",
+                        QT_TRANSLATE_NOOP("frmRavo", "Stopped at point %1 of %2. The glass added "
+                                                     "no time: the frequency text \"%3\" is none "
+                                                     "of 0.5, 0.75 and 1."))
+                .arg(point)
+                .arg(of)
+                .arg(*text);
         return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Stopped at point %1 of %2"))
             .arg(point)
             .arg(of);
     case RunState::Finished:
         break;
     }
+    if (const auto text = noGlassText())
+        return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Finished: %1 of %2 points. The glass "
+                                                            "added no time: the frequency text "
+                                                            "\"%3\" is none of 0.5, 0.75 and 1."))
+            .arg(point)
+            .arg(of)
+            .arg(*text);
     return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Finished: %1 of %2 points"))
         .arg(point)
         .arg(of);
+}
+
+// The frequency text of the last run, where the glass gave it no time: a typed text that is
+// none of the colour buttons' texts (a run draws with it, but the lens does not focus).
+std::optional<std::string> RunSession::noGlassText() const {
+    if (running() || history_.empty())
+        return std::nullopt;
+    const SettingsRecord& s = history_.runs().back().settings;
+    const std::string& f = s[Setting::nKmitočet];
+    if (glassFactor(f, s[Setting::nDisperze] == words::yes) != 0)
+        return std::nullopt;
+    return f;
 }
 
 Text RunSession::pausedTitle() {

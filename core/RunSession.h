@@ -11,6 +11,8 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace ravo {
@@ -105,6 +107,7 @@ public:
 
 private:
     void end();
+    std::optional<std::string> noGlassText() const;
 
     Form& form_;
     DrawingSurface& surface_;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrawingCanvas.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,6 +17,58 @@
 #endif
 
 namespace ravo {
+
+namespace {
+
+// A label of the drawing layer as assistive technology reads it: as any label, but not
+// there once a drawing has covered its text.
+class DrawingLayerLabelAccessible : public QAccessibleWidget {
+public:
+    explicit DrawingLayerLabelAccessible(DrawingLayerLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText), label_(label) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (label_->covered())
+            state.invisible = true;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (label_->covered())
+            return {};
+        if (t == QAccessible::Name && label_->accessibleName().isEmpty())
+            return label_->text();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    DrawingLayerLabel* label_;
+};
+
+QAccessibleInterface* drawingLayerLabels(const QString&, QObject* object) {
+    if (auto* label = dynamic_cast<DrawingLayerLabel*>(object))
+        return new DrawingLayerLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
+void DrawingLayerLabel::setCovered(bool covered) {
+    static const bool installed = [] {
+        QAccessible::installFactory(drawingLayerLabels);
+        return true;
+    }();
+    (void)installed;
+    if (covered == covered_)
+        return;
+    covered_ = covered;
+    QAccessibleStateChangeEvent event(this, [] {
+        QAccessible::State changed;
+        changed.invisible = true;
+        return changed;
+    }());
+    QAccessible::updateAccessibility(&event);
+}
 
 namespace {
 

@@ -100,8 +100,16 @@ class DrawingLayerLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // Whether a drawing has painted over the label's text in the picture: then it is shown
+    // to a screen reader as not there, as it is to the eye (the widget itself stays).
+    void setCovered(bool covered);
+    bool covered() const { return covered_; }
+
 protected:
     void paintEvent(QPaintEvent*) override {}
+
+private:
+    bool covered_ = false;
 };
 
 } // namespace ravo
