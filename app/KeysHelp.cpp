@@ -34,8 +34,12 @@ void KeysHelp::setZoom(qreal zoom) {
     font.setPixelSize(std::max(8, int(std::lround(14 * zoom))));
     for (auto* label : findChildren<QLabel*>()) {
         QFont own = font;
-        own.setBold(grid_->indexOf(label) % 2 == 0);
+        const bool keys = grid_->indexOf(label) % 2 == 0;
+        own.setBold(keys);
         label->setFont(own);
+        // What a key does wraps within a column of its own, which grows with the text.
+        if (!keys)
+            label->setFixedWidth(int(std::lround(380 * zoom)));
     }
     const int margin = int(std::lround(12 * zoom));
     grid_->setContentsMargins(margin, margin, margin, margin);
@@ -56,6 +60,7 @@ void KeysHelp::retranslate() {
         auto* does = new QLabel(tr_(key.does), this);
         keys->setTextFormat(Qt::PlainText);
         does->setTextFormat(Qt::PlainText);
+        does->setWordWrap(true);
         grid_->addWidget(keys, row, 0, Qt::AlignLeft | Qt::AlignTop);
         grid_->addWidget(does, row, 1, Qt::AlignLeft | Qt::AlignTop);
         ++row;

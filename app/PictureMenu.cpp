@@ -3,8 +3,11 @@
 
 #include "Help.h"
 #include "Languages.h"
+#include "PictureView.h"
 #include "frmRavo.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -41,12 +44,47 @@ void PictureMenu::popup(QPoint globalPoint) {
         case MenuEntry::Id::KeysHelp:
             menu->addAction(tr(entry.label), shortcut, &window_, [this] { window_.showKeysHelp(); });
             break;
-        case MenuEntry::Id::Projector: {
-            QAction* projector = menu->addAction(tr(entry.label));
-            projector->setCheckable(true);
-            projector->setChecked(window_.projectorColours());
-            QObject::connect(projector, &QAction::toggled, &window_,
-                             [this](bool on) { window_.setProjectorColours(on); });
+        case MenuEntry::Id::CopyLink:
+            menu->addAction(tr(entry.label), shortcut, &window_, [this] { window_.copyLink(); });
+            break;
+        case MenuEntry::Id::OpenLink:
+            menu->addAction(tr(entry.label), shortcut, &window_, [this] {
+                window_.openLink(QGuiApplication::clipboard()->text());
+            });
+            break;
+        case MenuEntry::Id::UndoErase:
+            menu->addAction(tr(entry.label), shortcut, &window_, [this] { window_.undoErase(); })
+                ->setEnabled(window_.session().canUndoErase());
+            break;
+        case MenuEntry::Id::Listen: {
+            const bool sound = window_.pictureView().soundAvailable();
+            QAction* listen = menu->addAction(sound ? tr(entry.label) : tr(listenWithoutSound()),
+                                              shortcut, &window_,
+                                              [this] { window_.pictureView().listen(); });
+            listen->setEnabled(sound && !window_.running());
+            break;
+        }
+        case MenuEntry::Id::Projector:
+        case MenuEntry::Id::Shapes:
+        case MenuEntry::Id::HideMarks:
+        case MenuEntry::Id::Legend: {
+            ViewOptions view = window_.view();
+            bool& option = entry.id == MenuEntry::Id::Projector ? view.projector
+                           : entry.id == MenuEntry::Id::Shapes  ? view.shapes
+                           : entry.id == MenuEntry::Id::HideMarks ? view.hideMarks
+                                                                  : view.legend;
+            QAction* toggle = menu->addAction(tr(entry.label));
+            toggle->setCheckable(true);
+            toggle->setChecked(option);
+            const MenuEntry::Id id = entry.id;
+            QObject::connect(toggle, &QAction::toggled, &window_, [this, id](bool on) {
+                ViewOptions changed = window_.view();
+                (id == MenuEntry::Id::Projector ? changed.projector
+                 : id == MenuEntry::Id::Shapes  ? changed.shapes
+                 : id == MenuEntry::Id::HideMarks ? changed.hideMarks
+                                                  : changed.legend) = on;
+                window_.setView(changed);
+            });
             break;
         }
         case MenuEntry::Id::Pace: {

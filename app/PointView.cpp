@@ -146,6 +146,8 @@ void PointView::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Escape:
         close();
+        if (escaped_)
+            escaped_(place_);
         return;
     default:
         QWidget::keyPressEvent(event);

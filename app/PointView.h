@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace ravo {
@@ -34,6 +35,8 @@ public:
     void retranslate();
 
     void setColours(const Palette& palette);
+    // Told when Escape closes the window, with the point it showed.
+    void onEscape(std::function<void(MarkPlace)> escaped) { escaped_ = std::move(escaped); }
 
     // The picture of the window, and its table of paths, as Ctrl+C and Ctrl+Shift+C copy
     // them.
@@ -53,6 +56,7 @@ private:
     MarkPlace place_;
     std::optional<Inspection> shown_;
     const Palette* palette_ = &Palette::design();
+    std::function<void(MarkPlace)> escaped_;
 };
 
 // Draws an inspection's shapes in its design units with a painter.

@@ -4,7 +4,10 @@
 #include "ControlsView.h"
 #include "KeysHelp.h"
 #include "Languages.h"
+#include "Help.h"
+#include "Link.h"
 #include "PictureMenu.h"
+#include "PictureView.h"
 #include "PointView.h"
 #include "ProgramIcon.h"
 #include "RunView.h"
@@ -72,14 +75,15 @@ frmRavo::frmRavo(QWidget* parent, Languages* languages, const RunClock& clock) :
 
     canvas_ = new DrawingCanvas(this);
     canvas_->lower();
-    surface_ = std::make_unique<QtDrawingSurface>(*canvas_);
+    qtSurface_ = std::make_unique<QtDrawingSurface>(*canvas_);
+    surface_ = std::make_unique<ViewSurface>(*qtSurface_);
     session_ = std::make_unique<RunSession>(form_, *surface_, clock);
     readout_ = std::make_unique<MarkReadout>(session_->history(), tr_);
     controls_ = std::make_unique<ControlsView>(*this, form_, *canvas_, tr_);
     controls_->onStart([this] { cmdStart_Click(); });
     controls_->onExit([this] { cmdKonec_Click(); });
     controls_->paintLabels();
-    surface_->setShowControl([this](std::string_view name) {
+    qtSurface_->setShowControl([this](std::string_view name) {
         controls_->show(name);
         if (QWidget* shown = controls_->control(name))
             shown->raise();
@@ -90,7 +94,15 @@ frmRavo::frmRavo(QWidget* parent, Languages* languages, const RunClock& clock) :
     hooks.letThrough = [this](QObject* watched, QEvent* event) { return letThrough(watched, event); };
     hooks.ended = [this] { runEnded(); };
     hooks.zoom = [this](QWidget& box) { zoomWith(box); };
-    runView_ = std::make_unique<RunView>(*this, *session_, *surface_, *canvas_, tr_, std::move(hooks));
+    runView_ = std::make_unique<RunView>(*this, *session_, *qtSurface_, *canvas_, tr_, std::move(hooks));
+    PictureView::Hooks picture;
+    picture.inspect = [this](MarkPlace place) { inspect(place); };
+    picture.menu = [this](QPoint at) { menu_->popup(at); };
+    picture.notice = [this](const QString& text) { notice(text); };
+    picture.redraw = [this] { canvas_->renew(true); };
+    picture_ = std::make_unique<PictureView>(*canvas_, *session_, form_, *surface_, tr_, std::move(picture));
+    // The picture is the last stop of the Tab key, after the window's controls.
+    setTabOrder(controls_->control("HScroll1"), canvas_);
     menu_ = std::make_unique<PictureMenu>(*this);
     connectShortcuts();
     canvas_->setRedraw([this] { redrawPicture(); });
@@ -103,6 +115,8 @@ frmRavo::frmRavo(QWidget* parent, Languages* languages, const RunClock& clock) :
 }
 
 frmRavo::~frmRavo() {
+    canvas_->setOverlay({});
+    picture_.reset();
     runView_.reset();
     session_.reset();
     canvas_->setRedraw({});
@@ -119,6 +133,11 @@ void frmRavo::connectShortcuts() {
     shortcut(QKeySequence(Qt::Key_F1), [this] { showKeysHelp(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     shortcut(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { copyLink(); });
+    shortcut(QKeySequence::Undo, [this] { undoErase(); });
+    auto* paste = new QShortcut(QKeySequence::Paste, canvas_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(paste, &QShortcut::activated, this,
+            [this] { openLink(QGuiApplication::clipboard()->text()); });
     canvas_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(canvas_, &QWidget::customContextMenuRequested, this,
             [this](QPoint point) { menu_->popup(canvas_->mapToGlobal(point)); });
@@ -188,21 +207,17 @@ void frmRavo::runEnded() {
     if (!session_->history().empty())
         if (auto* prompt = dynamic_cast<DrawingLayerLabel*>(controls_->control("labKlepnete")))
             prompt->setCovered(true);
-    if (session_->lastOutcome().completed)
-        describePicture();
-}
-
-// The picture's description names the peak of the last completed run.
-void frmRavo::describePicture() {
-    const Text description = pictureDescription(session_->history());
-    if (!description.empty())
-        canvas_->setAccessibleDescription(tr_(description));
+    picture_->runEnded();
 }
 
 // The design's area as shown, without the grey beside it in a wider or taller window.
 void frmRavo::copyPicture() {
-    if (session_->takesInput())
-        QGuiApplication::clipboard()->setImage(grab(canvas_->placement().designArea()).toImage());
+    if (!session_->takesInput())
+        return;
+    // The focus frame and the cursor belong to the window, not to the picture.
+    picture_->setDecorations(false);
+    QGuiApplication::clipboard()->setImage(grab(canvas_->placement().designArea()).toImage());
+    picture_->setDecorations(true);
 }
 
 // Every mark shown, as a table for a spreadsheet; says what it copied.
@@ -262,7 +277,7 @@ void frmRavo::retranslate() {
     tr_.setLanguage(languages_->current().toStdString());
     controls_->retranslate();
     canvas_->setAccessibleName(tr_(pictureName()));
-    describePicture();
+    picture_->retranslate();
     if (inspector_)
         inspector_->retranslate();
     runView_->retranslate();
@@ -316,6 +331,13 @@ bool frmRavo::inspectAt(QPointF designPoint) {
     const auto mark = markAt(session_->history(), designPoint.x(), designPoint.y());
     if (!mark)
         return false;
+    inspect(*mark);
+    return true;
+}
+
+void frmRavo::inspect(MarkPlace place) {
+    if (!inspectable(session_->history(), place))
+        return;
     if (!inspector_) {
         inspector_ = new PointView(this, session_->history(), tr_);
         inspector_->setColours(canvas_->colours());
@@ -323,18 +345,80 @@ bool frmRavo::inspectAt(QPointF designPoint) {
         inspector_->resize(
             (PointView::design * std::max<qreal>(zoom_, 1)).boundedTo(room.size() * 0.9));
         placeBeside(*inspector_);
+        // Escape brings the focus back to the picture, at the mark looked inside.
+        inspector_->onEscape([this](MarkPlace at) {
+            activateWindow();
+            picture_->focusOn(at);
+        });
     }
-    inspector_->inspect(*mark);
+    inspector_->inspect(place);
     inspector_->show();
     inspector_->raise();
     inspector_->activateWindow();
+}
+
+void frmRavo::setView(const ViewOptions& view) {
+    setProjectorColours(view.projector);
+    picture_->setView(view);
+}
+
+void frmRavo::copyLink() {
+    if (!session_->takesInput())
+        return;
+    const QString link = toQString(writeLink(linkOf(session_->history(), view())));
+    QGuiApplication::clipboard()->setText(link);
+    notice(tr_(linkCopied()));
+}
+
+bool frmRavo::openLink(const QString& text) {
+    if (running())
+        return false;
+    const auto read = readLink(text.toStdString());
+    if (const auto* wrong = std::get_if<LinkError>(&read)) {
+        notice(tr_(wrong->message));
+        return false;
+    }
+    const PictureLink& link = std::get<PictureLink>(read);
+    if (inspector_)
+        inspector_->close();
+    session_->load(link);
+    setView(link.view);
+    canvas_->renew(true);
+    picturesRecordsChanged();
+    notice(tr_(linkOpened(int(link.runs.size()))));
     return true;
+}
+
+bool frmRavo::undoErase() {
+    if (!session_->undoErase()) {
+        if (!running())
+            notice(tr_(nothingToUndo()));
+        return false;
+    }
+    canvas_->renew(true);
+    picturesRecordsChanged();
+    notice(tr_(eraseUndone()));
+    return true;
+}
+
+// After the records changed beside a run: what the picture's readers see follows them.
+void frmRavo::picturesRecordsChanged() {
+    if (!session_->history().empty())
+        if (auto* prompt = dynamic_cast<DrawingLayerLabel*>(controls_->control("labKlepnete")))
+            prompt->setCovered(true);
+    if (inspector_)
+        inspector_->recheck();
+    picture_->recordsChanged();
+    runView_->showState();
 }
 
 void frmRavo::setProjectorColours(bool on) {
     if (on == projector_)
         return;
     projector_ = on;
+    ViewOptions options = surface_->options();
+    options.projector = on;
+    surface_->setOptions(options);
     controls_->colour(on);
     canvas_->setColours(on ? Palette::projector() : Palette::design());
     canvas_->renew(true);
@@ -389,11 +473,11 @@ bool frmRavo::eventFilter(QObject* watched, QEvent* event) {
 
 void frmRavo::redrawPicture() {
     controls_->paintLabels();
-    const int penWidth = surface_->penWidth();
+    const int penWidth = qtSurface_->penWidth();
     surface_->SetPenWidth(1);
     session_->history().replay(*surface_);
     surface_->SetPenWidth(penWidth);
-    surface_->endPainting();
+    qtSurface_->endPainting();
 }
 
 // The design size, or on a screen whose free area is smaller, the largest size that fits.

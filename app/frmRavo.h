@@ -8,6 +8,7 @@
 #include "QtText.h"
 #include "RunControl.h"
 #include "RunSession.h"
+#include "View.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -28,6 +29,7 @@ class ControlsView;
 class KeysHelp;
 class Languages;
 class PictureMenu;
+class PictureView;
 class PointView;
 class RunView;
 
@@ -64,7 +66,7 @@ public:
 
     Form& form() { return form_; }
     SettingsRecord& settings() { return form_.settings(); }
-    QtDrawingSurface& surface() { return *surface_; }
+    QtDrawingSurface& surface() { return *qtSurface_; }
     DrawingCanvas& canvas() { return *canvas_; }
     const RunControl& runControl() const { return session_->control(); }
     RunSession& session() { return *session_; }
@@ -97,6 +99,19 @@ public:
     // The whole window in colours for a projector, or in the design's.
     void setProjectorColours(bool on);
     bool projectorColours() const { return projector_; }
+    // How the picture is shown: projector colours, marks by shape, marks hidden, legend.
+    void setView(const ViewOptions& view);
+    const ViewOptions& view() const { return surface_->options(); }
+    PictureView& pictureView() { return *picture_; }
+
+    // The picture as one line of text on the clipboard (Ctrl+L), and a picture opened from
+    // such a line (Ctrl+V on the picture, the program's argument): false, with a message,
+    // for a text that is none; the picture stays as it was then.
+    void copyLink();
+    bool openLink(const QString& text);
+    // Brings back the marks that the last run's "Yes" to "Delete probability" erased.
+    bool undoErase();
+
     // The pace as the scroll bar sets it.
     void setPace(int slowDown);
     // The last notice the window gave (after copying data).
@@ -149,19 +164,22 @@ private:
     void command(Command command);
     bool letThrough(QObject* watched, QEvent* event) const;
     void runEnded();
-    void describePicture();
     void notice(const QString& text);
     void placeBeside(QWidget& other) const;
+    void inspect(MarkPlace place);
+    void picturesRecordsChanged();
     void retranslate();
 
     QtTranslator tr_;
     Form form_;
     DrawingCanvas* canvas_ = nullptr;
-    std::unique_ptr<QtDrawingSurface> surface_;
+    std::unique_ptr<QtDrawingSurface> qtSurface_;
+    std::unique_ptr<ViewSurface> surface_; // what the runs draw on: the view of qtSurface_
     std::unique_ptr<RunSession> session_;
     std::unique_ptr<ControlsView> controls_;
     std::unique_ptr<RunView> runView_;
     std::unique_ptr<PictureMenu> menu_;
+    std::unique_ptr<PictureView> picture_;
     std::unique_ptr<MarkReadout> readout_;
     qreal zoom_ = 1;
     // Until the window has a frame: whether the frame has yet to be fitted on the screen.

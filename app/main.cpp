@@ -14,6 +14,10 @@ int main(int argc, char* argv[]) {
     languages.use(ravo::Languages::fromDesktop());
     ravo::frmRavo window(nullptr, &languages);
     window.show();
+    // A picture given as the program's one argument, a link (as the menu entry passes it).
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 2)
+        window.openLink(arguments.at(1));
     ravo::CloseOnSignal closeOnSignal(window);
     return QApplication::exec();
 }

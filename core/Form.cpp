@@ -74,6 +74,21 @@ bool Form::type(std::string_view text) {
     return true;
 }
 
+void Form::restore(const SettingsAccess& settings) {
+    for (const ControlEntry& entry : controlTable())
+        if (entry.kind == ControlKind::OptionButton && entry.effect.kind == Effect::Kind::Write &&
+            entry.effect.setting != Setting::nSpomaleni &&
+            settings.text(entry.effect.setting) == entry.effect.value())
+            selected_[entry.container] = entry.name;
+    dispersionChecked_ = settings.text(Setting::nDisperze) == words::yes;
+    const double slow = settings.number(Setting::nSpomaleni);
+    if (slow >= 1 && slow <= 10000)
+        scrollValue_ = int(slow);
+    changed();
+    for (Setting setting : allSettings)
+        settings_.setText(setting, settings.text(setting));
+}
+
 bool Form::checked(std::string_view control) const {
     const ControlEntry* entry = findControl(control);
     if (!entry)

@@ -35,6 +35,12 @@ public:
     // Text typed into the frequency box: it is the setting the next run reads.
     bool type(std::string_view text);
 
+    // The controls as they would stand had the user set these settings: the option of each
+    // group that writes its value selected, the check mark on for "Yes", the scroll bar at
+    // the slow-down; a frequency text that no colour button writes as typed (the colour's
+    // option stays as it was). Every setting, nStart too, becomes the given one.
+    void restore(const SettingsAccess& settings);
+
     // Whether the option button (or the check box) shows as chosen.
     bool checked(std::string_view control) const;
     int scrollValue() const { return scrollValue_; }

@@ -199,6 +199,18 @@ std::vector<KeyHelp> keysHelp() {
          QT_TRANSLATE_NOOP("KeysHelp", "looks inside that detector point: its paths and spiral")},
         {QT_TRANSLATE_NOOP("KeysHelp", "A right click on the picture"),
          QT_TRANSLATE_NOOP("KeysHelp", "the menu: copy, projector colours, pace, language")},
+        {QT_TRANSLATE_NOOP("KeysHelp", "Tab to the picture, then arrows"),
+         QT_TRANSLATE_NOOP("KeysHelp", "from mark to mark: Left and Right along a run, Home and End to its ends, Up and Down to another run")},
+        {QT_TRANSLATE_NOOP("KeysHelp", "Return on a mark"),
+         QT_TRANSLATE_NOOP("KeysHelp", "looks inside its detector point; Escape comes back")},
+        {QT_TRANSLATE_NOOP("KeysHelp", "Menu key, Shift+F10"),
+         QT_TRANSLATE_NOOP("KeysHelp", "the picture's menu, at the mark")},
+        {QT_TRANSLATE_NOOP("KeysHelp", "L"),
+         QT_TRANSLATE_NOOP("KeysHelp", "listens to the run: a tone for each point, higher for a higher P")},
+        {QT_TRANSLATE_NOOP("KeysHelp", "Ctrl+L, Ctrl+V"),
+         QT_TRANSLATE_NOOP("KeysHelp", "copies the picture as a link, and opens a link")},
+        {QT_TRANSLATE_NOOP("KeysHelp", "Ctrl+Z"),
+         QT_TRANSLATE_NOOP("KeysHelp", "brings back the marks that \"Yes\" to \"Delete probability\" erased")},
     };
     std::vector<KeyHelp> out;
     for (const auto& [keys, does] : rows)
@@ -212,13 +224,44 @@ std::vector<MenuEntry> pictureMenu() {
     return {
         {Id::CopyPicture, menu(QT_TRANSLATE_NOOP("frmRavo", "Copy picture")), "Ctrl+C"},
         {Id::CopyData, menu(QT_TRANSLATE_NOOP("frmRavo", "Copy data")), "Ctrl+Shift+C"},
+        {Id::CopyLink, menu(QT_TRANSLATE_NOOP("frmRavo", "Copy link")), "Ctrl+L"},
+        {Id::OpenLink, menu(QT_TRANSLATE_NOOP("frmRavo", "Open link")), "Ctrl+V"},
+        {Id::UndoErase, menu(QT_TRANSLATE_NOOP("frmRavo", "Undo erase")), "Ctrl+Z"},
         {Id::Separator, {}},
         {Id::Projector, menu(QT_TRANSLATE_NOOP("frmRavo", "Projector colours")), nullptr, true},
+        {Id::Shapes, menu(QT_TRANSLATE_NOOP("frmRavo", "Marks by shape")), nullptr, true},
+        {Id::HideMarks, menu(QT_TRANSLATE_NOOP("frmRavo", "Hide marks")), nullptr, true},
+        {Id::Legend, menu(QT_TRANSLATE_NOOP("frmRavo", "Legend")), nullptr, true},
         {Id::Pace, menu(QT_TRANSLATE_NOOP("frmRavo", "Pace"))},
         {Id::Language, menu(QT_TRANSLATE_NOOP("frmRavo", "Language"))},
         {Id::Separator, {}},
+        {Id::Listen, menu(QT_TRANSLATE_NOOP("frmRavo", "Listen")), "L"},
         {Id::KeysHelp, menu(QT_TRANSLATE_NOOP("frmRavo", "Keys and mouse")), "F1"},
     };
+}
+
+Text listenWithoutSound() {
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Listen: no sound device was found"));
+}
+
+Text listenDuringRun() {
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Listening waits until the run has ended."));
+}
+
+Text linkCopied() {
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "The picture was copied as a link."));
+}
+
+Text linkOpened(int runs) {
+    return Text("frmRavo", QT_TRANSLATE_N_NOOP("frmRavo", "Opened a link of %n run(s)."), nullptr, runs);
+}
+
+Text nothingToUndo() {
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "There is no erase to undo: only the last run's \"Yes\" to \"Delete probability\", before the next run."));
+}
+
+Text eraseUndone() {
+    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "The erased marks are back."));
 }
 
 std::vector<Pace> paces() {

@@ -45,9 +45,16 @@ struct MenuEntry {
     enum class Id {
         CopyPicture,
         CopyData,
+        CopyLink,
+        OpenLink,
+        UndoErase,
         Projector,
-        Pace,     // a submenu of the three paces
-        Language, // a submenu of the languages
+        Shapes,    // marks by shape
+        HideMarks,
+        Legend,
+        Pace,      // a submenu of the three paces
+        Language,  // a submenu of the languages
+        Listen,
         KeysHelp,
         Separator,
     };
@@ -57,6 +64,15 @@ struct MenuEntry {
     bool checkable = false;
 };
 std::vector<MenuEntry> pictureMenu();
+
+// "Listen" where no sound device was found, and the word that refuses it during a run.
+Text listenWithoutSound();
+Text listenDuringRun();
+// The notices of the links and of undoing an erase.
+Text linkCopied();
+Text linkOpened(int runs);
+Text nothingToUndo();
+Text eraseUndone();
 
 // The paces of the Pace menu, as the scroll bar sets them.
 struct Pace {

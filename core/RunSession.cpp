@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunSession.h"
 
+#include "Link.h"
+
 #include <algorithm>
 
 namespace ravo {
@@ -95,6 +97,83 @@ void RunSession::close() {
     control_.stop();
     stoppedByKey_ = false;
     end();
+}
+
+namespace {
+
+// Where a loaded run draws: nowhere, since the face redraws the picture from the records.
+class NoSurface : public DrawingSurface {
+public:
+    void SetScaleToPixels() override {}
+    void SetPenWidth(int) override {}
+    void DrawLine(float, float, float, float, Role) override {}
+    void DrawCircle(float, float, float, Role) override {}
+    void ShowControl(std::string_view) override {}
+};
+
+} // namespace
+
+bool RunSession::load(const PictureLink& link) {
+    if (running())
+        return false;
+    RunHistory loaded;
+    NoSurface nowhere;
+    for (const LinkRun& run : link.runs) {
+        form_.restore(run.settings);
+        RunRecord& record = loaded.add(RunRecord{});
+        record.settings = SettingsRecord(form_.settings());
+        SimulationRun simulation(form_.settings(), nowhere, &record);
+        RunSequence sequence = simulation.steps();
+        int points = 0;
+        bool stopped = false;
+        while (!stopped && sequence.next()) {
+            const RunStep& step = sequence.step();
+            switch (step.kind) {
+            case RunStep::Question:
+                simulation.answer(run.answer == RunRecord::Answer::Yes);
+                break;
+            case RunStep::Refusal:
+                stopped = true;
+                break;
+            case RunStep::Pause:
+                simulation.paused(step.steps);
+                if (run.progress == RunRecord::Progress::Stopped && points >= run.points)
+                    stopped = true;
+                break;
+            case RunStep::PointDone:
+                ++points;
+                break;
+            }
+        }
+        if (simulation.outcome().points.empty() && record.erased.empty())
+            loaded.dropLast(); // refused: it drew nothing
+        else if (record.progress != RunRecord::Progress::Finished)
+            record.progress = RunRecord::Progress::Stopped;
+    }
+    history_ = std::move(loaded);
+    history_.forgetHidden();
+    stoppedByKey_ = false;
+    return true;
+}
+
+bool RunSession::canUndoErase() const {
+    return !running() && !history_.empty() &&
+           history_.runs().back().answer == RunRecord::Answer::Yes;
+}
+
+bool RunSession::undoErase() {
+    if (!canUndoErase())
+        return false;
+    // The picture again, with the last answer "No": the paths of the marks that come back
+    // are made anew too, so that they can be read and looked inside as before.
+    PictureLink link = linkOf(history_, {});
+    link.runs.back().answer = RunRecord::Answer::No;
+    const SettingsRecord now(form_.settings());
+    const int scroll = form_.scrollValue();
+    load(link);
+    form_.restore(now);
+    form_.scroll(scroll);
+    return true;
 }
 
 Command RunSession::commandFor(const KeyPress& key) const {

@@ -77,6 +77,19 @@ public:
     // Closing the window: the run stops where it stands, a question unanswered.
     void close();
 
+    // Draws the runs of a link again, at once, in place of the history: the form takes each
+    // run's settings in turn, the records are made as the runs made them (the question
+    // answered as it was, a stopped run stopped where it was), and the form is left as after
+    // the last. Draws nothing: the face then redraws the picture from the records. False
+    // while a run goes on.
+    bool load(const struct PictureLink& link);
+    // Whether the last run erased the marks of earlier ones by "Yes" to "Delete probability",
+    // and no run has come since: its erase can be undone.
+    bool canUndoErase() const;
+    // Makes that answer "No": the erased marks come back, the run's own drawing stays. The
+    // face then redraws the picture from the records.
+    bool undoErase();
+
     // What a key means now.
     Command commandFor(const KeyPress& key) const;
 

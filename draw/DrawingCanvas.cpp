@@ -209,6 +209,10 @@ void DrawingCanvas::paintEvent(QPaintEvent* event) {
         painter.fillRect(around, palette_->ground);
     for (const QRect& area : event->region().intersected(shown))
         paintArea(painter, area);
+    if (overlay_) {
+        painter.setClipRegion(event->region());
+        overlay_(painter);
+    }
 }
 
 // One rectangle of the picture on the window.

@@ -70,6 +70,10 @@ public:
     // Makes the image anew at the resolution the window needs now and redraws it, if the
     // resolution has changed (or always, when forced).
     void renew(bool force = false);
+    // Drawn over the picture at every paint, in the window's pixels, never into the image:
+    // the focus frame, the cursor on a mark, the legend.
+    void setOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }
+
     // How many times the picture has been redrawn from the records.
     int redrawCount() const { return redrawCount_; }
 
@@ -89,6 +93,7 @@ private:
     const Palette* palette_ = &Palette::design();
     std::function<void()> beforeLayerChange_;
     std::function<void()> redraw_;
+    std::function<void(QPainter&)> overlay_;
     int redrawCount_ = 0;
     bool renewing_ = false;
     QTimer renewSoon_;

@@ -14,6 +14,13 @@
 <context>
     <name>frmRavo</name>
     <message numerus="yes">
+        <source>Opened a link of %n run(s).</source>
+        <translation>
+            <numerusform>Opened a link of %n run.</numerusform>
+            <numerusform>Opened a link of %n runs.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Copied %n mark(s) as a table.</source>
         <translation>
             <numerusform>Copied %n mark as a table.</numerusform>

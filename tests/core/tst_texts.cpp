@@ -154,7 +154,7 @@ private slots:
                  std::string("Slow-down 37: 0.0037 s per detector point, about 0.315 s a run"));
         QCOMPARE(Catalog("de").write(slowDownHelp(10000)),
                  std::string("Slow-down 10000: 1 s per detector point, about 85 s a run"));
-        QCOMPARE(keysHelp().size(), std::size_t(11));
+        QCOMPARE(keysHelp().size(), std::size_t(17));
     }
 
     // The layout's geometry on the window: a control in a frame stands at the frame's place
