@@ -1,15 +1,16 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The page's texts and the build step that reads the desktop's sources for them:
+"""The page's texts and the build step that puts them in:
 
     test_texts.py PAGE.html
 
 Translations in Qt Linguist files become the page's data (unfinished ones with a text
-count, vanished and empty ones do not); the control table reads alike with its texts
-marked for translation; and the page, given a Czech translation, shows it to a reader
-whose browser asks for Czech first (the point inspector with the plural form for its
-count of paths and the decimal comma), and English to one who asks for English or for a
-language the page does not have.
+count, vanished and empty ones do not); the page is made from web/page, the translations
+and the compiled program alone, none of the window's sources; and the page, given a Czech
+translation, shows it to a reader whose browser asks for Czech first (the readout and the
+point inspector with the decimal comma, the inspector with the plural form for its count
+of paths), and English to one who asks for English or for a language the page does not
+have.
 """
 
 import os
@@ -24,7 +25,7 @@ ROOT = os.path.dirname(os.path.dirname(HERE))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(ROOT, "web", "tools"))
 import make_page  # noqa: E402
-import ravo_sources  # noqa: E402
+import translations  # noqa: E402
 from browser import Page  # noqa: E402
 import model  # noqa: E402
 
@@ -63,12 +64,12 @@ CZECH = """<?xml version="1.0" encoding="utf-8"?>
         <translation>%1, f = %2, %3 · poloměr %4, index %5, celá čočka, clona %6</translation>
     </message>
     <message><source>blue</source><translation>modrá</translation></message>
+    <message><source>dispersion on</source><translation>disperze zapnuta</translation></message>
 </context>
 <context>
     <name>MarkTable</name>
     <message><source>run</source><translation>běh</translation></message>
     <message><source>whole</source><translation>celá</translation></message>
-    <message><source>dispersion on</source><translation>disperze zapnuta</translation></message>
 </context>
 <context>
     <name>frmRavo</name>
@@ -93,6 +94,11 @@ GERMAN = """<?xml version="1.0" encoding="utf-8"?>
 </context>
 </TS>
 """
+
+
+def comma(number):
+    """A number with one decimal as Czech writes it."""
+    return ("%.1f" % number).replace(".", ",")
 
 
 class TextsTest(unittest.TestCase):
@@ -126,34 +132,34 @@ class TextsTest(unittest.TestCase):
         finally:
             shutil.rmtree(empty)
 
-    def test_control_table_with_texts_marked(self):
-        """The table reads the same with its captions marked for translation as written
-        plainly; the notes to the translator come along."""
-        source = os.path.join(ROOT, "app", "ControlTable.cpp")
-        marked = ravo_sources.read_control_table(source)
-        with open(source, encoding="utf-8") as f:
-            text = f.read()
-        plain_text = re.sub(r'QT_TRANSLATE_NOOP3?\("ControlTable", ("[^"]*")(, "[^"]*")?\)', r"\1",
-                            text)
-        self.assertNotEqual(plain_text, text)
-        copy = os.path.join(self.root, "ControlTable.cpp")
-        with open(copy, "w", encoding="utf-8") as f:
-            f.write(plain_text)
-        plain = ravo_sources.read_control_table(copy)
-        self.assertEqual([dict(c, textComment=None) for c in marked], plain)
-        by_name = {c["name"]: c for c in marked}
-        self.assertEqual(by_name["opČervený"]["background"], [255, 128, 128])
-        self.assertEqual(by_name["opVelký"]["container"], "frmPoloměrLupy")
-        self.assertEqual(by_name["opVelký"]["text"], "Great")
-        self.assertEqual(by_name["opClonaŠiroká"]["textComment"], "aperture: wide open")
-        self.assertEqual(by_name["nKmitočet"]["textBox"], "Editable")
+    def test_a_broken_translation_stops_the_build(self):
+        broken = tempfile.mkdtemp(prefix="ravo-texts-")
+        try:
+            os.makedirs(os.path.join(broken, "i18n"))
+            with open(os.path.join(broken, "i18n", "ravo_fr.ts"), "w", encoding="utf-8") as f:
+                f.write(CZECH[:CZECH.index("</context>")])
+            with self.assertRaises(translations.SourceError):
+                make_page.texts_data(broken)
+        finally:
+            shutil.rmtree(broken)
 
-    def test_a_changed_table_stops_the_build(self):
-        broken = os.path.join(self.root, "Broken.cpp")
-        with open(broken, "w", encoding="utf-8") as f:
-            f.write('static const ControlEntry entries[] = {\n{"cmdStart", K::PushButton},\n};')
-        with self.assertRaises(ravo_sources.SourceError):
-            ravo_sources.read_control_table(broken)
+    def test_made_from_the_page_and_the_translations_alone(self):
+        """The page is made from web/page, i18n and the compiled program: a tree that holds
+        nothing else makes the same page; nothing under web/ reads the window's sources."""
+        tree = tempfile.mkdtemp(prefix="ravo-tree-")
+        try:
+            shutil.copytree(os.path.join(ROOT, "web", "page"), os.path.join(tree, "web", "page"))
+            shutil.copytree(os.path.join(ROOT, "i18n"), os.path.join(tree, "i18n"))
+            module = os.path.join(os.path.dirname(os.path.abspath(PAGE)), "ravo.js")
+            made = make_page.make_page(tree, module)
+            self.assertEqual(made, make_page.make_page(ROOT, module))
+        finally:
+            shutil.rmtree(tree, ignore_errors=True)
+        for folder, _, files in os.walk(os.path.join(ROOT, "web")):
+            for name in files:
+                path = os.path.join(folder, name)
+                with open(path, encoding="utf-8", errors="replace") as f:
+                    self.assertIsNone(re.search(r"app/\w+\.(cpp|h)\b", f.read()), path)
 
     def page_in(self, languages):
         with open(PAGE, encoding="utf-8") as f:
@@ -186,19 +192,19 @@ class TextsTest(unittest.TestCase):
             page.click("#question-no")
             page.wait_for(lambda s: s["state"] == "Finished", "the second run")
             # The readout of the peak's two marks and the picture's description, in Czech
-            # words around the numbers the desktop writes.
+            # words and with the decimal comma, as the window writes them in Czech.
             i, x, p, mark_y = max(model.points("1"), key=lambda point: point[2])
             at_peak = ActionChains(page.driver).move_to_element_with_offset(
                 page.driver.find_element("css selector", "#picture"), x - 400,
                 round(mark_y - 290.5))
             at_peak.perform()
-            line = ("Bod %d, x = %d: P = %.1f · modrá, f = 1, disperze zapnuta · poloměr 500, "
-                    "index 0.98, celá čočka, clona 0" % (i, x, p))
+            line = ("Bod %d, x = %d: P = %s · modrá, f = 1, disperze zapnuta · poloměr 500, "
+                    "index 0,98, celá čočka, clona 0" % (i, x, comma(p)))
             self.assertEqual(page.js("return document.getElementById('picture').title"),
                              line + "\n" + line)
             self.assertEqual(
                 page.js("return document.getElementById('picture-description').textContent"),
-                "Modré světlo: nejvyšší pravděpodobnost %.1f pro x = %d" % (p, x))
+                "Modré světlo: nejvyšší pravděpodobnost %s pro x = %d" % (comma(p), x))
             # The copied marks: the table's words and decimal comma (an untranslated column
             # name stays English).
             ActionChains(page.driver).key_down(Keys.CONTROL).key_down(Keys.SHIFT) \

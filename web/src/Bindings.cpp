@@ -1,208 +1,563 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the page's script sees of the program: the window, its run and its records.
-#include "CanvasSurface.h"
-#include "MarkTable.h"
-#include "PageWindow.h"
-#include "PointDetails.h"
+// What the page's script sees of the program: its controls, their form and help, the run,
+// the marks, the point inspector's drawing, the colours, fonts, menu, keys and languages,
+// every text written in the page's language.
+#include "Colours.h"
+#include "Controls.h"
+#include "Fonts.h"
+#include "Help.h"
+#include "Inspector.h"
+#include "Language.h"
+#include "Marks.h"
+#include "Page.h"
 #include "SimulationRun.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ravo::web {
 
 namespace {
 
-std::vector<std::string> palette() {
-    std::vector<std::string> colours(designColours().begin(), designColours().end());
-    return colours;
+using emscripten::val;
+
+// Every text goes to the script as UTF-8 through std::string (the names of the controls
+// are Czech).
+val str(std::string_view text) {
+    return val(std::string(text));
 }
 
-// Every shown mark as an object of the table's columns, in the order drawn.
-emscripten::val marks(const PageWindow& window) {
-    emscripten::val rows = emscripten::val::array();
-    int n = 0;
-    for (const MarkRow& row : markRows(window.history())) {
-        emscripten::val out = emscripten::val::object();
-        out.set("run", row.run);
-        out.set("colour", row.colour);
-        out.set("frequency", row.frequency);
-        out.set("dispersion", row.dispersion);
-        out.set("radius", row.radius);
-        out.set("refractiveIndex", row.refractiveIndex);
-        out.set("wholeLens", row.wholeLens);
-        out.set("aperture", row.aperture);
-        out.set("point", row.point);
-        out.set("x", row.x);
-        out.set("probability", row.probability);
-        out.set("markHeight", row.markHeight);
-        rows.set(n++, out);
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::PushButton:
+        return "PushButton";
+    case ControlKind::ScrollBar:
+        return "ScrollBar";
+    case ControlKind::Frame:
+        return "Frame";
+    case ControlKind::TextBox:
+        return "TextBox";
+    case ControlKind::OptionButton:
+        return "OptionButton";
+    case ControlKind::CheckBox:
+        break;
     }
-    return rows;
+    return "CheckBox";
 }
 
-// The marks under design point (x, y), newest first, as objects the page words.
-emscripten::val readout(const PageWindow& window, double x, double y) {
-    emscripten::val lines = emscripten::val::array();
-    int n = 0;
-    for (const ReadoutLine& line : readoutAt(window.history(), x, y)) {
-        emscripten::val out = emscripten::val::object();
-        out.set("point", line.point);
-        out.set("x", line.x);
-        out.set("probability", line.probability);
-        out.set("colour", line.colour);
-        out.set("frequency", line.frequency);
-        out.set("dispersion", line.dispersion);
-        out.set("radius", line.radius);
-        out.set("refractiveIndex", line.refractiveIndex);
-        out.set("aperture", line.aperture);
-        out.set("wholeLens", line.wholeLens);
-        lines.set(n++, out);
+const char* textBoxName(TextBoxRole role) {
+    switch (role) {
+    case TextBoxRole::None:
+        return "None";
+    case TextBoxRole::Editable:
+        return "Editable";
+    case TextBoxRole::Display:
+        return "Display";
+    case TextBoxRole::Caption:
+        return "Caption";
+    case TextBoxRole::Hidden:
+        break;
     }
-    return lines;
+    return "Hidden";
 }
 
-// The last run's peak, or null before a run has drawn a point.
-emscripten::val description(const PageWindow& window) {
-    const PeakText peak = pictureDescription(window.history());
-    if (!peak.found)
-        return emscripten::val::null();
-    emscripten::val out = emscripten::val::object();
-    out.set("colour", peak.colour);
-    out.set("frequency", peak.frequency);
-    out.set("probability", peak.probability);
-    out.set("x", peak.x);
+const char* fontName(FontRole role) {
+    switch (role) {
+    case FontRole::Default:
+        return "Default";
+    case FontRole::DefaultBold:
+        return "DefaultBold";
+    case FontRole::Title:
+        return "Title";
+    case FontRole::Button:
+        return "Button";
+    case FontRole::Caption:
+        break;
+    }
+    return "Caption";
+}
+
+val rect(const Rect& r) {
+    val out = val::array();
+    out.set(0, r.x);
+    out.set(1, r.y);
+    out.set(2, r.width);
+    out.set(3, r.height);
     return out;
 }
 
-emscripten::val numbers(const std::vector<double>& values) {
-    emscripten::val array = emscripten::val::array();
-    for (std::size_t i = 0; i < values.size(); ++i)
-        array.set(i, values[i]);
-    return array;
+// Every control of the design, containers first, with its caption in the page's language.
+val controls(const Page& page) {
+    val out = val::array();
+    int n = 0;
+    for (const ControlEntry& entry : controlTable()) {
+        val c = val::object();
+        c.set("name", str(entry.name));
+        c.set("kind", str(kindName(entry.kind)));
+        c.set("container", entry.container ? str(entry.container) : val::null());
+        c.set("caption", str(page.write(entry.captionText())));
+        c.set("rect", rect(entry.geometry));
+        c.set("tab", entry.tabIndex);
+        c.set("shown", entry.shownAtStart);
+        c.set("font", str(fontName(entry.font)));
+        c.set("textBox", str(textBoxName(entry.textBox)));
+        c.set("colour", int(entry.colour));
+        out.set(n++, c);
+    }
+    return out;
 }
 
-// The shown mark under design point (x, y) as {run, index}, both from 0; null where none.
-emscripten::val markAt(const PageWindow& window, double x, double y) {
-    const auto mark = inspectedMarkAt(window.history(), x, y);
-    if (!mark)
-        return emscripten::val::null();
-    emscripten::val place = emscripten::val::object();
-    place.set("run", int(mark->first));
-    place.set("index", int(mark->second));
-    return place;
+// What each shown control does, for its title and for assistive technology: {control:
+// {name, text}}, the text with the settings as they are. A page cannot always close its own
+// tab, and Ctrl+Q is the browser's: "Exit" says so.
+val help(const Page& page) {
+    val out = val::object();
+    for (const ControlHelp& entry : controlHelp()) {
+        val h = val::object();
+        h.set("name", str(page.write(entry.name())));
+        const bool exit = std::string_view(entry.control) == "cmdKonec";
+        h.set("text", str(page.write(exit ? pageText(PageText::ExitHelp)
+                                          : entry.textFor(page.form().settings()))));
+        out.set(str(entry.control), h);
+    }
+    return out;
 }
 
-bool canInspect(const PageWindow& window, int run, int index) {
-    return run >= 0 && index >= 0 &&
-           inspectable(window.history(), std::size_t(run), std::size_t(index));
+val colours(bool projector) {
+    const Colours& c = projector ? Colours::projector() : Colours::design();
+    val out = val::object();
+    out.set("ground", c.ground.css());
+    out.set("text", c.text.css());
+    out.set("base", c.base.css());
+    out.set("light", c.light.css());
+    out.set("midlight", c.midlight.css());
+    out.set("dark", c.dark.css());
+    out.set("shadow", c.shadow.css());
+    val roles = val::array();
+    for (std::size_t i = 0; i < c.roles.size(); ++i)
+        roles.set(i, c.roles[i].css());
+    out.set("roles", roles);
+    val faces = val::array();
+    for (std::size_t i = 0; i < c.faces.size(); ++i)
+        faces.set(i, c.faces[i].css());
+    out.set("faces", faces);
+    out.set("axis", int(Role::Axis));
+    return out;
 }
 
-// Everything the point inspector shows of point `index` of run `run`; null where that
-// point's mark is not shown (any more).
-emscripten::val inspection(const PageWindow& window, int run, int index) {
-    if (!canInspect(window, run, index))
-        return emscripten::val::null();
-    const auto found = inspect(window.history(), std::size_t(run), std::size_t(index));
+// A font of the design by its role's name, at another size in pixels where one is given
+// (the status band shrinks its font to fit its text).
+std::string fontCss(const std::string& role, int pixels) {
+    FontRole chosen = FontRole::Default;
+    for (FontRole r : {FontRole::Default, FontRole::DefaultBold, FontRole::Title, FontRole::Button,
+                       FontRole::Caption})
+        if (role == fontName(r))
+            chosen = r;
+    FontSpec font = fontFor(chosen);
+    if (pixels > 0)
+        font.pixels = pixels;
+    return font.css();
+}
+
+val place(MarkPlace at) {
+    val out = val::object();
+    out.set("run", int(at.run));
+    out.set("index", int(at.index));
+    return out;
+}
+
+bool validPlace(int run, int index) {
+    return run >= 0 && index >= 0;
+}
+
+val markAt(const Page& page, double x, double y) {
+    const auto mark = ravo::markAt(page.history(), x, y);
+    return mark ? place(*mark) : val::null();
+}
+
+bool canInspect(const Page& page, int run, int index) {
+    return validPlace(run, index) &&
+           inspectable(page.history(), {std::size_t(run), std::size_t(index)});
+}
+
+std::string readout(const Page& page, double x, double y) {
+    std::string out;
+    for (const Text& line : readoutAt(page.history(), x, y)) {
+        if (!out.empty())
+            out += '\n';
+        out += page.write(line);
+    }
+    return out;
+}
+
+const char* shapeKind(Inspection::Shape::Kind kind) {
+    switch (kind) {
+    case Inspection::Shape::Kind::Line:
+        return "Line";
+    case Inspection::Shape::Kind::DottedRect:
+        return "DottedRect";
+    case Inspection::Shape::Kind::Disc:
+        return "Disc";
+    case Inspection::Shape::Kind::Ring:
+        return "Ring";
+    case Inspection::Shape::Kind::Label:
+        break;
+    }
+    return "Label";
+}
+
+const char* alignName(Inspection::Shape::Align align) {
+    switch (align) {
+    case Inspection::Shape::Align::Left:
+        return "left";
+    case Inspection::Shape::Align::Right:
+        return "right";
+    case Inspection::Shape::Align::Centre:
+        break;
+    }
+    return "center";
+}
+
+// Everything the point inspector shows of a point: its texts, its drawing as shapes in the
+// inspector's design units, and its table of paths; null where its mark is not shown (any
+// more) or its paths are not kept.
+val inspection(const Page& page, int run, int index) {
+    if (!canInspect(page, run, index))
+        return val::null();
+    const auto found = inspect(page.history(), {std::size_t(run), std::size_t(index)});
     if (!found)
-        return emscripten::val::null();
-    const PointDetails& p = *found;
-    emscripten::val out = emscripten::val::object();
+        return val::null();
+    const Inspection& in = *found;
+    val out = val::object();
     out.set("run", run);
     out.set("index", index);
-    out.set("point", p.point);
-    out.set("pointCount", p.pointCount);
-    out.set("x", p.x);
-    out.set("probability", p.probability);
-    out.set("length", p.length);
-    out.set("factor", p.factor);
-    out.set("colour", colourName(Light(p.light)));
-    out.set("markRole", p.markRole);
-    out.set("frequency", p.frequency);
-    out.set("dispersion", p.dispersion);
-    out.set("radius", p.radius);
-    out.set("refractiveIndex", p.index);
-    out.set("aperture", p.aperture);
-    out.set("wholeLens", p.wholeLens);
-    out.set("y", numbers(p.y));
-    out.set("time", numbers(p.time));
-    out.set("phase", numbers(p.phase));
-    out.set("dx", numbers(p.dx));
-    out.set("dy", numbers(p.dy));
-    out.set("spiralX", numbers(p.spiralX));
-    out.set("spiralY", numbers(p.spiralY));
-    out.set("leastTime", p.leastTime);
-    out.set("resultantX", p.resultantX);
-    out.set("resultantY", p.resultantY);
-    out.set("shortestTime", p.shortestTime);
-    out.set("longestTime", p.longestTime);
-    out.set("table", p.table);
+    out.set("point", in.point);
+    out.set("title", str(page.write(in.title)));
+    out.set("numbers", str(page.write(in.numbers)));
+    out.set("paths", str(page.write(in.paths)));
+    out.set("runText", str(page.write(in.run)));
+    out.set("table", str(writeTable(in.table, page.translator())));
+    out.set("width", Inspection::width);
+    out.set("height", Inspection::height);
+    out.set("picturesTop", Inspection::picturesTop);
+    val shapes = val::array();
+    int n = 0;
+    for (const Inspection::Shape& s : in.shapes) {
+        val shape = val::object();
+        shape.set("kind", str(shapeKind(s.kind)));
+        shape.set("role", int(s.role));
+        shape.set("x1", s.x1);
+        shape.set("y1", s.y1);
+        shape.set("x2", s.x2);
+        shape.set("y2", s.y2);
+        shape.set("width", s.width);
+        if (s.kind == Inspection::Shape::Kind::Label) {
+            shape.set("text", str(page.write(s.text)));
+            shape.set("align", str(alignName(s.align)));
+            shape.set("fontPixels", s.fontPixels);
+            shape.set("bold", s.bold);
+            shape.set("turned", s.turned);
+            shape.set("wrap", s.wrap);
+        }
+        shapes.set(n++, shape);
+    }
+    out.set("shapes", shapes);
     return out;
 }
 
-// The roles of the inspector's drawing, as indices into palette().
-emscripten::val inspectorRoles() {
-    emscripten::val roles = emscripten::val::object();
-    roles.set("axis", int(Role::Axis));
-    roles.set("baseLine", int(Role::BaseLine));
-    roles.set("spiral", int(Role::Spiral));
-    roles.set("resultant", int(Role::Resultant));
-    roles.set("arrow", int(Role::Arrow));
-    return roles;
+val inspectNext(const Page& page, int run, int index, int by) {
+    if (!validPlace(run, index))
+        return val::null();
+    const auto next = ravo::inspectNext(page.history(), {std::size_t(run), std::size_t(index)}, by);
+    return next ? place(*next) : val::null();
 }
 
-std::string frequencyRefusalText() {
-    return std::string(frequencyRefusal);
+std::string pictureDescriptionText(const Page& page) {
+    return page.write(pictureDescription(page.history()));
 }
 
-std::string deleteQuestionText() {
-    return std::string(deleteQuestion);
+std::string marksTableText(const Page& page) {
+    return writeTable(marksTable(page.history()), page.translator());
+}
+
+// The keys and the mouse, as F1 lists them.
+val keys(const Page& page) {
+    val out = val::object();
+    out.set("title", str(page.write(keysHelpTitle())));
+    val rows = val::array();
+    int n = 0;
+    for (const KeyHelp& row : keysHelp()) {
+        val r = val::object();
+        r.set("keys", str(page.write(row.keys)));
+        r.set("does", str(page.write(row.does)));
+        rows.set(n++, r);
+    }
+    out.set("rows", rows);
+    return out;
+}
+
+const char* menuId(MenuEntry::Id id) {
+    switch (id) {
+    case MenuEntry::Id::CopyPicture:
+        return "copy-picture";
+    case MenuEntry::Id::CopyData:
+        return "copy-data";
+    case MenuEntry::Id::CopyLink:
+        return "copy-link";
+    case MenuEntry::Id::OpenLink:
+        return "open-link";
+    case MenuEntry::Id::UndoErase:
+        return "undo-erase";
+    case MenuEntry::Id::Projector:
+        return "projector";
+    case MenuEntry::Id::Shapes:
+        return "shapes";
+    case MenuEntry::Id::HideMarks:
+        return "hide-marks";
+    case MenuEntry::Id::Legend:
+        return "legend";
+    case MenuEntry::Id::Listen:
+        return "listen";
+    case MenuEntry::Id::Pace:
+        return "pace";
+    case MenuEntry::Id::Language:
+        return "language";
+    case MenuEntry::Id::KeysHelp:
+        return "keys-help";
+    case MenuEntry::Id::Separator:
+        break;
+    }
+    return "separator";
+}
+
+// The picture's menu as the window builds it: each entry's action, label and shortcut.
+val menu(const Page& page) {
+    val out = val::array();
+    int n = 0;
+    for (const MenuEntry& entry : pictureMenu()) {
+        val e = val::object();
+        e.set("id", str(menuId(entry.id)));
+        e.set("label", str(page.write(entry.label)));
+        e.set("shortcut", str(entry.shortcut ? entry.shortcut : ""));
+        e.set("checkable", entry.checkable);
+        out.set(n++, e);
+    }
+    return out;
+}
+
+val paceChoices(const Page& page) {
+    val out = val::array();
+    int n = 0;
+    for (const Pace& pace : paces()) {
+        val p = val::object();
+        p.set("name", str(page.write(pace.name)));
+        p.set("slowDown", pace.slowDown);
+        out.set(n++, p);
+    }
+    return out;
+}
+
+val languageList() {
+    val out = val::array();
+    int n = 0;
+    for (const Language& language : languages()) {
+        val l = val::object();
+        l.set("code", str(language.code));
+        l.set("name", str(language.name));
+        out.set(n++, l);
+    }
+    return out;
+}
+
+std::vector<std::string> strings(const val& array) {
+    std::vector<std::string> out;
+    const int length = array["length"].as<int>();
+    for (int i = 0; i < length; ++i)
+        out.push_back(array[i].as<std::string>());
+    return out;
+}
+
+bool isEnglish(std::string_view tag) {
+    return tag.size() >= 2 && (tag[0] == 'e' || tag[0] == 'E') &&
+           (tag[1] == 'n' || tag[1] == 'N') &&
+           (tag.size() == 2 || std::string_view("-_.@").find(tag[2]) != std::string_view::npos);
+}
+
+// The first of the reader's languages that the page has translations of (`available`),
+// English where an English one comes first or none is there.
+std::string chooseLanguage(val wanted, val available) {
+    const std::vector<std::string> have = strings(available);
+    std::vector<std::string> tags;
+    for (const std::string& tag : strings(wanted)) {
+        const std::string code = languageOf(tag).code;
+        const bool known =
+            code == "en" ? isEnglish(tag) : std::find(have.begin(), have.end(), code) != have.end();
+        if (known)
+            tags.push_back(tag);
+    }
+    return bestLanguage(tags).code;
+}
+
+// The translations of a language as the page carries them: [context, source, comment,
+// [forms]] each.
+void setLanguage(Page& page, const std::string& code, val entries) {
+    std::vector<Page::Entry> list;
+    const int length = entries["length"].as<int>();
+    list.reserve(std::size_t(length));
+    for (int i = 0; i < length; ++i) {
+        const val e = entries[i];
+        list.push_back({e[0].as<std::string>(), e[1].as<std::string>(), e[2].as<std::string>(),
+                        strings(e[3])});
+    }
+    page.setLanguage(code, list);
+}
+
+std::string languageCode(const Page& page) {
+    return page.translator().language().code;
+}
+
+std::string pageTextOf(const Page& page, int which) {
+    return page.write(pageText(PageText(which)));
+}
+
+std::string pageTextWith(const Page& page, int which, const std::string& detail) {
+    Text text = pageText(PageText(which));
+    text.arg(detail);
+    return page.write(text);
+}
+
+void listen(Page& page, val listener) {
+    page.onChange([listener] { listener(); });
+}
+
+std::string commandFor(const Page& page, const std::string& key, bool ctrl, bool shift, bool alt,
+                       bool repeat) {
+    return page.commandFor(KeyPress{key, ctrl, shift, alt, repeat});
 }
 
 } // namespace
 
 EMSCRIPTEN_BINDINGS(ravo) {
     using namespace emscripten;
-    register_vector<std::string>("StringList");
     value_object<PageAdvance>("PageAdvance")
         .field("wait", &PageAdvance::wait)
         .field("delayMs", &PageAdvance::delayMs)
         .field("text", &PageAdvance::text);
-    class_<PageWindow>("PageWindow")
+    enum_<PageText>("PageText")
+        .value("ExitHelp", PageText::ExitHelp)
+        .value("CloseTab", PageText::CloseTab)
+        .value("Close", PageText::Close)
+        .value("Ok", PageText::Ok)
+        .value("Yes", PageText::Yes)
+        .value("No", PageText::No)
+        .value("Picture", PageText::Picture)
+        .value("PictureCopied", PageText::PictureCopied)
+        .value("DataCopied", PageText::DataCopied)
+        .value("NoPictureCopy", PageText::NoPictureCopy)
+        .value("NoTextCopy", PageText::NoTextCopy)
+        .value("PictureNotCopied", PageText::PictureNotCopied)
+        .value("DataNotCopied", PageText::DataNotCopied);
+    class_<Page>("Page")
         .constructor<>()
-        .function("formLoad", &PageWindow::formLoad)
-        .function("click", &PageWindow::click)
-        .function("scroll", &PageWindow::scroll)
-        .function("typeFrequency", &PageWindow::typeFrequency)
-        .function("setting", &PageWindow::setting)
-        .function("start", &PageWindow::start)
-        .function("advance", &PageWindow::advance)
-        .function("answer", &PageWindow::answer)
-        .function("key", &PageWindow::key)
-        .function("close", &PageWindow::close)
-        .function("running", &PageWindow::running)
-        .function("waitingForAnswer", &PageWindow::waitingForAnswer)
-        .function("state", &PageWindow::state)
-        .function("point", &PageWindow::point)
-        .function("runCount", &PageWindow::runCount)
-        .function("drawn", &PageWindow::drawn)
-        .function("redraw", &PageWindow::redraw)
-        .function("marks", &marks)
+        // The language and the page's own texts.
+        .function("setLanguage", &setLanguage)
+        .function("language", &languageCode)
+        .function("text", optional_override(
+                              [](const Page& p, PageText t) { return pageTextOf(p, int(t)); }))
+        .function("textWith",
+                  optional_override([](const Page& p, PageText t, const std::string& detail) {
+                      return pageTextWith(p, int(t), detail);
+                  }))
+        // The controls, their form and help.
+        .function("controls", &controls)
+        .function("help", &help)
+        .function("listen", &listen)
+        .function("load", optional_override([](Page& p) { p.form().load(); }))
+        .function("click", optional_override([](Page& p, const std::string& name) {
+                      return p.form().click(name);
+                  }))
+        .function("scroll",
+                  optional_override([](Page& p, int value) { return p.form().scroll(value); }))
+        .function("type", optional_override(
+                              [](Page& p, const std::string& text) { return p.form().type(text); }))
+        .function("checked", optional_override([](const Page& p, const std::string& name) {
+                      return p.form().checked(name);
+                  }))
+        .function("scrollValue",
+                  optional_override([](const Page& p) { return p.form().scrollValue(); }))
+        .function("setting", optional_override([](const Page& p, const std::string& name) {
+                      for (Setting s : allSettings)
+                          if (settingName(s) == name)
+                              return p.form().settings()[s];
+                      return std::string();
+                  }))
+        .function("shownText", optional_override([](const Page& p, const std::string& name) {
+                      return p.shownText(name);
+                  }))
+        .function("slowDownHelp", optional_override([](const Page& p, int value) {
+                      return p.write(slowDownHelp(value));
+                  }))
+        // The run.
+        .function("start", &Page::start)
+        .function("advance", &Page::advance)
+        .function("answer", optional_override([](Page& p, bool yes) { p.session().answer(yes); }))
+        .function("commandFor", &commandFor)
+        .function("command", optional_override(
+                                 [](Page& p, const std::string& name) { return p.command(name); }))
+        .function("close", &Page::close)
+        .function("running", optional_override([](const Page& p) { return p.session().running(); }))
+        .function("held", optional_override([](const Page& p) { return p.session().held(); }))
+        .function("takesInput",
+                  optional_override([](const Page& p) { return p.session().takesInput(); }))
+        .function("waitingForAnswer",
+                  optional_override([](const Page& p) { return p.session().waitingForAnswer(); }))
+        .function("bandShown",
+                  optional_override([](const Page& p) { return p.session().bandShown(); }))
+        .function("completed", optional_override([](const Page& p) {
+                      return p.session().lastOutcome().completed;
+                  }))
+        .function("state", &Page::state)
+        .function("point",
+                  optional_override([](const Page& p) { return p.session().control().point(); }))
+        .function("status",
+                  optional_override([](const Page& p) { return p.write(p.session().status()); }))
+        .function("pausedTitle", optional_override([](const Page& p, const std::string& title) {
+                      Text text = RunSession::pausedTitle();
+                      text.arg(title);
+                      return p.write(text);
+                  }))
+        .function("runCount",
+                  optional_override([](const Page& p) { return int(p.history().runs().size()); }))
+        .function("drawn", optional_override([](Page& p) { return double(p.surface().drawn()); }))
+        .function("redraw", &Page::redraw)
+        // The marks and the point inspector.
         .function("readoutAt", &readout)
-        .function("pictureDescription", &description)
         .function("markAt", &markAt)
         .function("canInspect", &canInspect)
-        .function("inspection", &inspection);
-    function("palette", &palette);
-    function("groundColour", optional_override([] { return std::string(groundColour); }));
-    function("slowDownText", &slowDownText);
-    function("frequencyRefusal", &frequencyRefusalText);
-    function("deleteQuestion", &deleteQuestionText);
+        .function("inspection", &inspection)
+        .function("inspectNext", &inspectNext)
+        .function("pictureDescription", &pictureDescriptionText)
+        .function("marksTable", &marksTableText)
+        // The keys and the picture's menu.
+        .function("keys", &keys)
+        .function("menu", &menu)
+        .function("paces", &paceChoices);
+    function("colours", &colours);
+    function("fontCss", &fontCss);
+    function("textFont", optional_override([] { return std::string(textFamily); }));
+    function("languages", &languageList);
+    function("chooseLanguage", &chooseLanguage);
+    constant("designWidth", designWidth);
+    constant("designHeight", designHeight);
+    constant("minimumZoom", minimumZoom);
     constant("detectorCount", int(SimulationRun::detectorCount));
-    function("inspectorRoles", &inspectorRoles);
 }
 
 } // namespace ravo::web

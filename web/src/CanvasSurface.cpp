@@ -27,22 +27,6 @@ bool drawable(float v) {
 
 } // namespace
 
-const std::array<const char*, roleCount>& designColours() {
-    static const std::array<const char*, roleCount> colours = [] {
-        std::array<const char*, roleCount> c{};
-        c.fill("rgb(0,0,0)"); // outlines, rays, arrows, spirals
-        c[std::size_t(Role::Erase)] = groundColour;
-        c[std::size_t(Role::Glass)] = "rgb(192,255,192)";
-        c[std::size_t(Role::Resultant)] = "rgb(0,255,0)";
-        c[std::size_t(Role::MarkRed)] = "rgb(255,0,0)";
-        c[std::size_t(Role::MarkGreen)] = "rgb(0,255,0)";
-        c[std::size_t(Role::MarkBlue)] = "rgb(0,0,255)";
-        c[std::size_t(Role::WhiteSample)] = "rgb(255,255,255)";
-        return c;
-    }();
-    return colours;
-}
-
 void CanvasSurface::add(Kind kind, Role role, float a, float b, float c, float d) {
     batch_.insert(batch_.end(), {float(kind), float(role), float(penWidth_), a, b, c, d});
     if (batch_.size() >= batchRecords * recordFloats)

@@ -3,23 +3,18 @@
 
 #include "DrawingSurface.h"
 
-#include <array>
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace ravo::web {
 
-// The colour of every role of the picture as CSS colours: the design's palette, as the
-// desktop draws it (draw/Palette.cpp).
-const std::array<const char*, roleCount>& designColours();
-inline constexpr const char* groundColour = "rgb(192,192,192)";
-
 // The run's surface in the browser. Each line and circle becomes one record of seven floats
 // (kind, role, pen width and four coordinates, in design pixels); the records are handed to
-// the page's canvas in batches, which draws consecutive records of one colour and width as
-// one path. A batch goes when it is full and whenever the page is to show the picture
-// (present), so the canvas always gets the drawings in the order they were made.
+// the page's canvas in batches, which draws each in the colour of its role in the palette
+// shown (Colours::design() or Colours::projector()). A batch goes when it is full and
+// whenever the page is to show the picture (present), so the canvas always gets the
+// drawings in the order they were made.
 class CanvasSurface : public DrawingSurface {
 public:
     static constexpr std::size_t recordFloats = 7;

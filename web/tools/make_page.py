@@ -4,10 +4,11 @@
 
     make_page.py --root PROJECT --module ravo.js --out ravo.html
 
-The template web/page/ravo.html gets its style (ravo.css), the layout and help texts read
-from the desktop's control table and help table, the page's texts in every language of
-i18n/ravo_*.ts (English alone when there is none), the compiled program (ravo.js, whose
-WebAssembly is embedded in it) and the page's script (ravo-page.js), all inline.
+The template web/page/ravo.html gets its style (ravo.css), the page's texts in every
+language of i18n/ravo_*.ts (English alone when there is none), the compiled program
+(ravo.js, whose WebAssembly is embedded in it, and which hands the page its controls, texts,
+colours and everything else it shows) and the page's script, all inline. The script is the
+parts in SCRIPT_PARTS, in that order, in one scope.
 """
 
 import argparse
@@ -16,10 +17,13 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import ravo_sources  # noqa: E402
+import translations  # noqa: E402
 
 TITLE = "Ravo - https://ravo.example.org"
 SIZE_LIMIT = 3 * 1024 * 1024
+# The page's script: the DOM and canvas glue, by what it shows; the last one starts it.
+SCRIPT_PARTS = ["picture.js", "controls.js", "run.js", "menu.js", "inspector.js",
+                "ravo-page.js"]
 
 
 def _json_for_script(data):
@@ -27,21 +31,8 @@ def _json_for_script(data):
     return json.dumps(data, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
 
 
-def page_data(root):
-    """The layout and help of the page, from the desktop's tables."""
-    controls = ravo_sources.read_control_table(os.path.join(root, "app", "ControlTable.cpp"))
-    help_texts = ravo_sources.read_control_help(os.path.join(root, "app", "ControlHelp.cpp"))
-    return {
-        "title": TITLE,
-        "size": [800, 581],
-        "ground": list(ravo_sources.GROUND),
-        "controls": controls,
-        "help": help_texts,
-    }
-
-
 def texts_data(root):
-    return {"languages": ravo_sources.read_translations(os.path.join(root, "i18n"))}
+    return {"languages": translations.read_translations(os.path.join(root, "i18n"))}
 
 
 def with_texts(html, texts):
@@ -50,6 +41,20 @@ def with_texts(html, texts):
     start = html.index(start_tag) + len(start_tag)
     end = html.index("</script>", start)
     return html[:start] + _json_for_script(texts) + html[end:]
+
+
+def page_script(here):
+    """The parts of the page's script in one scope; every script in web/page is one of
+    them."""
+    present = sorted(name for name in os.listdir(here) if name.endswith(".js"))
+    if present != sorted(SCRIPT_PARTS):
+        raise SystemExit("web/page holds the scripts %s, the page is made of %s"
+                         % (present, SCRIPT_PARTS))
+    parts = []
+    for name in SCRIPT_PARTS:
+        with open(os.path.join(here, name), encoding="utf-8") as f:
+            parts.append("// --- %s\n%s" % (name, f.read()))
+    return '"use strict";\n(() => {\n' + "\n".join(parts) + "})();\n"
 
 
 def make_page(root, module_js):
@@ -61,14 +66,13 @@ def make_page(root, module_js):
 
     with open(module_js, encoding="utf-8") as f:
         module = f.read()
-    script = read("ravo-page.js")
-    for name, code in (("ravo.js", module), ("ravo-page.js", script)):
+    script = page_script(here)
+    for name, code in (("ravo.js", module), ("the page's script", script)):
         if "</script" in code.lower():
             raise SystemExit("%s holds </script, which would end its element" % name)
     parts = {
         "@TITLE@": TITLE,
         "@STYLE@": read("ravo.css"),
-        "@LAYOUT@": _json_for_script(page_data(root)),
         "@TEXTS@": _json_for_script(texts_data(root)),
         "@MODULE@": module,
         "@SCRIPT@": script,
@@ -103,7 +107,7 @@ def main():
     args = parser.parse_args()
     try:
         html = make_page(args.root, args.module)
-    except ravo_sources.SourceError as error:
+    except translations.SourceError as error:
         raise SystemExit("make_page: %s" % error) from None
     data = html.encode("utf-8")
     if len(data) > SIZE_LIMIT:

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's script, its controls: built from the program's table of controls at their
+// places of the design, each use handed to the program's form, and the form's state, the
+// settings shown and the help texts that follow them shown again after every change.
+
+const ARROW_WIDTH = 16; // the scroll bar's arrow buttons, ravo.css
+
+const controls = {}; // name: the element a screen reader and the script see
+const inputs = {}; // name: the input element of an option, the check box, the boxes
+
+function place(element, rect) {
+    const [x, y, w, h] = rect;
+    element.style.left = x + "px";
+    element.style.top = y + "px";
+    element.style.width = w + "px";
+    element.style.height = h + "px";
+}
+
+function buildControls() {
+    for (const c of controlList) {
+        const parent = c.container ? controls[c.container] : design;
+        let element = null;
+        switch (c.kind) {
+        case "Label":
+            element = document.createElement(c.name === "labTitul" ? "h1" : "p");
+            element.className = "label";
+            break;
+        case "PushButton":
+            element = document.createElement("button");
+            element.type = "button";
+            element.className = "push";
+            element.tabIndex = c.tab;
+            break;
+        case "ScrollBar":
+            element = document.createElement("input");
+            element.type = "range";
+            element.className = "scroll";
+            element.min = "1";
+            element.max = "10000";
+            element.step = "1";
+            element.value = "1";
+            element.tabIndex = c.tab;
+            inputs[c.name] = element;
+            break;
+        case "Frame":
+            element = document.createElement("fieldset");
+            element.className = "frame";
+            element.append(document.createElement("legend"));
+            break;
+        case "OptionButton":
+        case "CheckBox": {
+            element = document.createElement("label");
+            element.className = c.kind === "CheckBox" ? "check" : "option";
+            const input = document.createElement("input");
+            input.type = c.kind === "CheckBox" ? "checkbox" : "radio";
+            if (c.kind === "OptionButton") input.name = c.container;
+            input.id = c.name;
+            input.tabIndex = c.tab;
+            element.append(input, document.createElement("span"));
+            inputs[c.name] = input;
+            break;
+        }
+        case "TextBox":
+            if (c.textBox === "Hidden") continue; // a setting, kept by the program
+            if (c.textBox === "Editable") {
+                element = document.createElement("input");
+                element.type = "text";
+                element.className = "text";
+                element.tabIndex = c.tab;
+                element.spellcheck = false;
+                element.autocomplete = "off";
+                inputs[c.name] = element;
+            } else if (c.textBox === "Display") {
+                element = document.createElement("output");
+                element.className = "display";
+            } else {
+                element = document.createElement("div");
+                element.className = "caption";
+            }
+            break;
+        default:
+            continue;
+        }
+        element.dataset.control = c.name;
+        element.style.font = Module.fontCss(c.font, 0);
+        place(element, c.rect);
+        if (!c.shown) element.hidden = true;
+        controls[c.name] = element;
+        parent.append(element);
+    }
+}
+
+// Every caption in the page's language; the labels' are painted into the picture too.
+function showCaptions() {
+    for (const c of controlList) {
+        const element = controls[c.name];
+        if (!element) continue;
+        if (c.kind === "Frame") element.querySelector("legend").textContent = c.caption;
+        else if (c.kind === "OptionButton" || c.kind === "CheckBox")
+            element.querySelector("span").textContent = c.caption;
+        else if (c.kind === "Label" || c.kind === "PushButton" || c.textBox === "Caption")
+            element.textContent = c.caption;
+    }
+}
+
+// What each control does, with the settings as they are: its tooltip and its description
+// for assistive technology, and its accessible name.
+function showHelp() {
+    const help = page.help();
+    for (const [name, h] of Object.entries(help)) {
+        const element = controls[name];
+        if (!element) continue;
+        const target = inputs[name] || element;
+        element.title = h.text;
+        target.setAttribute("aria-description", h.text);
+        if (["INPUT", "BUTTON", "OUTPUT"].includes(target.tagName))
+            target.setAttribute("aria-label", h.name);
+    }
+    const scroll = inputs["HScroll1"];
+    if (scroll) scroll.setAttribute("aria-valuetext", page.slowDownHelp(Number(scroll.value)));
+}
+
+// The check marks, the scroll bar and the setting boxes as the form has them: those to be
+// checked first, since an option of a group is cleared by checking another.
+function showForm() {
+    for (const checked of [true, false])
+        for (const c of controlList) {
+            if (c.kind !== "OptionButton" && c.kind !== "CheckBox") continue;
+            const wanted = page.checked(c.name);
+            if (wanted === checked && inputs[c.name].checked !== wanted)
+                inputs[c.name].checked = wanted;
+        }
+    const scroll = inputs["HScroll1"];
+    if (scroll && Number(scroll.value) !== page.scrollValue())
+        scroll.value = String(page.scrollValue());
+    const frequency = inputs["nKmitočet"];
+    const typed = page.shownText("nKmitočet");
+    if (frequency && frequency.value !== typed) frequency.value = typed;
+    const dispersion = controls["nDisperze"];
+    if (dispersion) dispersion.textContent = page.shownText("nDisperze");
+}
+
+// The program tells of every change of the form; the page shows it once the change is done.
+let showPending = false;
+function formChanged() {
+    if (showPending) return;
+    showPending = true;
+    queueMicrotask(() => {
+        showPending = false;
+        showForm();
+        showHelp();
+    });
+}
+
+function connectControls() {
+    for (const c of controlList) {
+        const input = inputs[c.name];
+        if (c.kind === "OptionButton" || c.kind === "CheckBox")
+            input.addEventListener("change", () => {
+                if (!page.click(c.name)) showForm();
+            });
+    }
+    controls["cmdStart"].addEventListener("click", startRun);
+    controls["cmdKonec"].addEventListener("click", exitPage);
+    const frequency = inputs["nKmitočet"];
+    frequency.addEventListener("input", () => {
+        if (!page.type(frequency.value)) showForm();
+    });
+    const scroll = inputs["HScroll1"];
+    scroll.addEventListener("input", () => scroll.setAttribute("aria-valuetext",
+        page.slowDownHelp(Number(scroll.value))));
+    // One change when the thumb is let go, as the desktop's scroll bar.
+    scroll.addEventListener("change", () => {
+        if (!page.scroll(Number(scroll.value))) showForm();
+    });
+    // The arrow buttons at its ends step by one.
+    scroll.addEventListener("pointerdown", (event) => {
+        const box = scroll.getBoundingClientRect();
+        const x = (event.clientX - box.left) / zoom;
+        const step = x < ARROW_WIDTH ? -1 : x > box.width / zoom - ARROW_WIDTH ? 1 : 0;
+        if (!step) return;
+        event.preventDefault();
+        const value = Math.min(10000, Math.max(1, Number(scroll.value) + step));
+        if (value === Number(scroll.value)) return;
+        scroll.value = String(value);
+        scroll.dispatchEvent(new Event("input"));
+        scroll.dispatchEvent(new Event("change"));
+    });
+}
+
+// The pace, as a drag of the scroll bar would set it; not during a run.
+function setPace(slowDown) {
+    if (page.running()) return;
+    inputs["HScroll1"].value = String(slowDown);
+    if (!page.scroll(slowDown)) showForm();
+}
+
+// "Exit": a page cannot always close its own tab; where the browser refuses, it says how.
+// A run stops where it stands; nothing is kept.
+function exitPage() {
+    page.close();
+    endRun();
+    window.close();
+    if (!window.closed && !noticeBox.open)
+        openBox(noticeBox, "notice-text", page.text(Module.PageText.CloseTab));
+}

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's script, the point inspector: an inner window that looks inside one detector
+// point of one run, as the window's. The program gives what it shows as shapes in the
+// inspector's design units (its numbers, the Cornu spiral enlarged, the trip time of every
+// path against its height at the lens); the page draws them. It is not modal: the page goes
+// on beside it. Left/Right (Page Up/Down) move to the neighbouring points of the run,
+// Ctrl+C copies its picture, Ctrl+Shift+C its table of paths, Escape closes it; it closes
+// by itself when a later run erases its mark.
+
+const inspector = document.getElementById("inspector");
+const inspectorPicture = document.getElementById("inspector-picture");
+let inspected = null; // what the program gave for the point shown
+let inspectorScale = 0; // image pixels per design unit of its picture
+let focusBeforeInspector = null;
+
+function sizeInspector() {
+    const scale = Math.max(Module.minimumZoom, Math.min(zoom, 2));
+    inspector.style.setProperty("--inspector-zoom", String(scale));
+    const wanted = Math.max(1, Math.ceil(scale * (window.devicePixelRatio || 1) - 1e-6));
+    if (wanted === inspectorScale) return;
+    inspectorScale = wanted;
+    inspectorPicture.width = inspected.width * wanted;
+    inspectorPicture.height = inspected.height * wanted;
+}
+
+// A label's lines: itself, or where it may wrap, its words in lines no wider than its box.
+function labelLines(g, s) {
+    if (!s.wrap) return [s.text];
+    const lines = [""];
+    for (const word of s.text.split(" ")) {
+        const line = lines[lines.length - 1];
+        const longer = line ? line + " " + word : word;
+        if (line && g.measureText(longer).width > s.x2) lines.push(word);
+        else lines[lines.length - 1] = longer;
+    }
+    return lines;
+}
+
+// A text in its box, clipped to it: centred upright, or from the top where it wraps; a
+// turned one reads from bottom to top.
+function drawLabel(g, s, fontFamily) {
+    g.save();
+    g.font = (s.bold ? "bold " : "") + s.fontPixels + "px \"" + fontFamily
+        + "\", Arial, Helvetica, sans-serif";
+    let [x, y, w, h] = [s.x1, s.y1, s.x2, s.y2];
+    if (s.turned) {
+        g.translate(x + w / 2, y + h / 2);
+        g.rotate(-Math.PI / 2);
+        [x, y, w, h] = [-h / 2, -w / 2, h, w];
+    }
+    g.beginPath();
+    g.rect(x, y, w, h);
+    g.clip();
+    g.textAlign = s.align;
+    g.textBaseline = "alphabetic";
+    const lines = labelLines(g, s);
+    const m = g.measureText(s.text);
+    const ascent = m.fontBoundingBoxAscent;
+    const lineHeight = ascent + m.fontBoundingBoxDescent;
+    const top = s.wrap ? y : y + (h - lineHeight * lines.length) / 2;
+    const at = s.align === "left" ? x : s.align === "right" ? x + w : x + w / 2;
+    lines.forEach((line, i) => g.fillText(line, at, top + ascent + i * lineHeight));
+    g.restore();
+}
+
+// The inspection's shapes in the palette shown, on the ground of the picture.
+function paintInspector() {
+    if (!inspected) return;
+    sizeInspector();
+    const g = inspectorPicture.getContext("2d", { alpha: false });
+    g.setTransform(inspectorScale, 0, 0, inspectorScale, 0, 0);
+    g.fillStyle = colours.ground;
+    g.fillRect(0, 0, inspected.width, inspected.height);
+    g.lineCap = "square";
+    g.lineJoin = "bevel";
+    const fontFamily = Module.textFont();
+    for (const s of inspected.shapes) {
+        const colour = colours.roles[s.role];
+        g.strokeStyle = colour;
+        g.fillStyle = colour;
+        g.lineWidth = s.width;
+        g.beginPath();
+        switch (s.kind) {
+        case "Line":
+            g.moveTo(s.x1, s.y1);
+            g.lineTo(s.x2, s.y2);
+            g.stroke();
+            break;
+        case "DottedRect":
+            g.save();
+            g.lineCap = "butt";
+            g.setLineDash([s.width, 2 * s.width]);
+            g.strokeRect(s.x1, s.y1, s.x2, s.y2);
+            g.restore();
+            break;
+        case "Disc":
+            g.arc(s.x1, s.y1, s.x2, 0, 2 * Math.PI);
+            g.fill();
+            break;
+        case "Ring":
+            g.arc(s.x1, s.y1, s.x2, 0, 2 * Math.PI);
+            g.stroke();
+            break;
+        default:
+            drawLabel(g, s, fontFamily);
+            break;
+        }
+    }
+}
+
+// Shows point `index` (among the points the run drew) of run `run`; false where its mark is
+// not shown, when nothing changes. `focus`: the inspector takes the keys.
+function inspect(run, index, focus = true) {
+    const p = page.inspection(run, index);
+    if (!p) return false;
+    inspected = p;
+    document.getElementById("inspector-title").textContent = p.title;
+    document.getElementById("inspector-point").textContent = p.numbers;
+    document.getElementById("inspector-paths").textContent = p.paths;
+    document.getElementById("inspector-run").textContent = p.runText;
+    document.getElementById("inspector-status").textContent = "";
+    inspectorPicture.setAttribute("aria-label", p.numbers);
+    const closer = document.getElementById("inspector-close");
+    closer.title = page.text(Module.PageText.Close);
+    closer.setAttribute("aria-label", closer.title);
+    paintInspector();
+    if (!inspector.open) {
+        focusBeforeInspector = document.activeElement;
+        inspector.show();
+    }
+    if (focus) inspector.focus();
+    return true;
+}
+
+function closeInspector() {
+    inspected = null;
+    if (inspector.open) inspector.close();
+}
+inspector.addEventListener("close", () => {
+    if (inspector.open) return; // opened again before this came
+    inspected = null;
+    const back = focusBeforeInspector;
+    focusBeforeInspector = null;
+    if (back && back.isConnected && back !== document.body) back.focus();
+});
+
+// Closes the inspector when its point's mark is no longer shown (a later run erased it).
+function recheckInspector() {
+    if (inspected && !page.canInspect(inspected.run, inspected.index)) closeInspector();
+}
+
+// A click on a shown mark opens its inspector: while no run goes on, or while one is held.
+function inspectAt(event) {
+    if (!page || !page.takesInput()) return;
+    const [x, y] = designPoint(event);
+    const mark = page.markAt(x, y);
+    if (mark) inspect(mark.run, mark.index);
+}
+canvas.addEventListener("click", inspectAt);
+
+// Moves to a neighbouring point of the same run whose mark is still shown.
+function stepInspector(by) {
+    if (!inspected) return;
+    const next = page.inspectNext(inspected.run, inspected.index, by);
+    if (next) inspect(next.run, next.index);
+}
+
+function inspectorSays(text) {
+    document.getElementById("inspector-status").textContent = text;
+}
+
+inspector.addEventListener("keydown", (event) => {
+    if (!inspected) return;
+    const command = (event.ctrlKey || event.metaKey) && !event.altKey;
+    if (command && event.key.toLowerCase() === "c") {
+        if (!event.repeat) {
+            if (event.shiftKey) copyText(inspected.table, inspectorSays);
+            else copyImage(inspectorPicture, inspectorSays);
+        }
+    } else if (command || event.altKey || event.shiftKey) {
+        return;
+    } else if (event.key === "ArrowLeft" || event.key === "Left" || event.key === "PageUp") {
+        stepInspector(-1);
+    } else if (event.key === "ArrowRight" || event.key === "Right" || event.key === "PageDown") {
+        stepInspector(1);
+    } else if (event.key === "Escape" || event.key === "Esc") {
+        closeInspector();
+    } else {
+        return;
+    }
+    event.preventDefault();
+    event.stopPropagation();
+});
+document.getElementById("inspector-close").addEventListener("click", closeInspector);
+window.addEventListener("resize", () => {
+    if (inspected) paintInspector();
+});

@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's script, what the picture offers: its menu (copying, projector colours, the
+// pace, the language, the list of keys), the list of keys, copying the picture and the
+// data, and the readout of the marks under the mouse.
+
+const menu = document.getElementById("menu");
+const keysBox = document.getElementById("keys");
+
+// --- Copying ---------------------------------------------------------------------------
+
+function pictureBlob(source) {
+    return new Promise((resolve, reject) => source.toBlob(
+        (blob) => (blob ? resolve(blob) : reject(new Error("no image"))), "image/png"));
+}
+
+// A picture on the clipboard as PNG; tells how it went.
+function copyImage(source, tell) {
+    if (!navigator.clipboard || typeof ClipboardItem === "undefined") {
+        tell(page.text(Module.PageText.NoPictureCopy));
+        return;
+    }
+    navigator.clipboard.write([new ClipboardItem({ "image/png": pictureBlob(source) })]).then(
+        () => tell(page.text(Module.PageText.PictureCopied)),
+        (error) => tell(page.textWith(Module.PageText.PictureNotCopied, error.message)));
+}
+
+// A table on the clipboard as text; tells how it went.
+function copyText(text, tell) {
+    if (!navigator.clipboard) {
+        tell(page.text(Module.PageText.NoTextCopy));
+        return;
+    }
+    navigator.clipboard.writeText(text).then(
+        () => tell(page.text(Module.PageText.DataCopied)),
+        (error) => tell(page.textWith(Module.PageText.DataNotCopied, error.message)));
+}
+
+function copyPicture() {
+    if (page.takesInput()) copyImage(canvas, say);
+}
+
+// Every mark shown, kept runs included, as the window's table: tab-separated, the first
+// line the column names, words and decimal separator of the page's language.
+function copyData() {
+    if (page.takesInput()) copyText(page.marksTable(), say);
+}
+
+// --- The picture's menu ----------------------------------------------------------------
+
+let focusBeforeMenu = null;
+
+function menuItem(parent, role, label, shortcut) {
+    const item = document.createElement("button");
+    item.type = "button";
+    item.setAttribute("role", role);
+    const text = document.createElement("span");
+    text.className = "entry";
+    text.textContent = label;
+    const keys = document.createElement("span");
+    keys.className = "shortcut";
+    keys.textContent = shortcut || "";
+    item.append(text, keys);
+    parent.append(item);
+    return item;
+}
+
+// A submenu of choices, one of them checked, beside its entry.
+function submenu(entry, id, choices) {
+    const item = menuItem(menu, "menuitem", entry.label, "\u25b8");
+    item.dataset.action = id;
+    item.setAttribute("aria-haspopup", "menu");
+    item.setAttribute("aria-expanded", "false");
+    item.setAttribute("aria-controls", "menu-" + id);
+    const list = document.createElement("div");
+    list.id = "menu-" + id;
+    list.className = "submenu";
+    list.setAttribute("role", "menu");
+    list.dataset.of = id;
+    list.hidden = true;
+    for (const choice of choices) {
+        const option = menuItem(list, "menuitemradio", choice.label);
+        option.setAttribute("aria-checked", String(choice.checked));
+        option.disabled = !!choice.disabled;
+        option.dataset[id] = choice.value;
+        option.addEventListener("click", () => {
+            closeMenu();
+            choice.act();
+        });
+    }
+    menu.append(list);
+    item.addEventListener("click", () => openSubmenu(item, true));
+    item.addEventListener("pointerenter", () => openSubmenu(item, false));
+}
+
+// The entries of the window's menu that the page offers.
+const MENU_ACTIONS = {
+    "copy-picture": () => copyPicture(),
+    "copy-data": () => copyData(),
+    "projector": () => setProjector(!projector),
+    "keys-help": () => showKeys(),
+};
+
+// The window's entries that the page offers, without separators at the ends or twice.
+function menuEntries() {
+    const entries = page.menu().filter((entry) => entry.id in MENU_ACTIONS
+        || ["separator", "pace", "language"].includes(entry.id));
+    return entries.filter((entry, i) => entry.id !== "separator" || (i > 0
+        && i < entries.length - 1 && entries[i - 1].id !== "separator"));
+}
+
+// The menu as the window builds it, with the state as it is now.
+function buildMenu() {
+    menu.replaceChildren();
+    for (const entry of menuEntries()) {
+        switch (entry.id) {
+        case "separator": {
+            const line = document.createElement("div");
+            line.className = "separator";
+            line.setAttribute("role", "separator");
+            menu.append(line);
+            break;
+        }
+        case "pace":
+            submenu(entry, "pace", page.paces().map((pace) => ({
+                label: pace.name,
+                value: String(pace.slowDown),
+                checked: page.scrollValue() === pace.slowDown,
+                disabled: page.running(),
+                act: () => setPace(pace.slowDown),
+            })));
+            break;
+        case "language":
+            submenu(entry, "language", pageLanguages().map((language) => ({
+                label: language.name,
+                value: language.code,
+                checked: page.language() === language.code,
+                act: () => useLanguage(language.code),
+            })));
+            break;
+        default: {
+            const item = menuItem(menu, entry.checkable ? "menuitemcheckbox" : "menuitem",
+                entry.label, entry.shortcut);
+            item.dataset.action = entry.id;
+            if (entry.checkable) item.setAttribute("aria-checked", String(projector));
+            item.addEventListener("click", () => {
+                closeMenu();
+                MENU_ACTIONS[entry.id]();
+            });
+            item.addEventListener("pointerenter", () => closeSubmenus());
+            break;
+        }
+        }
+    }
+}
+
+// A fixed box at (x, y), kept within the window.
+function placeWithin(box, x, y) {
+    box.style.left = Math.max(0, Math.min(x, window.innerWidth - box.offsetWidth - 2)) + "px";
+    box.style.top = Math.max(0, Math.min(y, window.innerHeight - box.offsetHeight - 2)) + "px";
+}
+
+function openMenu(event) {
+    event.preventDefault();
+    if (menu.hidden) focusBeforeMenu = document.activeElement;
+    buildMenu();
+    menu.hidden = false;
+    placeWithin(menu, event.clientX, event.clientY);
+    menu.querySelector("button").focus();
+}
+
+function closeSubmenus() {
+    for (const list of menu.querySelectorAll(".submenu")) list.hidden = true;
+    for (const item of menu.querySelectorAll("[aria-haspopup]"))
+        item.setAttribute("aria-expanded", "false");
+}
+
+function openSubmenu(item, focus) {
+    const list = menu.querySelector('.submenu[data-of="' + item.dataset.action + '"]');
+    if (list.hidden) {
+        closeSubmenus();
+        list.hidden = false;
+        item.setAttribute("aria-expanded", "true");
+        // Right of the menu, or left of it where the window leaves no room.
+        const box = item.getBoundingClientRect();
+        const right = box.right + list.offsetWidth + 2 <= window.innerWidth;
+        placeWithin(list, right ? box.right : menu.getBoundingClientRect().left
+            - list.offsetWidth, box.top);
+    }
+    if (focus) (list.querySelector("button:not(:disabled)") || item).focus();
+}
+
+function closeMenu() {
+    if (menu.hidden) return;
+    const hadFocus = menu.contains(document.activeElement);
+    closeSubmenus();
+    menu.hidden = true;
+    if (hadFocus && focusBeforeMenu && focusBeforeMenu.isConnected) focusBeforeMenu.focus();
+    focusBeforeMenu = null;
+}
+
+canvas.addEventListener("contextmenu", (event) => {
+    if (page.takesInput()) openMenu(event);
+});
+menu.addEventListener("keydown", (event) => {
+    const within = document.activeElement.closest('[role="menu"]');
+    const items = [...within.querySelectorAll(":scope > button:not(:disabled)")];
+    const at = items.indexOf(document.activeElement);
+    const parent = within === menu ? null
+        : menu.querySelector('[data-action="' + within.dataset.of + '"]');
+    if (event.key === "Escape" && parent) {
+        closeSubmenus();
+        parent.focus();
+    } else if (event.key === "Escape") {
+        closeMenu();
+    } else if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+        const step = event.key === "ArrowDown" ? 1 : items.length - 1;
+        if (items.length) items[(at + step) % items.length].focus();
+    } else if (event.key === "ArrowRight" && document.activeElement.hasAttribute("aria-haspopup")) {
+        openSubmenu(document.activeElement, true);
+    } else if (event.key === "ArrowLeft" && parent) {
+        closeSubmenus();
+        parent.focus();
+    } else {
+        return;
+    }
+    event.preventDefault();
+    event.stopPropagation();
+});
+document.addEventListener("pointerdown", (event) => {
+    if (!menu.contains(event.target)) closeMenu();
+}, true);
+window.addEventListener("blur", closeMenu);
+
+// --- The list of keys ------------------------------------------------------------------
+
+// F1, or "Keys and mouse": the keys and the mouse in the page's language, in an inner
+// window beside the page, as the window's; Escape or F1 closes it.
+let focusBeforeKeys = null;
+
+function fillKeys() {
+    const keys = page.keys();
+    document.getElementById("keys-title").textContent = keys.title;
+    keysBox.setAttribute("aria-label", keys.title);
+    const body = keysBox.querySelector("tbody");
+    body.replaceChildren();
+    for (const row of keys.rows) {
+        const line = document.createElement("tr");
+        const what = document.createElement("th");
+        what.scope = "row";
+        what.textContent = row.keys;
+        const does = document.createElement("td");
+        does.textContent = row.does;
+        line.append(what, does);
+        body.append(line);
+    }
+}
+
+function showKeys() {
+    closeMenu();
+    fillKeys();
+    if (!keysBox.open) {
+        focusBeforeKeys = document.activeElement;
+        keysBox.show();
+    }
+    keysBox.focus();
+}
+
+function closeKeys() {
+    if (keysBox.open) keysBox.close();
+}
+keysBox.addEventListener("close", () => {
+    const back = focusBeforeKeys;
+    focusBeforeKeys = null;
+    if (back && back.isConnected && back !== document.body) back.focus();
+});
+keysBox.addEventListener("keydown", (event) => {
+    if (event.key !== "Escape" && event.key !== "Esc" && event.key !== "F1") return;
+    if (event.ctrlKey || event.altKey || event.shiftKey || event.metaKey) return;
+    closeKeys();
+    event.preventDefault();
+    event.stopPropagation();
+});
+document.getElementById("keys-close").addEventListener("click", closeKeys);
+
+// --- The readout -----------------------------------------------------------------------
+
+// Resting the mouse on a mark tells its point, x, P and the settings of its run; also while
+// a run is held.
+canvas.addEventListener("mousemove", (event) => {
+    if (!page || !page.takesInput()) return;
+    const [x, y] = designPoint(event);
+    const text = page.readoutAt(x, y);
+    if (canvas.title !== text) canvas.title = text;
+});

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Page.h"
+
+#include "Help.h"
+
+namespace ravo::web {
+
+namespace {
+
+const char* waitName(RunDriver::Wait wait) {
+    switch (wait) {
+    case RunDriver::Wait::Soon:
+        return "Soon";
+    case RunDriver::Wait::Until:
+        return "Until";
+    case RunDriver::Wait::Answer:
+        return "Answer";
+    case RunDriver::Wait::Acknowledge:
+        return "Acknowledge";
+    case RunDriver::Wait::Held:
+        return "Held";
+    case RunDriver::Wait::Ended:
+        break;
+    }
+    return "Ended";
+}
+
+const char* commandName(Command command) {
+    switch (command) {
+    case Command::None:
+        break;
+    case Command::ToggleHold:
+        return "ToggleHold";
+    case Command::Step:
+        return "Step";
+    case Command::Stop:
+        return "Stop";
+    case Command::CopyPicture:
+        return "CopyPicture";
+    case Command::CopyData:
+        return "CopyData";
+    case Command::KeysHelp:
+        return "KeysHelp";
+    case Command::Quit:
+        return "Quit";
+    }
+    return "";
+}
+
+} // namespace
+
+Page::Page() : session_(form_, surface_) {
+    form_.settings().listen([this](Setting) {
+        if (changed_)
+            changed_();
+    });
+    form_.listen([this] {
+        if (changed_)
+            changed_();
+    });
+}
+
+void Page::setLanguage(std::string_view code, const std::vector<Entry>& entries) {
+    catalog_ = Catalog(code);
+    for (const Entry& entry : entries)
+        catalog_.add(entry.context, entry.source, entry.comment, entry.forms);
+}
+
+std::string Page::shownText(std::string_view control) const {
+    for (Setting setting : allSettings)
+        if (settingName(setting) == control) {
+            const std::string& value = form_.settings()[setting];
+            return setting == Setting::nDisperze ? write(dispersionDisplay(value)) : value;
+        }
+    return {};
+}
+
+PageAdvance Page::advance() {
+    const RunSession::Next next = session_.advance();
+    // What the run drew goes to the canvas before the page waits, and after the end.
+    surface_.present();
+    PageAdvance out;
+    out.wait = waitName(next.wait);
+    switch (next.wait) {
+    case RunDriver::Wait::Until:
+        out.delayMs = std::chrono::duration<double, std::milli>(next.delay).count();
+        break;
+    case RunDriver::Wait::Answer:
+        out.text = write(RunSession::questionText(next.text));
+        break;
+    case RunDriver::Wait::Acknowledge:
+        out.text = write(RunSession::refusalText(catalog_.decimalSeparator()));
+        break;
+    case RunDriver::Wait::Soon:
+    case RunDriver::Wait::Held:
+    case RunDriver::Wait::Ended:
+        break;
+    }
+    return out;
+}
+
+std::string Page::commandFor(const KeyPress& key) const {
+    return commandName(session_.commandFor(key));
+}
+
+bool Page::command(std::string_view name) {
+    for (Command command : {Command::ToggleHold, Command::Step, Command::Stop})
+        if (name == commandName(command))
+            return session_.command(command);
+    return false;
+}
+
+std::string Page::state() const {
+    switch (session_.control().state()) {
+    case RunState::Idle:
+        return "Idle";
+    case RunState::Running:
+        return "Running";
+    case RunState::Held:
+        return "Held";
+    case RunState::Stopped:
+        return "Stopped";
+    case RunState::Finished:
+        break;
+    }
+    return "Finished";
+}
+
+void Page::redraw() {
+    const int penWidth = surface_.penWidth();
+    surface_.SetPenWidth(1);
+    session_.history().replay(surface_);
+    surface_.SetPenWidth(penWidth);
+    surface_.present();
+}
+
+} // namespace ravo::web
