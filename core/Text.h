@@ -28,6 +28,16 @@ struct Number {
     int decimals = -1;
 };
 
+class Text;
+
+// What fills a place of a text: text as it was typed, a number, or a further sentence.
+struct TextArg {
+    enum class Kind { Verbatim, Number, Text } kind = Kind::Verbatim;
+    std::string verbatim;
+    Number number;
+    std::shared_ptr<const Text> text;
+};
+
 // A text that the user reads, as the program says it: a sentence of the program's own
 // (its context and English source text, as the translations know it, with a note that tells
 // one English word's meanings apart), its count for the plural form (%n), and what fills
@@ -35,7 +45,7 @@ struct Number {
 // writes it in its language through a Translator.
 class Text {
 public:
-    struct Arg;
+    using Arg = TextArg;
     // An English source text with the note that tells its meanings apart
     // (QT_TRANSLATE_NOOP3 gives one).
     struct Phrase {
@@ -76,13 +86,6 @@ private:
     int count_ = -1;
     std::string verbatim_;
     std::vector<Arg> args_;
-};
-
-struct Text::Arg {
-    enum class Kind { Verbatim, Number, Text } kind = Kind::Verbatim;
-    std::string verbatim;
-    Number number;
-    std::shared_ptr<const Text> text;
 };
 
 // How a face writes texts in its language: the translation of a sentence (in its plural
