@@ -60,10 +60,6 @@
         <translation>Fréquence</translation>
     </message>
     <message>
-        <source>Frequency of the light, now %1. 0.5 is red, 0.75 green, 1 blue. Another number turns the arrows at its own rate, but the glass adds no time, and a mark is drawn only for a number equal to 0.5, 0.75 or 1 (such as 1.0). Numbers are written with a decimal point.</source>
-        <translation>Fréquence de la lumière, actuellement %1. 0.5 correspond au rouge, 0.75 au vert, 1 au bleu. Avec un autre nombre, les flèches tournent à leur propre rythme, mais le verre n’ajoute aucun temps, et une marque n’est tracée que pour un nombre égal à 0.5, 0.75 ou 1 (par exemple 1.0). Les nombres s’écrivent avec un point décimal.</translation>
-    </message>
-    <message>
         <source>Refractive index</source>
         <translation>Indice de réfraction</translation>
     </message>
@@ -266,6 +262,10 @@
     <message>
         <source>The aperture: the blades in front of the flat face of the lens.</source>
         <translation>Le diaphragme&#xa0;: les lames placées devant la face plane de la lentille.</translation>
+    </message>
+    <message>
+        <source>Frequency of the light, now %1. The colour buttons write 0.5 (red), 0.75 (green) and 1 (blue), and the glass slows the light only for exactly these texts. Another number, even 1.0 or .5, turns the arrows at its own rate, but the glass adds no time and the lens does not focus; the mark of a colour is drawn where the number equals 0.5, 0.75 or 1. Numbers are written with a decimal point.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -492,6 +492,100 @@
         <source>the menu: copy, projector colours, pace, language</source>
         <translation>le menu&#xa0;: copier, couleurs pour projecteur, cadence, langue</translation>
     </message>
+    <message>
+        <source>Tab to the picture, then arrows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from mark to mark: Left and Right along a run, Home and End to its ends, Up and Down to another run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on a mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>looks inside its detector point; Escape comes back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu key, Shift+F10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s menu, at the mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listens to the run: a tone for each point, higher for a higher P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+L, Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies the picture as a link, and opens a link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brings back the marks that &quot;Yes&quot; to &quot;Delete probability&quot; erased</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Legend</name>
+    <message>
+        <source>Run %1: %2</source>
+        <translation type="unfinished">Exécution %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Runs shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>A run of the link is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A frequency text of the link is too long or not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link holds a setting that no control can make.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is too long to be one of Ravo&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a Ravo link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link comes from a newer Ravo, which this one cannot read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link asks for more runs than Ravo draws.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MarkReadout</name>
@@ -530,6 +624,10 @@
     <message>
         <source>Point %1, x = %2: P = %3 · %4</source>
         <translation>Point %1, x = %2&#xa0;: P = %3 · %4</translation>
+    </message>
+    <message>
+        <source>no glass time, as the frequency text is none of 0.5, 0.75 and 1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -666,6 +764,57 @@
     </message>
 </context>
 <context>
+    <name>Reading</name>
+    <message>
+        <source>No marks yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1: point %2, x = %3: P = %4 · %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lens: radius %1, refractive index %2, aperture %3, the whole lens open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lens: radius %1, refractive index %2, aperture %3, only its upper half open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No marks are shown yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1, %2: it comes to its focus at point %3, x = %4, with P = %5; its peak, where the marks stand above half the highest, is %6 pixels wide, from x = %7 to %8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every run shown comes to its focus at the same point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 (%2) comes to its focus nearest the lens, run %3 (%4) farthest from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 finished: it comes to its focus at point %2, x = %3, with P = %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 stopped: so far its highest mark is at point %2, x = %3, with P = %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmRavo</name>
     <message>
         <source>Yes</source>
@@ -791,6 +940,128 @@
         <source>No</source>
         <comment>the dispersion display, 25 pixels</comment>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo erase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks by shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen: no sound device was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening waits until the run has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture was copied as a link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened a link of %n run(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no erase to undo: only the last run&apos;s &quot;Yes&quot; to &quot;Delete probability&quot;, before the next run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The erased marks are back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped at point %1 of %2. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished: %1 of %2 points. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ravo-page</name>
+    <message>
+        <source>Ends Ravo: closes its tab where the browser lets a page do that. Nothing is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To end Ravo, close this tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This browser cannot copy pictures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This browser cannot copy text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture was not copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data was not copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link to a Ravo picture (Ctrl+V pastes it here):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link was not copied: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
