@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Frequency of the light, now %1. The colour buttons write 0.5 (red), 0.75 (green) and 1 (blue), and the glass slows the light only for exactly these texts. Another number, even 1.0 or .5, turns the arrows at its own rate, but the glass adds no time and the lens does not focus; the mark of a colour is drawn where the number equals 0.5, 0.75 or 1. Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kmitočet světla, nyní %1. Tlačítka barev zapisují 0.5 (červená), 0.75 (zelená) a 1 (modrá) a sklo zpomaluje světlo jen při přesně těchto textech. Jiné číslo, i 1.0 nebo .5, otáčí šipkami vlastní rychlostí, ale sklo nepřidá žádný čas a čočka světlo nesoustředí do ohniska; barevná značka se nakreslí, když se číslo rovná 0.5, 0.75 nebo 1. Čísla se píší s desetinnou tečkou.</translation>
     </message>
 </context>
 <context>
@@ -494,97 +494,97 @@
     </message>
     <message>
         <source>Tab to the picture, then arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab na obrázek, pak šipky</translation>
     </message>
     <message>
         <source>from mark to mark: Left and Right along a run, Home and End to its ends, Up and Down to another run</source>
-        <translation type="unfinished"></translation>
+        <translation>ze značky na značku: vlevo a vpravo po běhu, Home a End na jeho konce, nahoru a dolů na jiný běh</translation>
     </message>
     <message>
         <source>Return on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter na značce</translation>
     </message>
     <message>
         <source>looks inside its detector point; Escape comes back</source>
-        <translation type="unfinished"></translation>
+        <translation>nahlédne do jejího bodu detektoru; Esc vrací zpět</translation>
     </message>
     <message>
         <source>Menu key, Shift+F10</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa Menu, Shift+F10</translation>
     </message>
     <message>
         <source>the picture&apos;s menu, at the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>nabídka obrázku u značky</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>listens to the run: a tone for each point, higher for a higher P</source>
-        <translation type="unfinished"></translation>
+        <translation>přehraje běh: pro každý bod tón, čím vyšší P, tím vyšší tón</translation>
     </message>
     <message>
         <source>Ctrl+L, Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L, Ctrl+V</translation>
     </message>
     <message>
         <source>copies the picture as a link, and opens a link</source>
-        <translation type="unfinished"></translation>
+        <translation>zkopíruje obrázek jako odkaz a otevře odkaz</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>brings back the marks that &quot;Yes&quot; to &quot;Delete probability&quot; erased</source>
-        <translation type="unfinished"></translation>
+        <translation>vrátí značky smazané odpovědí „Ano“ na otázku „Smazat pravděpodobnost?“</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished">Běh %1: %2</translation>
+        <translation>Běh %1: %2</translation>
     </message>
     <message>
         <source>Runs shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazené běhy</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>A run of the link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden z běhů v odkazu je poškozený.</translation>
     </message>
     <message>
         <source>A frequency text of the link is too long or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text kmitočtu v odkazu je příliš dlouhý nebo to není text.</translation>
     </message>
     <message>
         <source>The link holds a setting that no control can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz obsahuje nastavení, které nelze zvolit žádným ovládacím prvkem.</translation>
     </message>
     <message>
         <source>The link is too long to be one of Ravo&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je příliš dlouhý na to, aby byl odkazem Ravo.</translation>
     </message>
     <message>
         <source>This is not a Ravo link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto není odkaz Ravo.</translation>
     </message>
     <message>
         <source>The link comes from a newer Ravo, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz pochází z novější verze Ravo, kterou tato verze neumí přečíst.</translation>
     </message>
     <message>
         <source>The link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz je poškozený.</translation>
     </message>
     <message>
         <source>The link asks for more runs than Ravo draws.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz požaduje více běhů, než Ravo kreslí.</translation>
     </message>
 </context>
 <context>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>no glass time, as the frequency text is none of 0.5, 0.75 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>bez času ve skle, protože text kmitočtu není ani 0.5, ani 0.75, ani 1</translation>
     </message>
 </context>
 <context>
@@ -768,51 +768,51 @@
     <name>Reading</name>
     <message>
         <source>No marks yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím žádné značky.</translation>
     </message>
     <message>
         <source>Run %1: point %2, x = %3: P = %4 · %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1: bod %2, x = %3: P = %4 · %5</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, the whole lens open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čočka: poloměr %1, index lomu %2, clona %3, otevřená je celá čočka.</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, only its upper half open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čočka: poloměr %1, index lomu %2, clona %3, otevřená je jen její horní polovina.</translation>
     </message>
     <message>
         <source>No marks are shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím nejsou zobrazeny žádné značky.</translation>
     </message>
     <message>
         <source>Run %1, %2: it comes to its focus at point %3, x = %4, with P = %5; its peak, where the marks stand above half the highest, is %6 pixels wide, from x = %7 to %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1, %2: má ohnisko v bodě %3, x = %4, s P = %5; jeho vrchol, kde jsou značky vyšší než polovina té nejvyšší, je široký %6 pixelů, od x = %7 do %8.</translation>
     </message>
     <message>
         <source>Every run shown comes to its focus at the same point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny zobrazené běhy mají ohnisko ve stejném bodě.</translation>
     </message>
     <message>
         <source>Run %1 (%2) comes to its focus nearest the lens, run %3 (%4) farthest from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1 (%2) má ohnisko nejblíže čočce, běh %3 (%4) nejdále od ní.</translation>
     </message>
     <message>
         <source>Run %1 finished: it comes to its focus at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1 skončil: má ohnisko v bodě %2, x = %3, s P = %4.</translation>
     </message>
     <message>
         <source>Run %1 stopped: so far its highest mark is at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1 byl zastaven: jeho dosud nejvyšší značka je v bodě %2, x = %3, s P = %4.</translation>
     </message>
     <message>
         <source>Run %1 finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1 skončil.</translation>
     </message>
     <message>
         <source>Run %1 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh %1 byl zastaven.</translation>
     </message>
 </context>
 <context>
@@ -945,126 +945,126 @@
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat odkaz</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít odkaz</translation>
     </message>
     <message>
         <source>Undo erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrátit smazání</translation>
     </message>
     <message>
         <source>Marks by shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Značky podle tvaru</translation>
     </message>
     <message>
         <source>Hide marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrýt značky</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslechnout</translation>
     </message>
     <message>
         <source>Listen: no sound device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslechnout: nenalezeno žádné zvukové zařízení</translation>
     </message>
     <message>
         <source>Listening waits until the run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslech počká, dokud běh neskončí.</translation>
     </message>
     <message>
         <source>The picture was copied as a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek byl zkopírován jako odkaz.</translation>
     </message>
     <message numerus="yes">
         <source>Opened a link of %n run(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Otevřen odkaz: %n běh.</numerusform>
+            <numerusform>Otevřen odkaz: %n běhy.</numerusform>
+            <numerusform>Otevřen odkaz: %n běhů.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no erase to undo: only the last run&apos;s &quot;Yes&quot; to &quot;Delete probability&quot;, before the next run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Není co vrátit: vrátit lze jen odpověď „Ano“ na otázku „Smazat pravděpodobnost?“ u posledního běhu, a to před dalším během.</translation>
     </message>
     <message>
         <source>The erased marks are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazané značky jsou zpět.</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastaveno v bodě %1 z %2. Sklo nepřidalo žádný čas: text kmitočtu „%3“ není ani 0.5, ani 0.75, ani 1.</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo: %1 z %2 bodů. Sklo nepřidalo žádný čas: text kmitočtu „%3“ není ani 0.5, ani 0.75, ani 1.</translation>
     </message>
 </context>
 <context>
     <name>ravo-page</name>
     <message>
         <source>Ends Ravo: closes its tab where the browser lets a page do that. Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončí Ravo: zavře jeho kartu, pokud to prohlížeč stránce dovolí. Nic se neukládá.</translation>
     </message>
     <message>
         <source>To end Ravo, close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravo ukončíte zavřením této karty.</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít (Esc)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Picture copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek zkopírován</translation>
     </message>
     <message>
         <source>Data copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Data zkopírována</translation>
     </message>
     <message>
         <source>This browser cannot copy pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento prohlížeč neumí kopírovat obrázky.</translation>
     </message>
     <message>
         <source>This browser cannot copy text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento prohlížeč neumí kopírovat text.</translation>
     </message>
     <message>
         <source>The picture was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek se nezkopíroval: %1</translation>
     </message>
     <message>
         <source>The data was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data se nezkopírovala: %1</translation>
     </message>
     <message>
         <source>Link to a Ravo picture (Ctrl+V pastes it here):</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz na obrázek Ravo (Ctrl+V ho sem vloží):</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>The link was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz se nezkopíroval: %1</translation>
     </message>
 </context>
 </TS>

@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Frequency of the light, now %1. The colour buttons write 0.5 (red), 0.75 (green) and 1 (blue), and the glass slows the light only for exactly these texts. Another number, even 1.0 or .5, turns the arrows at its own rate, but the glass adds no time and the lens does not focus; the mark of a colour is drawn where the number equals 0.5, 0.75 or 1. Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz des Lichts, jetzt %1. Die Farbknöpfe schreiben 0.5 (Rot), 0.75 (Grün) und 1 (Blau), und nur bei genau diesen Texten bremst das Glas das Licht. Eine andere Zahl, selbst 1.0 oder .5, dreht die Pfeile in ihrem eigenen Takt, aber das Glas fügt keine Zeit hinzu und die Linse bündelt das Licht nicht; eine farbige Markierung wird gezeichnet, wenn die Zahl gleich 0.5, 0.75 oder 1 ist. Zahlen werden mit Dezimalpunkt geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -494,97 +494,97 @@
     </message>
     <message>
         <source>Tab to the picture, then arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab zum Bild, dann Pfeiltasten</translation>
     </message>
     <message>
         <source>from mark to mark: Left and Right along a run, Home and End to its ends, Up and Down to another run</source>
-        <translation type="unfinished"></translation>
+        <translation>von Markierung zu Markierung: links und rechts entlang eines Laufs, Pos1 und Ende an seine Enden, hoch und runter zu einem anderen Lauf</translation>
     </message>
     <message>
         <source>Return on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste auf einer Markierung</translation>
     </message>
     <message>
         <source>looks inside its detector point; Escape comes back</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt das Innere ihres Detektorpunkts; Esc kehrt zurück</translation>
     </message>
     <message>
         <source>Menu key, Shift+F10</source>
-        <translation type="unfinished"></translation>
+        <translation>Menütaste, Umschalt+F10</translation>
     </message>
     <message>
         <source>the picture&apos;s menu, at the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>das Menü des Bildes, an der Markierung</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>listens to the run: a tone for each point, higher for a higher P</source>
-        <translation type="unfinished"></translation>
+        <translation>spielt den Lauf ab: ein Ton je Punkt, höher bei höherem P</translation>
     </message>
     <message>
         <source>Ctrl+L, Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+L, Strg+V</translation>
     </message>
     <message>
         <source>copies the picture as a link, and opens a link</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiert das Bild als Link und öffnet einen Link</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Z</translation>
     </message>
     <message>
         <source>brings back the marks that &quot;Yes&quot; to &quot;Delete probability&quot; erased</source>
-        <translation type="unfinished"></translation>
+        <translation>holt die Markierungen zurück, die ein „Ja“ auf „Wahrscheinlichkeit löschen“ gelöscht hat</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished">Lauf %1: %2</translation>
+        <translation>Lauf %1: %2</translation>
     </message>
     <message>
         <source>Runs shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Läufe</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>A run of the link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lauf des Links ist beschädigt.</translation>
     </message>
     <message>
         <source>A frequency text of the link is too long or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Frequenztext des Links ist zu lang oder kein Text.</translation>
     </message>
     <message>
         <source>The link holds a setting that no control can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link enthält eine Einstellung, die sich mit keinem Bedienelement einstellen lässt.</translation>
     </message>
     <message>
         <source>The link is too long to be one of Ravo&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link ist zu lang für einen Ravo-Link.</translation>
     </message>
     <message>
         <source>This is not a Ravo link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein Ravo-Link.</translation>
     </message>
     <message>
         <source>The link comes from a newer Ravo, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link stammt von einer neueren Ravo-Version, die diese nicht lesen kann.</translation>
     </message>
     <message>
         <source>The link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link ist beschädigt.</translation>
     </message>
     <message>
         <source>The link asks for more runs than Ravo draws.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link verlangt mehr Läufe, als Ravo zeichnet.</translation>
     </message>
 </context>
 <context>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>no glass time, as the frequency text is none of 0.5, 0.75 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zeit im Glas, da der Frequenztext weder 0.5 noch 0.75 noch 1 ist</translation>
     </message>
 </context>
 <context>
@@ -767,51 +767,51 @@
     <name>Reading</name>
     <message>
         <source>No marks yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Markierungen.</translation>
     </message>
     <message>
         <source>Run %1: point %2, x = %3: P = %4 · %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1: Punkt %2, x = %3: P = %4 · %5</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, the whole lens open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Linse: Radius %1, Brechzahl %2, Blende %3, die ganze Linse ist offen.</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, only its upper half open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Linse: Radius %1, Brechzahl %2, Blende %3, nur ihre obere Hälfte ist offen.</translation>
     </message>
     <message>
         <source>No marks are shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden noch keine Markierungen angezeigt.</translation>
     </message>
     <message>
         <source>Run %1, %2: it comes to its focus at point %3, x = %4, with P = %5; its peak, where the marks stand above half the highest, is %6 pixels wide, from x = %7 to %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1, %2: Er hat seinen Brennpunkt bei Punkt %3, x = %4, mit P = %5; seine Spitze, wo die Markierungen höher als die Hälfte der höchsten stehen, ist %6 Pixel breit, von x = %7 bis %8.</translation>
     </message>
     <message>
         <source>Every run shown comes to its focus at the same point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle angezeigten Läufe haben ihren Brennpunkt am selben Punkt.</translation>
     </message>
     <message>
         <source>Run %1 (%2) comes to its focus nearest the lens, run %3 (%4) farthest from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 (%2) hat seinen Brennpunkt am nächsten an der Linse, Lauf %3 (%4) am weitesten von ihr entfernt.</translation>
     </message>
     <message>
         <source>Run %1 finished: it comes to its focus at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 ist fertig: Er hat seinen Brennpunkt bei Punkt %2, x = %3, mit P = %4.</translation>
     </message>
     <message>
         <source>Run %1 stopped: so far its highest mark is at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 ist gestoppt: Seine bisher höchste Markierung liegt bei Punkt %2, x = %3, mit P = %4.</translation>
     </message>
     <message>
         <source>Run %1 finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 ist fertig.</translation>
     </message>
     <message>
         <source>Run %1 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 ist gestoppt.</translation>
     </message>
 </context>
 <context>
@@ -943,125 +943,125 @@
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link öffnen</translation>
     </message>
     <message>
         <source>Undo erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen rückgängig</translation>
     </message>
     <message>
         <source>Marks by shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen nach Form</translation>
     </message>
     <message>
         <source>Hide marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen ausblenden</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legende</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhören</translation>
     </message>
     <message>
         <source>Listen: no sound device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhören: kein Audiogerät gefunden</translation>
     </message>
     <message>
         <source>Listening waits until the run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Anhören wartet, bis der Lauf zu Ende ist.</translation>
     </message>
     <message>
         <source>The picture was copied as a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild wurde als Link kopiert.</translation>
     </message>
     <message numerus="yes">
         <source>Opened a link of %n run(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Link mit %n Lauf geöffnet.</numerusform>
+            <numerusform>Link mit %n Läufen geöffnet.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no erase to undo: only the last run&apos;s &quot;Yes&quot; to &quot;Delete probability&quot;, before the next run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Löschen rückgängig zu machen: nur das „Ja“ auf „Wahrscheinlichkeit löschen“ beim letzten Lauf, und nur vor dem nächsten Lauf.</translation>
     </message>
     <message>
         <source>The erased marks are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelöschten Markierungen sind wieder da.</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt bei Punkt %1 von %2. Das Glas hat keine Zeit hinzugefügt: Der Frequenztext „%3“ ist weder 0.5 noch 0.75 noch 1.</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig: %1 von %2 Punkten. Das Glas hat keine Zeit hinzugefügt: Der Frequenztext „%3“ ist weder 0.5 noch 0.75 noch 1.</translation>
     </message>
 </context>
 <context>
     <name>ravo-page</name>
     <message>
         <source>Ends Ravo: closes its tab where the browser lets a page do that. Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet Ravo: schließt seinen Tab, wo der Browser das einer Seite erlaubt. Es wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>To end Ravo, close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Beenden von Ravo diesen Tab schließen.</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (Esc)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Picture copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopiert</translation>
     </message>
     <message>
         <source>Data copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten kopiert</translation>
     </message>
     <message>
         <source>This browser cannot copy pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Browser kann keine Bilder kopieren.</translation>
     </message>
     <message>
         <source>This browser cannot copy text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Browser kann keinen Text kopieren.</translation>
     </message>
     <message>
         <source>The picture was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild wurde nicht kopiert: %1</translation>
     </message>
     <message>
         <source>The data was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten wurden nicht kopiert: %1</translation>
     </message>
     <message>
         <source>Link to a Ravo picture (Ctrl+V pastes it here):</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zu einem Ravo-Bild (Strg+V fügt ihn hier ein):</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The link was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link wurde nicht kopiert: %1</translation>
     </message>
 </context>
 </TS>

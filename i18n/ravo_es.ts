@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Frequency of the light, now %1. The colour buttons write 0.5 (red), 0.75 (green) and 1 (blue), and the glass slows the light only for exactly these texts. Another number, even 1.0 or .5, turns the arrows at its own rate, but the glass adds no time and the lens does not focus; the mark of a colour is drawn where the number equals 0.5, 0.75 or 1. Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de la luz, ahora %1. Los botones de color escriben 0.5 (rojo), 0.75 (verde) y 1 (azul), y el vidrio frena la luz solo con exactamente esos textos. Otro número, incluso 1.0 o .5, gira las flechas a su propio ritmo, pero el vidrio no añade tiempo y la lente no enfoca; se dibuja una marca de color cuando el número es igual a 0.5, 0.75 o 1. Los números se escriben con punto decimal.</translation>
     </message>
 </context>
 <context>
@@ -494,97 +494,97 @@
     </message>
     <message>
         <source>Tab to the picture, then arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab hasta la imagen, luego las flechas</translation>
     </message>
     <message>
         <source>from mark to mark: Left and Right along a run, Home and End to its ends, Up and Down to another run</source>
-        <translation type="unfinished"></translation>
+        <translation>de marca en marca: Izquierda y Derecha a lo largo de una ejecución, Inicio y Fin a sus extremos, Arriba y Abajo a otra ejecución</translation>
     </message>
     <message>
         <source>Return on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro sobre una marca</translation>
     </message>
     <message>
         <source>looks inside its detector point; Escape comes back</source>
-        <translation type="unfinished"></translation>
+        <translation>mira dentro de su punto del detector; Esc vuelve</translation>
     </message>
     <message>
         <source>Menu key, Shift+F10</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de menú, Mayús+F10</translation>
     </message>
     <message>
         <source>the picture&apos;s menu, at the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>el menú de la imagen, en la marca</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>listens to the run: a tone for each point, higher for a higher P</source>
-        <translation type="unfinished"></translation>
+        <translation>hace oír la ejecución: un tono por punto, más agudo cuanto mayor es P</translation>
     </message>
     <message>
         <source>Ctrl+L, Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L, Ctrl+V</translation>
     </message>
     <message>
         <source>copies the picture as a link, and opens a link</source>
-        <translation type="unfinished"></translation>
+        <translation>copia la imagen como enlace, y abre un enlace</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>brings back the marks that &quot;Yes&quot; to &quot;Delete probability&quot; erased</source>
-        <translation type="unfinished"></translation>
+        <translation>recupera las marcas que borró un «Sí» a «Borrar probabilidad»</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished">Ejecución %1: %2</translation>
+        <translation>Ejecución %1: %2</translation>
     </message>
     <message>
         <source>Runs shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuciones mostradas</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>A run of the link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ejecución del enlace está dañada.</translation>
     </message>
     <message>
         <source>A frequency text of the link is too long or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un texto de frecuencia del enlace es demasiado largo o no es texto.</translation>
     </message>
     <message>
         <source>The link holds a setting that no control can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace contiene un ajuste que ningún control permite elegir.</translation>
     </message>
     <message>
         <source>The link is too long to be one of Ravo&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace es demasiado largo para ser de Ravo.</translation>
     </message>
     <message>
         <source>This is not a Ravo link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es un enlace de Ravo.</translation>
     </message>
     <message>
         <source>The link comes from a newer Ravo, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace viene de una versión más reciente de Ravo, que esta no sabe leer.</translation>
     </message>
     <message>
         <source>The link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace está dañado.</translation>
     </message>
     <message>
         <source>The link asks for more runs than Ravo draws.</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace pide más ejecuciones de las que dibuja Ravo.</translation>
     </message>
 </context>
 <context>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>no glass time, as the frequency text is none of 0.5, 0.75 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>sin tiempo en el vidrio, ya que el texto de frecuencia no es 0.5, ni 0.75, ni 1</translation>
     </message>
 </context>
 <context>
@@ -767,51 +767,51 @@
     <name>Reading</name>
     <message>
         <source>No marks yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay marcas.</translation>
     </message>
     <message>
         <source>Run %1: point %2, x = %3: P = %4 · %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1: punto %2, x = %3: P = %4 · %5</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, the whole lens open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lente: radio %1, índice de refracción %2, diafragma %3, toda la lente abierta.</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, only its upper half open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lente: radio %1, índice de refracción %2, diafragma %3, solo su mitad superior abierta.</translation>
     </message>
     <message>
         <source>No marks are shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se muestra ninguna marca.</translation>
     </message>
     <message>
         <source>Run %1, %2: it comes to its focus at point %3, x = %4, with P = %5; its peak, where the marks stand above half the highest, is %6 pixels wide, from x = %7 to %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1, %2: tiene su foco en el punto %3, x = %4, con P = %5; su pico, donde las marcas superan la mitad de la más alta, mide %6 píxeles de ancho, de x = %7 a %8.</translation>
     </message>
     <message>
         <source>Every run shown comes to its focus at the same point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las ejecuciones mostradas tienen su foco en el mismo punto.</translation>
     </message>
     <message>
         <source>Run %1 (%2) comes to its focus nearest the lens, run %3 (%4) farthest from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ejecución %1 (%2) tiene su foco más cerca de la lente, la ejecución %3 (%4) más lejos.</translation>
     </message>
     <message>
         <source>Run %1 finished: it comes to its focus at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1 terminada: tiene su foco en el punto %2, x = %3, con P = %4.</translation>
     </message>
     <message>
         <source>Run %1 stopped: so far its highest mark is at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1 detenida: hasta ahora su marca más alta está en el punto %2, x = %3, con P = %4.</translation>
     </message>
     <message>
         <source>Run %1 finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1 terminada.</translation>
     </message>
     <message>
         <source>Run %1 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1 detenida.</translation>
     </message>
 </context>
 <context>
@@ -943,125 +943,125 @@
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir enlace</translation>
     </message>
     <message>
         <source>Undo erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer borrado</translation>
     </message>
     <message>
         <source>Marks by shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcas por forma</translation>
     </message>
     <message>
         <source>Hide marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar marcas</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar</translation>
     </message>
     <message>
         <source>Listen: no sound device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar: no se encontró ningún dispositivo de sonido</translation>
     </message>
     <message>
         <source>Listening waits until the run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escucha espera a que termine la ejecución.</translation>
     </message>
     <message>
         <source>The picture was copied as a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen se copió como enlace.</translation>
     </message>
     <message numerus="yes">
         <source>Opened a link of %n run(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se abrió un enlace con %n ejecución.</numerusform>
+            <numerusform>Se abrió un enlace con %n ejecuciones.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no erase to undo: only the last run&apos;s &quot;Yes&quot; to &quot;Delete probability&quot;, before the next run.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún borrado que deshacer: solo se puede deshacer el «Sí» a «Borrar probabilidad» de la última ejecución, antes de la siguiente.</translation>
     </message>
     <message>
         <source>The erased marks are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las marcas borradas han vuelto.</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido en el punto %1 de %2. El vidrio no añadió tiempo: el texto de frecuencia «%3» no es 0.5, ni 0.75, ni 1.</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado: %1 de %2 puntos. El vidrio no añadió tiempo: el texto de frecuencia «%3» no es 0.5, ni 0.75, ni 1.</translation>
     </message>
 </context>
 <context>
     <name>ravo-page</name>
     <message>
         <source>Ends Ravo: closes its tab where the browser lets a page do that. Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale de Ravo: cierra su pestaña si el navegador permite que una página lo haga. No se guarda nada.</translation>
     </message>
     <message>
         <source>To end Ravo, close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para salir de Ravo, cierre esta pestaña.</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar (Esc)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Picture copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen copiada</translation>
     </message>
     <message>
         <source>Data copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos copiados</translation>
     </message>
     <message>
         <source>This browser cannot copy pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no puede copiar imágenes.</translation>
     </message>
     <message>
         <source>This browser cannot copy text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este navegador no puede copiar texto.</translation>
     </message>
     <message>
         <source>The picture was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se copió: %1</translation>
     </message>
     <message>
         <source>The data was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos no se copiaron: %1</translation>
     </message>
     <message>
         <source>Link to a Ravo picture (Ctrl+V pastes it here):</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace a una imagen de Ravo (Ctrl+V lo pega aquí):</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The link was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El enlace no se copió: %1</translation>
     </message>
 </context>
 </TS>

@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Frequency of the light, now %1. The colour buttons write 0.5 (red), 0.75 (green) and 1 (blue), and the glass slows the light only for exactly these texts. Another number, even 1.0 or .5, turns the arrows at its own rate, but the glass adds no time and the lens does not focus; the mark of a colour is drawn where the number equals 0.5, 0.75 or 1. Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de la lumière, actuellement %1. Les boutons de couleur écrivent 0.5 (rouge), 0.75 (vert) et 1 (bleu), et le verre ne ralentit la lumière que pour exactement ces textes. Un autre nombre, même 1.0 ou .5, fait tourner les flèches à son propre rythme, mais le verre n’ajoute aucun temps et la lentille ne focalise pas&#xa0;; une marque de couleur est tracée lorsque le nombre vaut 0.5, 0.75 ou 1. Les nombres s’écrivent avec un point décimal.</translation>
     </message>
 </context>
 <context>
@@ -494,97 +494,97 @@
     </message>
     <message>
         <source>Tab to the picture, then arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab jusqu’à l’image, puis les flèches</translation>
     </message>
     <message>
         <source>from mark to mark: Left and Right along a run, Home and End to its ends, Up and Down to another run</source>
-        <translation type="unfinished"></translation>
+        <translation>de marque en marque&#xa0;: Gauche et Droite le long d’une exécution, Origine et Fin jusqu’à ses extrémités, Haut et Bas vers une autre exécution</translation>
     </message>
     <message>
         <source>Return on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée sur une marque</translation>
     </message>
     <message>
         <source>looks inside its detector point; Escape comes back</source>
-        <translation type="unfinished"></translation>
+        <translation>montre l’intérieur de son point de détection&#xa0;; Échap ramène à la marque</translation>
     </message>
     <message>
         <source>Menu key, Shift+F10</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Menu, Maj+F10</translation>
     </message>
     <message>
         <source>the picture&apos;s menu, at the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>le menu de l’image, à l’endroit de la marque</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>listens to the run: a tone for each point, higher for a higher P</source>
-        <translation type="unfinished"></translation>
+        <translation>fait entendre l’exécution&#xa0;: un son par point, plus aigu quand P est plus grand</translation>
     </message>
     <message>
         <source>Ctrl+L, Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L, Ctrl+V</translation>
     </message>
     <message>
         <source>copies the picture as a link, and opens a link</source>
-        <translation type="unfinished"></translation>
+        <translation>copie l’image sous forme de lien, et ouvre un lien</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>brings back the marks that &quot;Yes&quot; to &quot;Delete probability&quot; erased</source>
-        <translation type="unfinished"></translation>
+        <translation>rétablit les marques qu’un «&#xa0;Oui&#xa0;» à «&#xa0;Effacer la probabilité&#xa0;» a effacées</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished">Exécution %1&#xa0;: %2</translation>
+        <translation>Exécution %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Runs shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécutions affichées</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>A run of the link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une exécution du lien est endommagée.</translation>
     </message>
     <message>
         <source>A frequency text of the link is too long or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un texte de fréquence du lien est trop long ou n’est pas du texte.</translation>
     </message>
     <message>
         <source>The link holds a setting that no control can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien contient un réglage qu’aucune commande ne permet de choisir.</translation>
     </message>
     <message>
         <source>The link is too long to be one of Ravo&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est trop long pour être un lien Ravo.</translation>
     </message>
     <message>
         <source>This is not a Ravo link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un lien Ravo.</translation>
     </message>
     <message>
         <source>The link comes from a newer Ravo, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien vient d’une version plus récente de Ravo, que celle-ci ne sait pas lire.</translation>
     </message>
     <message>
         <source>The link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien est endommagé.</translation>
     </message>
     <message>
         <source>The link asks for more runs than Ravo draws.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien demande plus d’exécutions que Ravo n’en trace.</translation>
     </message>
 </context>
 <context>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>no glass time, as the frequency text is none of 0.5, 0.75 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun temps dans le verre, car le texte de fréquence n’est ni 0.5, ni 0.75, ni 1</translation>
     </message>
 </context>
 <context>
@@ -767,51 +767,51 @@
     <name>Reading</name>
     <message>
         <source>No marks yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de marques.</translation>
     </message>
     <message>
         <source>Run %1: point %2, x = %3: P = %4 · %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution %1&#xa0;: point %2, x = %3&#xa0;: P = %4 · %5</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, the whole lens open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lentille&#xa0;: rayon %1, indice de réfraction %2, diaphragme %3, la lentille ouverte en entier.</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, only its upper half open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lentille&#xa0;: rayon %1, indice de réfraction %2, diaphragme %3, seule sa moitié supérieure ouverte.</translation>
     </message>
     <message>
         <source>No marks are shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune marque n’est encore affichée.</translation>
     </message>
     <message>
         <source>Run %1, %2: it comes to its focus at point %3, x = %4, with P = %5; its peak, where the marks stand above half the highest, is %6 pixels wide, from x = %7 to %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution %1, %2&#xa0;: son foyer est au point %3, x = %4, avec P = %5&#xa0;; son pic, là où les marques dépassent la moitié de la plus haute, est large de %6 pixels, de x = %7 à %8.</translation>
     </message>
     <message>
         <source>Every run shown comes to its focus at the same point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les exécutions affichées ont leur foyer au même point.</translation>
     </message>
     <message>
         <source>Run %1 (%2) comes to its focus nearest the lens, run %3 (%4) farthest from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exécution %1 (%2) a son foyer le plus près de la lentille, l’exécution %3 (%4) le plus loin.</translation>
     </message>
     <message>
         <source>Run %1 finished: it comes to its focus at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution %1 terminée&#xa0;: son foyer est au point %2, x = %3, avec P = %4.</translation>
     </message>
     <message>
         <source>Run %1 stopped: so far its highest mark is at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution %1 arrêtée&#xa0;: jusqu’ici, sa marque la plus haute est au point %2, x = %3, avec P = %4.</translation>
     </message>
     <message>
         <source>Run %1 finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution %1 terminée.</translation>
     </message>
     <message>
         <source>Run %1 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution %1 arrêtée.</translation>
     </message>
 </context>
 <context>
@@ -943,125 +943,125 @@
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un lien</translation>
     </message>
     <message>
         <source>Undo erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l’effacement</translation>
     </message>
     <message>
         <source>Marks by shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Marques par forme</translation>
     </message>
     <message>
         <source>Hide marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les marques</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Listen: no sound device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter&#xa0;: aucun périphérique audio n’a été trouvé</translation>
     </message>
     <message>
         <source>Listening waits until the run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écoute attend la fin de l’exécution.</translation>
     </message>
     <message>
         <source>The picture was copied as a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image a été copiée sous forme de lien.</translation>
     </message>
     <message numerus="yes">
         <source>Opened a link of %n run(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lien ouvert avec %n exécution.</numerusform>
+            <numerusform>Lien ouvert avec %n exécutions.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no erase to undo: only the last run&apos;s &quot;Yes&quot; to &quot;Delete probability&quot;, before the next run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucun effacement à annuler&#xa0;: on ne peut annuler que le «&#xa0;Oui&#xa0;» à «&#xa0;Effacer la probabilité&#xa0;» de la dernière exécution, avant l’exécution suivante.</translation>
     </message>
     <message>
         <source>The erased marks are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les marques effacées sont revenues.</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté au point %1 sur %2. Le verre n’a ajouté aucun temps&#xa0;: le texte de fréquence «&#xa0;%3&#xa0;» n’est ni 0.5, ni 0.75, ni 1.</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé&#xa0;: %1 points sur %2. Le verre n’a ajouté aucun temps&#xa0;: le texte de fréquence «&#xa0;%3&#xa0;» n’est ni 0.5, ni 0.75, ni 1.</translation>
     </message>
 </context>
 <context>
     <name>ravo-page</name>
     <message>
         <source>Ends Ravo: closes its tab where the browser lets a page do that. Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitte Ravo&#xa0;: ferme son onglet si le navigateur permet à une page de le faire. Rien n’est enregistré.</translation>
     </message>
     <message>
         <source>To end Ravo, close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour quitter Ravo, fermez cet onglet.</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer (Échap)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Picture copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Image copiée</translation>
     </message>
     <message>
         <source>Data copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Données copiées</translation>
     </message>
     <message>
         <source>This browser cannot copy pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur ne peut pas copier d’images.</translation>
     </message>
     <message>
         <source>This browser cannot copy text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur ne peut pas copier de texte.</translation>
     </message>
     <message>
         <source>The picture was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas été copiée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The data was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n’ont pas été copiées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Link to a Ravo picture (Ctrl+V pastes it here):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien vers une image Ravo (Ctrl+V le colle ici)&#xa0;:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The link was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lien n’a pas été copié&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Frequency of the light, now %1. The colour buttons write 0.5 (red), 0.75 (green) and 1 (blue), and the glass slows the light only for exactly these texts. Another number, even 1.0 or .5, turns the arrows at its own rate, but the glass adds no time and the lens does not focus; the mark of a colour is drawn where the number equals 0.5, 0.75 or 1. Numbers are written with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość światła, teraz %1. Przyciski kolorów wpisują 0.5 (czerwony), 0.75 (zielony) i 1 (niebieski), a szkło spowalnia światło tylko przy dokładnie tych tekstach. Inna liczba, nawet 1.0 lub .5, obraca strzałki we własnym tempie, ale szkło nie dodaje czasu i soczewka nie skupia światła w ognisku; kolorowy znacznik jest rysowany, gdy liczba jest równa 0.5, 0.75 lub 1. Liczby zapisuje się z kropką dziesiętną.</translation>
     </message>
 </context>
 <context>
@@ -494,97 +494,97 @@
     </message>
     <message>
         <source>Tab to the picture, then arrows</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab do obrazu, potem strzałki</translation>
     </message>
     <message>
         <source>from mark to mark: Left and Right along a run, Home and End to its ends, Up and Down to another run</source>
-        <translation type="unfinished"></translation>
+        <translation>od znacznika do znacznika: w lewo i w prawo wzdłuż przebiegu, Home i End na jego końce, w górę i w dół do innego przebiegu</translation>
     </message>
     <message>
         <source>Return on a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter na znaczniku</translation>
     </message>
     <message>
         <source>looks inside its detector point; Escape comes back</source>
-        <translation type="unfinished"></translation>
+        <translation>zagląda do wnętrza jego punktu detektora; Esc wraca</translation>
     </message>
     <message>
         <source>Menu key, Shift+F10</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz Menu, Shift+F10</translation>
     </message>
     <message>
         <source>the picture&apos;s menu, at the mark</source>
-        <translation type="unfinished"></translation>
+        <translation>menu obrazu przy znaczniku</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>listens to the run: a tone for each point, higher for a higher P</source>
-        <translation type="unfinished"></translation>
+        <translation>odtwarza przebieg: ton dla każdego punktu, tym wyższy, im wyższe P</translation>
     </message>
     <message>
         <source>Ctrl+L, Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L, Ctrl+V</translation>
     </message>
     <message>
         <source>copies the picture as a link, and opens a link</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiuje obraz jako link i otwiera link</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>brings back the marks that &quot;Yes&quot; to &quot;Delete probability&quot; erased</source>
-        <translation type="unfinished"></translation>
+        <translation>przywraca znaczniki usunięte odpowiedzią „Tak” na pytanie „Usunąć prawdopodobieństwo?”</translation>
     </message>
 </context>
 <context>
     <name>Legend</name>
     <message>
         <source>Run %1: %2</source>
-        <translation type="unfinished">Przebieg %1: %2</translation>
+        <translation>Przebieg %1: %2</translation>
     </message>
     <message>
         <source>Runs shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Widoczne przebiegi</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>A run of the link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden z przebiegów w linku jest uszkodzony.</translation>
     </message>
     <message>
         <source>A frequency text of the link is too long or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst częstotliwości w linku jest za długi albo nie jest tekstem.</translation>
     </message>
     <message>
         <source>The link holds a setting that no control can make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zawiera ustawienie, którego nie da się wybrać żadnym elementem sterującym.</translation>
     </message>
     <message>
         <source>The link is too long to be one of Ravo&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest za długi, by mógł być linkiem Ravo.</translation>
     </message>
     <message>
         <source>This is not a Ravo link.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest link Ravo.</translation>
     </message>
     <message>
         <source>The link comes from a newer Ravo, which this one cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link pochodzi z nowszej wersji Ravo, której ta wersja nie potrafi odczytać.</translation>
     </message>
     <message>
         <source>The link is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link jest uszkodzony.</translation>
     </message>
     <message>
         <source>The link asks for more runs than Ravo draws.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link żąda więcej przebiegów, niż Ravo rysuje.</translation>
     </message>
 </context>
 <context>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>no glass time, as the frequency text is none of 0.5, 0.75 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>bez czasu w szkle, bo tekst częstotliwości nie jest żadną z wartości 0.5, 0.75 i 1</translation>
     </message>
 </context>
 <context>
@@ -768,51 +768,51 @@
     <name>Reading</name>
     <message>
         <source>No marks yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na razie brak znaczników.</translation>
     </message>
     <message>
         <source>Run %1: point %2, x = %3: P = %4 · %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1: punkt %2, x = %3: P = %4 · %5</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, the whole lens open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soczewka: promień %1, współczynnik załamania %2, przysłona %3, otwarta jest cała soczewka.</translation>
     </message>
     <message>
         <source>The lens: radius %1, refractive index %2, aperture %3, only its upper half open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soczewka: promień %1, współczynnik załamania %2, przysłona %3, otwarta jest tylko jej górna połowa.</translation>
     </message>
     <message>
         <source>No marks are shown yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze widocznych znaczników.</translation>
     </message>
     <message>
         <source>Run %1, %2: it comes to its focus at point %3, x = %4, with P = %5; its peak, where the marks stand above half the highest, is %6 pixels wide, from x = %7 to %8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1, %2: ma ognisko w punkcie %3, x = %4, przy P = %5; jego szczyt, gdzie znaczniki są wyżej niż połowa najwyższego, ma szerokość %6 pikseli, od x = %7 do %8.</translation>
     </message>
     <message>
         <source>Every run shown comes to its focus at the same point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie widoczne przebiegi mają ognisko w tym samym punkcie.</translation>
     </message>
     <message>
         <source>Run %1 (%2) comes to its focus nearest the lens, run %3 (%4) farthest from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1 (%2) ma ognisko najbliżej soczewki, przebieg %3 (%4) najdalej od niej.</translation>
     </message>
     <message>
         <source>Run %1 finished: it comes to its focus at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1 zakończony: ma ognisko w punkcie %2, x = %3, przy P = %4.</translation>
     </message>
     <message>
         <source>Run %1 stopped: so far its highest mark is at point %2, x = %3, with P = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1 zatrzymany: jak dotąd jego najwyższy znacznik jest w punkcie %2, x = %3, przy P = %4.</translation>
     </message>
     <message>
         <source>Run %1 finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1 zakończony.</translation>
     </message>
     <message>
         <source>Run %1 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg %1 zatrzymany.</translation>
     </message>
 </context>
 <context>
@@ -945,126 +945,126 @@
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj link</translation>
     </message>
     <message>
         <source>Open link</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz link</translation>
     </message>
     <message>
         <source>Undo erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij usunięcie</translation>
     </message>
     <message>
         <source>Marks by shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Kształty znaczników</translation>
     </message>
     <message>
         <source>Hide marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukryj znaczniki</translation>
     </message>
     <message>
         <source>Legend</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Odsłuchaj</translation>
     </message>
     <message>
         <source>Listen: no sound device was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Odsłuchaj: nie znaleziono urządzenia dźwiękowego</translation>
     </message>
     <message>
         <source>Listening waits until the run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odsłuch poczeka, aż przebieg się zakończy.</translation>
     </message>
     <message>
         <source>The picture was copied as a link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz został skopiowany jako link.</translation>
     </message>
     <message numerus="yes">
         <source>Opened a link of %n run(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Otwarto link: %n przebieg.</numerusform>
+            <numerusform>Otwarto link: %n przebiegi.</numerusform>
+            <numerusform>Otwarto link: %n przebiegów.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no erase to undo: only the last run&apos;s &quot;Yes&quot; to &quot;Delete probability&quot;, before the next run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma czego cofnąć: cofnąć można tylko odpowiedź „Tak” na pytanie „Usunąć prawdopodobieństwo?” przy ostatnim przebiegu, i to przed następnym przebiegiem.</translation>
     </message>
     <message>
         <source>The erased marks are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięte znaczniki wróciły.</translation>
     </message>
     <message>
         <source>Stopped at point %1 of %2. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano w punkcie %1 z %2. Szkło nie dodało czasu: tekst częstotliwości „%3” nie jest żadną z wartości 0.5, 0.75 i 1.</translation>
     </message>
     <message>
         <source>Finished: %1 of %2 points. The glass added no time: the frequency text &quot;%3&quot; is none of 0.5, 0.75 and 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończono: %1 z %2 punktów. Szkło nie dodało czasu: tekst częstotliwości „%3” nie jest żadną z wartości 0.5, 0.75 i 1.</translation>
     </message>
 </context>
 <context>
     <name>ravo-page</name>
     <message>
         <source>Ends Ravo: closes its tab where the browser lets a page do that. Nothing is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kończy Ravo: zamyka jego kartę, jeśli przeglądarka pozwala na to stronie. Nic nie jest zapisywane.</translation>
     </message>
     <message>
         <source>To end Ravo, close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby zakończyć Ravo, zamknij tę kartę.</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij (Esc)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Picture copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano obraz</translation>
     </message>
     <message>
         <source>Data copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano dane</translation>
     </message>
     <message>
         <source>This browser cannot copy pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta przeglądarka nie umie kopiować obrazów.</translation>
     </message>
     <message>
         <source>This browser cannot copy text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta przeglądarka nie umie kopiować tekstu.</translation>
     </message>
     <message>
         <source>The picture was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie skopiowano obrazu: %1</translation>
     </message>
     <message>
         <source>The data was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie skopiowano danych: %1</translation>
     </message>
     <message>
         <source>Link to a Ravo picture (Ctrl+V pastes it here):</source>
-        <translation type="unfinished"></translation>
+        <translation>Link do obrazu Ravo (Ctrl+V wkleja go tutaj):</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>The link was not copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie skopiowano linku: %1</translation>
     </message>
 </context>
 </TS>
