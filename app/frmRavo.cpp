@@ -11,6 +11,7 @@
 #include "PointView.h"
 #include "ProgramIcon.h"
 #include "RunView.h"
+#include "WindowSizing.h"
 #include "ZoomedStyle.h"
 
 #include <QAbstractButton>
@@ -106,8 +107,7 @@ frmRavo::frmRavo(QWidget* parent, Languages* languages, const RunClock& clock) :
     menu_ = std::make_unique<PictureMenu>(*this);
     connectShortcuts();
     canvas_->setRedraw([this] { redrawPicture(); });
-    setMinimumSize(DesignPlacement::minimumClient());
-    startResize(startSize());
+    sizing_ = std::make_unique<WindowSizing>(*this);
     placeDesign();
     if (QWidget* start = controls_->control("cmdStart"))
         start->setFocus();
@@ -305,25 +305,10 @@ void frmRavo::showKeysHelp() {
         keysHelp_ = new KeysHelp(this, tr_);
     keysHelp_->setZoom(std::max<qreal>(zoom_, 1));
     if (first)
-        placeBeside(*keysHelp_);
+        sizing_->placeBeside(*keysHelp_);
     keysHelp_->show();
     keysHelp_->raise();
     keysHelp_->activateWindow();
-}
-
-// A window of the program's beside this one where its screen has room, else over its
-// right side; wholly on the screen this window is on.
-void frmRavo::placeBeside(QWidget& other) const {
-    const QRect main = frameGeometry();
-    const QRect room = screen() ? screen()->availableGeometry() : main;
-    const QSize size = other.size().boundedTo(room.size());
-    int x = main.right() + 1 + 8;
-    if (x + size.width() - 1 > room.right())
-        x = main.left() - 8 - size.width();
-    if (x < room.left())
-        x = room.right() + 1 - size.width();
-    const int y = std::clamp(main.top(), room.top(), room.bottom() + 1 - size.height());
-    other.move(x, y);
 }
 
 // The opened window looks inside the detector point of the mark, of whichever run drew it.
@@ -344,7 +329,7 @@ void frmRavo::inspect(MarkPlace place) {
         const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
         inspector_->resize(
             (PointView::design * std::max<qreal>(zoom_, 1)).boundedTo(room.size() * 0.9));
-        placeBeside(*inspector_);
+        sizing_->placeBeside(*inspector_);
         // Escape brings the focus back to the picture, at the mark looked inside.
         inspector_->onEscape([this](MarkPlace at) {
             activateWindow();
@@ -480,60 +465,16 @@ void frmRavo::redrawPicture() {
     qtSurface_->endPainting();
 }
 
-// The design size, or on a screen whose free area is smaller, the largest size that fits.
-QSize frmRavo::startSize() const {
-    const QScreen* shown = screen();
-    if (!shown)
-        return startClientSize;
-    QSize room = shown->availableSize();
-    if (const QWindow* handle = windowHandle()) {
-        const QMargins frame = handle->frameMargins();
-        room -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
-    }
-    const qreal zoom = DesignPlacement::fitting(room).zoom;
-    return zoom >= 1 ? startClientSize : DesignPlacement::clientAt(zoom);
-}
-
-// Once the window system has put its frame around the window, which happens only after
-// the window is shown, the window is made smaller if its title bar and lower border would
-// push the bottom of the design off the screen's free area. The side borders, a pixel or
-// two, may stand beyond the screen's edges.
-void frmRavo::fitFrameOnScreen() {
-    const QScreen* shown = screen();
-    const QWindow* handle = windowHandle();
-    if (!fittingFrame_ || !shown || !handle || isMaximized() || isFullScreen())
-        return;
-    const QMargins frame = handle->frameMargins();
-    if (frame.isNull())
-        return;
-    fittingFrame_ = false;
-    const QRect room = shown->availableGeometry();
-    const QSize client(room.width(), room.height() - frame.top() - frame.bottom());
-    if (width() <= client.width() && height() <= client.height())
-        return;
-    startResize(DesignPlacement::clientAt(DesignPlacement::fitting(client).zoom).boundedTo(size()));
-    move(x(), std::max(room.top(), std::min(y(), room.bottom() + 1 - frameGeometry().height())));
-}
-
 void frmRavo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Sized for the screen it was made on, the window may be shown on another, of another
-    // size or scale: until the user sizes it, it takes the start size of the screen it is on.
-    if (QWindow* handle = windowHandle(); handle && !screenWatched_) {
-        screenWatched_ = true;
-        connect(handle, &QWindow::screenChanged, this, [this] {
-            if (!userSized_ && !isMaximized() && !isFullScreen() && screen() != sizedFor_)
-                startResize(startSize());
-        });
-    }
-    if (!userSized_ && !isMaximized() && !isFullScreen() && screen() != sizedFor_)
-        startResize(startSize());
-    fitFrameOnScreen();
+    if (sizing_)
+        sizing_->shown();
 }
 
 void frmRavo::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    fitFrameOnScreen();
+    if (sizing_)
+        sizing_->moved();
 }
 
 void frmRavo::toggleFullScreen() {
@@ -562,15 +503,9 @@ void frmRavo::placeDesign(bool refit) {
         runView_->placeBand();
 }
 
-void frmRavo::startResize(QSize size) {
-    requestedSize_ = size;
-    sizedFor_ = screen();
-    resize(size);
-}
-
 void frmRavo::resizeEvent(QResizeEvent* event) {
-    if (event->spontaneous() && event->size() != requestedSize_ && isVisible())
-        userSized_ = true;
+    if (sizing_)
+        sizing_->resized(*event);
     placeDesign();
     QWidget::resizeEvent(event);
 }

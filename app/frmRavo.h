@@ -32,6 +32,7 @@ class PictureMenu;
 class PictureView;
 class PointView;
 class RunView;
+class WindowSizing;
 
 // The numbers behind the marks shown, for the picture's tooltip: one line per mark under a
 // point, in the window's language.
@@ -156,16 +157,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QSize startSize() const;
-    void startResize(QSize size);
     void placeDesign(bool refit = false);
-    void fitFrameOnScreen();
     void connectShortcuts();
     void command(Command command);
     bool letThrough(QObject* watched, QEvent* event) const;
     void runEnded();
     void notice(const QString& text);
-    void placeBeside(QWidget& other) const;
     void inspect(MarkPlace place);
     void picturesRecordsChanged();
     void retranslate();
@@ -182,13 +179,7 @@ private:
     std::unique_ptr<PictureView> picture_;
     std::unique_ptr<MarkReadout> readout_;
     qreal zoom_ = 1;
-    // Until the window has a frame: whether the frame has yet to be fitted on the screen.
-    bool fittingFrame_ = true;
-    // Whether the user has sized the window; until then it takes the start size of its screen.
-    bool userSized_ = false;
-    bool screenWatched_ = false;
-    QSize requestedSize_;
-    const QScreen* sizedFor_ = nullptr;
+    std::unique_ptr<WindowSizing> sizing_;
     bool projector_ = false;
     QPointer<PointView> inspector_;
     QPointer<KeysHelp> keysHelp_;

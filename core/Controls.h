@@ -14,8 +14,11 @@ namespace ravo {
 // pixels (the picture's frameRight and frameHeight).
 inline constexpr int designWidth = 800;
 inline constexpr int designHeight = 581;
-// The smallest zoom of the design at which its texts stay readable.
+// The smallest zoom of the design: below it nothing is readable any more.
 inline constexpr double minimumZoom = 0.5;
+// The smallest zoom at which the texts stay readable (no text below 8 pixels): a window is
+// not made smaller where its screen has room for it.
+inline constexpr double readableZoom = 0.8;
 
 enum class ControlKind { Label, PushButton, ScrollBar, Frame, TextBox, OptionButton, CheckBox };
 

@@ -235,6 +235,21 @@ private slots:
         }
     }
 
+    // A window cannot be made so small that its texts cannot be read: on a screen with room
+    // for it, not below 0.8 of the design, where no text has fewer than 8 pixels.
+    void aReadableSmallestWindow() {
+        frmRavo w;
+        QVERIFY(shown(w));
+        w.resize(500, 400);
+        QTRY_VERIFY(w.zoom() >= 0.8 - 1e-9);
+        QVERIFY(w.width() >= 640 && w.height() >= 464);
+        int smallest = 99;
+        for (QWidget* child : w.findChildren<QWidget*>())
+            if (child->isVisible() && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+                smallest = std::min(smallest, QFontInfo(child->font()).pixelSize());
+        QVERIFY2(smallest >= 8, qPrintable(QString::number(smallest)));
+    }
+
     // In projector colours the push buttons keep their top and left edges, and the scroll
     // bar's thumb stands out from its groove.
     void projectorColoursKeepOutlines() {
