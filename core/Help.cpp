@@ -304,4 +304,19 @@ Text pageText(PageText which) {
     return page(QT_TRANSLATE_NOOP("ravo-page", "The data was not copied: %1"));
 }
 
+Text pageLinkText(PageLinkText which) {
+    const auto page = [](const char* source) { return Text("ravo-page", source); };
+    switch (which) {
+    case PageLinkText::Field:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Link to a Ravo picture (Ctrl+V pastes it here):"));
+    case PageLinkText::Open:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Open"));
+    case PageLinkText::Cancel:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Cancel"));
+    case PageLinkText::NotCopied:
+        break;
+    }
+    return page(QT_TRANSLATE_NOOP("ravo-page", "The link was not copied: %1"));
+}
+
 } // namespace ravo

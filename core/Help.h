@@ -102,4 +102,14 @@ enum class PageText {
 };
 Text pageText(PageText which);
 
+// What the browser page says about links that the window does not: where the browser does
+// not let a page read the clipboard, the page asks for the link in a small box of its own.
+enum class PageLinkText {
+    Field,     // the box's text field
+    Open,      // its buttons
+    Cancel,
+    NotCopied, // %1: the browser's reason
+};
+Text pageLinkText(PageLinkText which);
+
 } // namespace ravo

@@ -4,18 +4,24 @@ chromium-driver, for the page's tests and screenshots. Debian's /usr/bin/python3
 with Debian's python3-selenium.
 
 The page is copied alone into an empty temporary folder and opened from there by
-file://, so that it can only work if it needs nothing beside itself.
+file://, so that it can only work if it needs nothing beside itself; or, with serve=True,
+from a web server of the standard library's that serves that folder alone on this computer
+(127.0.0.1, a port of the system's choosing).
 """
 
 import base64
+import functools
+import http.server
 import json
 import os
 import shutil
 import tempfile
+import threading
 import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
@@ -28,10 +34,24 @@ class PageError(AssertionError):
 class Page:
     """The page in a browser of its own: a fresh profile, no network services."""
 
-    def __init__(self, page_file, width=800, height=581, scale=1, languages=None):
+    def __init__(self, page_file, width=800, height=581, scale=1, languages=None,
+                 fragment="", serve=False, before_load=None, wait_ready=True):
         self.folder = tempfile.mkdtemp(prefix="ravo-web-")
-        self.page = os.path.join(self.folder, "ravo.html")
+        site = os.path.join(self.folder, "site")
+        os.mkdir(site)
+        self.page = os.path.join(site, "ravo.html")
         shutil.copyfile(page_file, self.page)
+        self.server = None
+        if serve:
+            class Quiet(http.server.SimpleHTTPRequestHandler):
+                def log_message(self, *args):
+                    pass
+            self.server = http.server.ThreadingHTTPServer(
+                ("127.0.0.1", 0), functools.partial(Quiet, directory=site))
+            threading.Thread(target=self.server.serve_forever, daemon=True).start()
+            self.url = "http://127.0.0.1:%d/ravo.html" % self.server.server_address[1]
+        else:
+            self.url = "file://" + self.page
         self.profile = os.path.join(self.folder, "profile")
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM
@@ -50,8 +70,12 @@ class Page:
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
         try:
             self.viewport(width, height, scale)
-            self.driver.get("file://" + self.page)
-            self.wait_for(lambda s: s and s["ready"], "the page to start")
+            if before_load:
+                self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                            {"source": before_load})
+            self.driver.get(self.url + fragment)
+            if wait_ready:
+                self.wait_for(lambda s: s and s["ready"], "the page to start")
         except BaseException:
             self.close()
             raise
@@ -67,6 +91,9 @@ class Page:
             if getattr(self, "driver", None):
                 self.driver.quit()
         finally:
+            if getattr(self, "server", None):
+                self.server.shutdown()
+                self.server.server_close()
             shutil.rmtree(self.folder, ignore_errors=True)
 
     def __enter__(self):
@@ -95,18 +122,18 @@ class Page:
     def click(self, selector):
         self.driver.find_element("css selector", selector).click()
 
-    def pixels(self, design_rows=None):
-        """The canvas, or its top design_rows rows of design pixels: (width, height, bytes
-        RGBA row by row)."""
+    def pixels(self, design_rows=None, canvas="picture"):
+        """The canvas (the picture, or another by its id), or its top design_rows rows of
+        design pixels: (width, height, bytes RGBA row by row)."""
         data = self.js("""
-            const c = document.getElementById('picture');
+            const c = document.getElementById(arguments[1]);
             const rows = arguments[0] === null ? c.height
                 : Math.min(c.height, arguments[0] * c.width / 800);
             const d = c.getContext('2d').getImageData(0, 0, c.width, rows).data;
             let s = '';
             for (let i = 0; i < d.length; i += 32768)
                 s += String.fromCharCode.apply(null, d.subarray(i, i + 32768));
-            return [c.width, rows, btoa(s)];""", design_rows)
+            return [c.width, rows, btoa(s)];""", design_rows, canvas)
         return data[0], data[1], base64.b64decode(data[2])
 
     def console_errors(self):
@@ -122,9 +149,9 @@ class Page:
             if message.get("method") == "Network.requestWillBeSent":
                 params = message["params"]
                 url = params["request"]["url"]
-                if not params.get("documentURL", "").startswith("file://" + self.page):
+                if not params.get("documentURL", "").startswith(self.url):
                     continue  # the browser's own start page, before the page was opened
-                if url == "file://" + self.page:
+                if url.split("#")[0] == self.url:
                     saw_page = True
                 elif not (url.startswith("data:") or url.startswith("blob:")):
                     requests.append(url)
@@ -133,3 +160,60 @@ class Page:
         requests += [r for r in self.js(
             "return performance.getEntriesByType('resource').map(e => e.name);")]
         return requests
+
+    # --- Keys and the clipboard -----------------------------------------------------------
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def chord(self, *modifiers_and_key):
+        """Modifiers held down while the last key is pressed: chord(Keys.CONTROL, "l")."""
+        *modifiers, key = modifiers_and_key
+        actions = ActionChains(self.driver)
+        for m in modifiers:
+            actions.key_down(m)
+        actions.send_keys(key)
+        for m in reversed(modifiers):
+            actions.key_up(m)
+        actions.perform()
+
+    def allow_clipboard(self):
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+
+    def clipboard_text(self):
+        self.allow_clipboard()
+        return self.driver.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0], e => arguments[0]('' + e));")
+
+    def set_clipboard_text(self, text):
+        self.allow_clipboard()
+        result = self.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(() => arguments[1](true),"
+            " e => arguments[1]('' + e));", text)
+        if result is not True:
+            raise PageError("the clipboard took no text: %s" % result)
+
+    def clipboard_image(self):
+        """The PNG image on the clipboard: (width, height, bytes RGBA row by row)."""
+        self.allow_clipboard()
+        data = self.driver.execute_async_script("""
+            const done = arguments[0];
+            navigator.clipboard.read()
+                .then(items => items[0].getType('image/png'))
+                .then(blob => createImageBitmap(blob))
+                .then(image => {
+                    const c = document.createElement('canvas');
+                    c.width = image.width;
+                    c.height = image.height;
+                    const g = c.getContext('2d');
+                    g.drawImage(image, 0, 0);
+                    const d = g.getImageData(0, 0, c.width, c.height).data;
+                    let s = '';
+                    for (let i = 0; i < d.length; i += 32768)
+                        s += String.fromCharCode.apply(null, d.subarray(i, i + 32768));
+                    done([c.width, c.height, btoa(s)]);
+                }, e => done('' + e));""")
+        if not isinstance(data, list):
+            raise PageError("no image on the clipboard: %s" % data)
+        return data[0], data[1], base64.b64decode(data[2])

@@ -31,8 +31,9 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 PAGE = None
 DESIGN_GROUND = (192, 192, 192)
 DESIGN_BLUE = (0, 0, 255)
-MENU = ["Copy picture", "Copy data", "Projector colours", "Pace", "Language",
-        "Keys and mouse"]
+MENU = ["Copy picture", "Copy data", "Copy link", "Open link", "Undo erase",
+        "Projector colours", "Marks by shape", "Hide marks", "Legend", "Pace", "Language",
+        "Listen", "Keys and mouse"]
 
 
 def pixel(picture, x, y):

@@ -228,9 +228,10 @@ class PageTest(unittest.TestCase):
 
         # The picture's menu copies the picture, as a PNG image.
         ActionChains(page.driver).context_click(canvas).perform()
-        self.assertEqual(page.snapshot()["menu"], ["Copy picture", "Copy data",
-                                                   "Projector colours", "Pace", "Language",
-                                                   "Keys and mouse"])
+        self.assertEqual(page.snapshot()["menu"], [
+            "Copy picture", "Copy data", "Copy link", "Open link", "Undo erase",
+            "Projector colours", "Marks by shape", "Hide marks", "Legend", "Pace", "Language",
+            "Listen", "Keys and mouse"])
         page.click('#menu [data-action="copy-picture"]')
         page.wait_for(lambda s: s["status"] == "Picture copied", "the picture on the clipboard")
         self.assertTrue(page.js("return document.getElementById('menu').hidden"))

@@ -192,7 +192,8 @@ class TextsTest(unittest.TestCase):
             page.click("#question-no")
             page.wait_for(lambda s: s["state"] == "Finished", "the second run")
             # The readout of the peak's two marks and the picture's description, in Czech
-            # words and with the decimal comma, as the window writes them in Czech.
+            # words (those the translation has) and with the decimal comma, as the window
+            # writes them in Czech.
             i, x, p, mark_y = max(model.points("1"), key=lambda point: point[2])
             at_peak = ActionChains(page.driver).move_to_element_with_offset(
                 page.driver.find_element("css selector", "#picture"), x - 400,
@@ -202,9 +203,11 @@ class TextsTest(unittest.TestCase):
                     "index 0,98, celá čočka, clona 0" % (i, x, comma(p)))
             self.assertEqual(page.js("return document.getElementById('picture').title"),
                              line + "\n" + line)
-            self.assertEqual(
-                page.js("return document.getElementById('picture-description').textContent"),
-                "Modré světlo: nejvyšší pravděpodobnost %s pro x = %d" % (comma(p), x))
+            description = page.js(
+                "return document.getElementById('picture-description').textContent")
+            self.assertIn("Run 1, modrá, f = 1, disperze zapnuta · poloměr 500, index 0,98, "
+                          "celá čočka, clona 0: it comes to its focus at point %d, x = %d, "
+                          "with P = %s;" % (i, x, comma(p)), description)
             # The copied marks: the table's words and decimal comma (an untranslated column
             # name stays English).
             ActionChains(page.driver).key_down(Keys.CONTROL).key_down(Keys.SHIFT) \

@@ -7,6 +7,53 @@ const ARROW_WIDTH = 16; // the scroll bar's arrow buttons, ravo.css
 
 const controls = {}; // name: the element a screen reader and the script see
 const inputs = {}; // name: the input element of an option, the check box, the boxes
+const looks = {}; // name: the indicator drawn for an option or the check box
+
+// The least height of an option's or the check box's hit area, in design pixels: 24 CSS
+// pixels where the design is shown at 1366 x 768 (zoom 768 / 581), as a finger or an
+// unsteady hand needs, although the design draws them 13 to 17 pixels high.
+const HIT_HEIGHT = 18.5;
+
+// The hit areas of the options and the check box of each frame, one above the other: each
+// HIT_HEIGHT high, as near the middle of its row as that lets them be without overlapping
+// (the least squares of their displacements, by pooling neighbours that would overlap).
+// {name: [top, height]} in design pixels from the top of the control.
+function hitBands() {
+    const bands = {};
+    const frames = {};
+    for (const c of controlList)
+        if ((c.kind === "OptionButton" || c.kind === "CheckBox") && c.container)
+            (frames[c.container] = frames[c.container] || []).push(c);
+    for (const rows of Object.values(frames)) {
+        rows.sort((a, b) => a.rect[1] - b.rect[1]);
+        // Centres less i heights must not decrease: pool each run that does.
+        const pools = [];
+        rows.forEach((c, i) => {
+            pools.push({ sum: c.rect[1] + c.rect[3] / 2 - i * HIT_HEIGHT, count: 1 });
+            while (pools.length > 1) {
+                const [a, b] = pools.slice(-2);
+                if (a.sum / a.count <= b.sum / b.count) break;
+                pools.splice(-2, 2, { sum: a.sum + b.sum, count: a.count + b.count });
+            }
+        });
+        let i = 0;
+        for (const pool of pools)
+            for (let k = 0; k < pool.count; ++k, ++i) {
+                const c = rows[i];
+                const centre = pool.sum / pool.count + i * HIT_HEIGHT;
+                bands[c.name] = [centre - HIT_HEIGHT / 2 - c.rect[1], HIT_HEIGHT];
+            }
+    }
+    return bands;
+}
+
+function placeHitAreas() {
+    for (const [name, [top, height]] of Object.entries(hitBands())) {
+        const input = inputs[name];
+        input.style.top = top + "px";
+        input.style.height = height + "px";
+    }
+}
 
 function place(element, rect) {
     const [x, y, w, h] = rect;
@@ -49,15 +96,28 @@ function buildControls() {
             break;
         case "OptionButton":
         case "CheckBox": {
+            // The input is the hit area, clear and larger than what is drawn (hitBands);
+            // the indicator drawn is a copy of it that takes no input.
             element = document.createElement("label");
             element.className = c.kind === "CheckBox" ? "check" : "option";
+            const type = c.kind === "CheckBox" ? "checkbox" : "radio";
             const input = document.createElement("input");
-            input.type = c.kind === "CheckBox" ? "checkbox" : "radio";
+            input.type = type;
+            input.className = "hit";
             if (c.kind === "OptionButton") input.name = c.container;
             input.id = c.name;
             input.tabIndex = c.tab;
-            element.append(input, document.createElement("span"));
+            const look = document.createElement("input");
+            look.type = type;
+            look.className = "look";
+            look.tabIndex = -1;
+            look.inert = true;
+            look.setAttribute("aria-hidden", "true");
+            const caption = document.createElement("span");
+            caption.className = "caption-text";
+            element.append(input, look, caption);
             inputs[c.name] = input;
+            looks[c.name] = look;
             break;
         }
         case "TextBox":
@@ -87,7 +147,7 @@ function buildControls() {
         if (!c.shown) element.hidden = true;
         controls[c.name] = element;
         parent.append(element);
-    }
+    }    placeHitAreas();
 }
 
 // Every caption in the page's language; the labels' are painted into the picture too.
@@ -97,7 +157,7 @@ function showCaptions() {
         if (!element) continue;
         if (c.kind === "Frame") element.querySelector("legend").textContent = c.caption;
         else if (c.kind === "OptionButton" || c.kind === "CheckBox")
-            element.querySelector("span").textContent = c.caption;
+            element.querySelector(".caption-text").textContent = c.caption;
         else if (c.kind === "Label" || c.kind === "PushButton" || c.textBox === "Caption")
             element.textContent = c.caption;
     }
@@ -129,6 +189,7 @@ function showForm() {
             const wanted = page.checked(c.name);
             if (wanted === checked && inputs[c.name].checked !== wanted)
                 inputs[c.name].checked = wanted;
+            if (looks[c.name].checked !== wanted) looks[c.name].checked = wanted;
         }
     const scroll = inputs["HScroll1"];
     if (scroll && Number(scroll.value) !== page.scrollValue())
@@ -149,6 +210,8 @@ function formChanged() {
         showPending = false;
         showForm();
         showHelp();
+        // Before any run the description tells the lens the settings make.
+        if (!page.runCount()) describePicture();
     });
 }
 

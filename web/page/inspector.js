@@ -136,12 +136,23 @@ function closeInspector() {
     inspected = null;
     if (inspector.open) inspector.close();
 }
+
+// Escape: the focus goes back to the picture, its cursor on the mark looked inside last.
+function leaveInspector() {
+    const at = inspected;
+    focusBeforeInspector = null;
+    closeInspector();
+    focusPicture(at);
+}
+
 inspector.addEventListener("close", () => {
     if (inspector.open) return; // opened again before this came
     inspected = null;
     const back = focusBeforeInspector;
     focusBeforeInspector = null;
     if (back && back.isConnected && back !== document.body) back.focus();
+    else if (inspector.contains(document.activeElement) || document.activeElement === document.body)
+        focusPicture(null); // the focus is not lost with the window that had it
 });
 
 // Closes the inspector when its point's mark is no longer shown (a later run erased it).
@@ -184,7 +195,7 @@ inspector.addEventListener("keydown", (event) => {
     } else if (event.key === "ArrowRight" || event.key === "Right" || event.key === "PageDown") {
         stepInspector(1);
     } else if (event.key === "Escape" || event.key === "Esc") {
-        closeInspector();
+        leaveInspector();
     } else {
         return;
     }

@@ -35,8 +35,9 @@ function copyText(text, tell) {
         (error) => tell(page.textWith(Module.PageText.DataNotCopied, error.message)));
 }
 
+// The picture as shown, with its legend where the legend is shown.
 function copyPicture() {
-    if (page.takesInput()) copyImage(canvas, say);
+    if (page.takesInput()) copyImage(pictureToCopy(), say);
 }
 
 // Every mark shown, kept runs included, as the window's table: tab-separated, the first
@@ -96,9 +97,36 @@ function submenu(entry, id, choices) {
 const MENU_ACTIONS = {
     "copy-picture": () => copyPicture(),
     "copy-data": () => copyData(),
+    "copy-link": () => copyLink(),
+    "open-link": () => readLinkOrAsk(),
+    "undo-erase": () => undoErase(),
     "projector": () => setProjector(!projector),
+    "shapes": () => setViewOption("shapes", !page.view().shapes),
+    "hide-marks": () => setViewOption("hideMarks", !page.view().hideMarks),
+    "legend": () => setViewOption("legend", !page.view().legend),
+    "listen": () => listen(),
     "keys-help": () => showKeys(),
 };
+
+// The view option that a checkable entry shows and sets.
+const MENU_OPTIONS = {
+    "projector": "projector", "shapes": "shapes", "hide-marks": "hideMarks", "legend": "legend",
+};
+
+// Entries that cannot be chosen now, as the window's: undoing without an erase to undo,
+// opening a link or listening during a run, listening where no sound plays.
+function menuEntryDisabled(id) {
+    switch (id) {
+    case "undo-erase":
+        return !page.canUndoErase();
+    case "open-link":
+        return page.running();
+    case "listen":
+        return !soundAvailable() || page.running();
+    default:
+        return false;
+    }
+}
 
 // The window's entries that the page offers, without separators at the ends or twice.
 function menuEntries() {
@@ -138,10 +166,14 @@ function buildMenu() {
             })));
             break;
         default: {
+            const label = entry.id === "listen" && !soundAvailable()
+                ? page.listenWithoutSound() : entry.label;
             const item = menuItem(menu, entry.checkable ? "menuitemcheckbox" : "menuitem",
-                entry.label, entry.shortcut);
+                label, entry.shortcut);
             item.dataset.action = entry.id;
-            if (entry.checkable) item.setAttribute("aria-checked", String(projector));
+            item.disabled = menuEntryDisabled(entry.id);
+            if (entry.checkable)
+                item.setAttribute("aria-checked", String(!!page.view()[MENU_OPTIONS[entry.id]]));
             item.addEventListener("click", () => {
                 closeMenu();
                 MENU_ACTIONS[entry.id]();
@@ -161,11 +193,16 @@ function placeWithin(box, x, y) {
 
 function openMenu(event) {
     event.preventDefault();
+    showMenuAt(event.clientX, event.clientY);
+}
+
+// The menu at (x, y) in the window, its first entry that can be chosen taking the keys.
+function showMenuAt(x, y) {
     if (menu.hidden) focusBeforeMenu = document.activeElement;
     buildMenu();
     menu.hidden = false;
-    placeWithin(menu, event.clientX, event.clientY);
-    menu.querySelector("button").focus();
+    placeWithin(menu, x, y);
+    (menu.querySelector("button:not(:disabled)") || menu.querySelector("button")).focus();
 }
 
 function closeSubmenus() {
@@ -200,6 +237,11 @@ function closeMenu() {
 
 canvas.addEventListener("contextmenu", (event) => {
     if (page.takesInput()) openMenu(event);
+});
+// The menu key and Shift+F10 open the picture's menu at its cursor (reading.js); the
+// browser's own menu, which the same keys may ask for too, does not open over it.
+document.addEventListener("contextmenu", (event) => {
+    if (event.target instanceof Node && menu.contains(event.target)) event.preventDefault();
 });
 menu.addEventListener("keydown", (event) => {
     const within = document.activeElement.closest('[role="menu"]');

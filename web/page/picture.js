@@ -7,6 +7,9 @@
 const stage = document.getElementById("stage");
 const design = document.getElementById("design");
 const canvas = document.getElementById("picture");
+// Over the picture, never in it: the legend, and while the picture has the focus its frame
+// and the cursor on a mark (reading.js).
+const overlay = document.getElementById("overlay");
 const statusBand = document.getElementById("band");
 
 let Module = null; // the program, compiled from C++
@@ -75,6 +78,9 @@ function renewPicture(newFactor) {
     paintLabels();
     page.redraw();
     ++redraws;
+    overlay.width = canvas.width;
+    overlay.height = canvas.height;
+    paintOverlay();
 }
 
 // The two labels belong to the picture, as on the desktop: what a run draws covers them.
@@ -239,6 +245,7 @@ function applyColours() {
 // the other palette, and the controls, the band and the inspector follow.
 function setProjector(on) {
     projector = on;
+    page.setView(Object.assign(page.view(), { projector: on }));
     colours = Module.colours(on);
     applyColours();
     renewPicture(factor);

@@ -39,12 +39,14 @@ function useLanguage(code) {
     for (const [id, text] of [["question-yes", Module.PageText.Yes],
         ["question-no", Module.PageText.No], ["notice-ok", Module.PageText.Ok]])
         document.getElementById(id).textContent = page.text(text);
-    canvas.setAttribute("aria-label", page.text(Module.PageText.Picture));
+    canvas.setAttribute("aria-label", document.activeElement === canvas ? page.cursorWords()
+        : page.text(Module.PageText.Picture));
     const closer = document.getElementById("keys-close");
     closer.title = page.text(Module.PageText.Close);
     closer.setAttribute("aria-label", closer.title);
     canvas.title = "";
-    if (pictureDescription.textContent) describePicture();
+    describePicture();
+    showLinkTexts();
     closeMenu();
     if (factor) renewPicture(factor);
     if (keysBox.open) fillKeys();
@@ -85,6 +87,18 @@ function snapshot() {
             rows: [...keysBox.querySelectorAll("tr")].map(
                 (row) => [...row.children].map((cell) => cell.textContent)),
         } : null,
+        view: page.view(),
+        focus: document.activeElement === canvas ? "picture" : document.activeElement
+            ? document.activeElement.id || document.activeElement.dataset.control || null : null,
+        cursor: page.cursorPlace() ? Object.assign(page.cursorPlace(), {
+            words: page.cursorWords(), at: page.cursorAt() }) : null,
+        label: canvas.getAttribute("aria-label"),
+        reading: pictureReading.textContent,
+        description: [...pictureDescription.children].map((p) => p.textContent),
+        legend: legendShown,
+        toast: toast.hidden ? null : toast.textContent,
+        linkBox: linkBox.open,
+        sound: { available: soundAvailable(), played: played.slice() },
         inspector: inspected ? {
             run: inspected.run + 1,
             point: inspected.point,
@@ -116,6 +130,8 @@ function start(module) {
     placeDesign();
     window.addEventListener("pagehide", () => page.close());
     controls["cmdStart"].focus();
+    describePicture();
+    openAddressLink();
     window.ravoPage = { snapshot: snapshot };
     document.body.dataset.ready = "true";
 }

@@ -69,26 +69,30 @@ function advanceRun() {
     showRunState();
 }
 
+let runsBefore = 0; // the runs of the picture when Start was pressed
+
 function startRun() {
     if (page.running()) return;
     closeMenu();
+    runsBefore = page.runCount();
     if (!page.start()) return;
     design.setAttribute("aria-busy", "true");
     advanceRun();
 }
 
+// However a run ended, the picture's readers follow its records, and a run that drew says
+// how it ended and where it came to its focus.
 function endRun() {
     cancelAdvance();
     design.removeAttribute("aria-busy");
     showForm();
     recheckInspector();
-    if (page.completed()) describePicture();
+    marksChanged();
     showRunState();
-}
-
-// The picture's description names the peak of the last completed run.
-function describePicture() {
-    pictureDescription.textContent = page.pictureDescription();
+    if (page.runCount() > runsBefore) {
+        runsBefore = page.runCount();
+        readOut(page.runEnded());
+    }
 }
 
 function openBox(box, textId, text) {
@@ -119,24 +123,26 @@ for (const box of [questionBox, noticeBox])
     });
 
 function boxOpen() {
-    return questionBox.open || noticeBox.open;
+    return questionBox.open || noticeBox.open || linkBox.open;
 }
 
 // Where a run stands: a held one says so in the title and by the ordinary cursor, the
 // status (which a screen reader hears) says where any run stands, and the band over the
 // prompt where a held run stands, and after Escape where it stopped.
 let shownStatus = "";
+let runningSaid = false; // the status says that a run goes on, since it last went on
 function showRunState() {
     const held = page.held();
     document.title = held ? page.pausedTitle(caption) : caption;
-    design.classList.toggle("busy", page.running() && !held && !boxOpen());
+    const going = page.running() && !held && !boxOpen();
+    design.classList.toggle("busy", going);
     const status = page.status();
     if (status !== shownStatus) {
         shownStatus = status;
-        // Read out when it matters, not at every point of a run that goes on.
-        statusBox.setAttribute("aria-live", page.running() && !held && !boxOpen()
-            ? "off" : "polite");
-        statusBox.textContent = status;
+        // Every change that matters is read out: that a run goes on (once, not at each of
+        // its points), that it waits for an answer, is held, stopped or finished.
+        if (!going || !runningSaid) statusBox.textContent = status;
+        runningSaid = going;
     }
     document.body.dataset.state = page.state();
     showBand();
@@ -193,6 +199,10 @@ function doCommand(command) {
 // With no run going on: the window's keys, where no box, menu or inner window has its own.
 document.addEventListener("keydown", (event) => {
     if (page.running() || boxOpen() || event.defaultPrevented) return;
+    if (doLinkKey(linkKey(event))) {
+        event.preventDefault();
+        return;
+    }
     const command = commandOf(event);
     if (command === "CopyPicture" && selectionInTextBox()) return; // the text box's own copy
     if (doCommand(command)) event.preventDefault();
@@ -204,11 +214,17 @@ document.addEventListener("keydown", (event) => {
 function holdBack(event) {
     if (!page.running()) return;
     if (event.target instanceof Node && (questionBox.contains(event.target)
-        || noticeBox.contains(event.target) || menu.contains(event.target)
+        || noticeBox.contains(event.target) || linkBox.contains(event.target)
+        || menu.contains(event.target)
         || inspector.contains(event.target) || keysBox.contains(event.target)))
         return; // the boxes, the menu and the inner windows take their own input
     if (event.type === "pointerdown") closeMenu();
-    if (event.type === "keydown") doCommand(commandOf(event));
+    if (event.type === "keydown") {
+        if (page.held() && linkKey(event) === "CopyLink") copyLink();
+        else if (!doCommand(commandOf(event)) && event.target === canvas
+            && (event.key === "l" || event.key === "L") && !event.repeat)
+            listen(); // which waits until the run has ended, and says so
+    }
     if (event.type === "contextmenu" && page.held() && event.target === canvas) {
         openMenu(event);
         return;

@@ -8,9 +8,11 @@
 #include "Help.h"
 #include "Inspector.h"
 #include "Language.h"
+#include "Legend.h"
 #include "Marks.h"
 #include "Page.h"
 #include "SimulationRun.h"
+#include "Tones.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -149,6 +151,8 @@ val colours(bool projector) {
         faces.set(i, c.faces[i].css());
     out.set("faces", faces);
     out.set("axis", int(Role::Axis));
+    out.set("markRed", int(Role::MarkRed));
+    out.set("markGreen", int(Role::MarkGreen));
     return out;
 }
 
@@ -279,10 +283,6 @@ val inspectNext(const Page& page, int run, int index, int by) {
     return next ? place(*next) : val::null();
 }
 
-std::string pictureDescriptionText(const Page& page) {
-    return page.write(pictureDescription(page.history()));
-}
-
 std::string marksTableText(const Page& page) {
     return writeTable(marksTable(page.history()), page.translator());
 }
@@ -376,6 +376,132 @@ val languageList() {
     return out;
 }
 
+// --- Reading the picture -----------------------------------------------------------
+
+val viewOf(const Page& page) {
+    const ViewOptions& view = page.view();
+    val out = val::object();
+    out.set("projector", view.projector);
+    out.set("shapes", view.shapes);
+    out.set("hideMarks", view.hideMarks);
+    out.set("legend", view.legend);
+    return out;
+}
+
+// The view as the script has it: whether the picture is to be drawn again.
+bool setView(Page& page, val view) {
+    ViewOptions options;
+    options.projector = view["projector"].as<bool>();
+    options.shapes = view["shapes"].as<bool>();
+    options.hideMarks = view["hideMarks"].as<bool>();
+    options.legend = view["legend"].as<bool>();
+    return page.setView(options);
+}
+
+bool cursorMove(Page& page, const std::string& name) {
+    static constexpr std::pair<const char*, MarkCursor::Move> moves[] = {
+        {"Left", MarkCursor::Move::Left},   {"Right", MarkCursor::Move::Right},
+        {"First", MarkCursor::Move::First}, {"Last", MarkCursor::Move::Last},
+        {"Up", MarkCursor::Move::Up},       {"Down", MarkCursor::Move::Down},
+    };
+    for (const auto& [word, move] : moves)
+        if (name == word)
+            return page.cursor().move(move);
+    return false;
+}
+
+val cursorPlace(const Page& page) {
+    const auto& at = page.cursor().place();
+    return at && page.cursor().at() ? place(*at) : val::null();
+}
+
+val cursorAt(const Page& page) {
+    const auto at = page.cursor().at();
+    if (!at)
+        return val::null();
+    val out = val::array();
+    out.set(0, at->first);
+    out.set(1, at->second);
+    return out;
+}
+
+val stringList(const std::vector<std::string>& list) {
+    val out = val::array();
+    for (std::size_t i = 0; i < list.size(); ++i)
+        out.set(i, list[i]);
+    return out;
+}
+
+// The legend's lines, each with its mark's role and kind, and its title.
+val legend(const Page& page) {
+    val out = val::object();
+    out.set("title", str(page.write(legendTitle())));
+    val entries = val::array();
+    int n = 0;
+    for (const LegendEntry& entry : legendEntries(page.history())) {
+        val e = val::object();
+        e.set("words", str(page.write(entry.words)));
+        e.set("role", int(entry.role));
+        e.set("bars", entry.bars);
+        entries.set(n++, e);
+    }
+    out.set("entries", entries);
+    return out;
+}
+
+val legendRect(const Page& page, int width, int height) {
+    return rect(legendPlace(page.history(), width, height));
+}
+
+val samples(const std::vector<float>& samples) {
+    return val::global("Float32Array")
+        .new_(val(emscripten::typed_memory_view(samples.size(), samples.data())));
+}
+
+const RunRecord* runOf(const Page& page, int run) {
+    const auto& runs = page.history().runs();
+    return run >= 0 && std::size_t(run) < runs.size() ? &runs[std::size_t(run)] : nullptr;
+}
+
+double highest(const RunRecord& run) {
+    double top = 0;
+    for (const PointRecord& point : run.points)
+        top = std::max(top, point.result.probability);
+    return top;
+}
+
+// A run as sound, as the window plays it: stereo samples, left and right in turn; null for a
+// run that is not there.
+val runTones(const Page& page, int run) {
+    const RunRecord* record = runOf(page, run);
+    if (!record)
+        return val::null();
+    std::vector<double> probabilities;
+    for (const PointRecord& point : record->points)
+        probabilities.push_back(point.result.probability);
+    return samples(Tones::run(probabilities, highest(*record)));
+}
+
+// The tone of the mark under the cursor; null where it stands nowhere.
+val cursorTone(const Page& page) {
+    const auto& at = page.cursor().place();
+    if (!at || !page.cursor().at())
+        return val::null();
+    const RunRecord& run = page.history().runs()[at->run];
+    const PointRecord& point = run.points[at->index];
+    return samples(Tones::point(point.result.probability, highest(run), point.result.index - 1,
+                                int(SimulationRun::detectorCount)));
+}
+
+val openLink(Page& page, const std::string& text) {
+    const LinkOpened opened = page.openLink(text);
+    val out = val::object();
+    out.set("opened", opened.opened);
+    out.set("runs", opened.runs);
+    out.set("message", str(opened.message));
+    return out;
+}
+
 std::vector<std::string> strings(const val& array) {
     std::vector<std::string> out;
     const int length = array["length"].as<int>();
@@ -450,6 +576,11 @@ EMSCRIPTEN_BINDINGS(ravo) {
         .field("wait", &PageAdvance::wait)
         .field("delayMs", &PageAdvance::delayMs)
         .field("text", &PageAdvance::text);
+    enum_<PageLinkText>("PageLinkText")
+        .value("Field", PageLinkText::Field)
+        .value("Open", PageLinkText::Open)
+        .value("Cancel", PageLinkText::Cancel)
+        .value("NotCopied", PageLinkText::NotCopied);
     enum_<PageText>("PageText")
         .value("ExitHelp", PageText::ExitHelp)
         .value("CloseTab", PageText::CloseTab)
@@ -543,12 +674,56 @@ EMSCRIPTEN_BINDINGS(ravo) {
         .function("canInspect", &canInspect)
         .function("inspection", &inspection)
         .function("inspectNext", &inspectNext)
-        .function("pictureDescription", &pictureDescriptionText)
         .function("marksTable", &marksTableText)
         // The keys and the picture's menu.
         .function("keys", &keys)
         .function("menu", &menu)
-        .function("paces", &paceChoices);
+        .function("paces", &paceChoices)
+        // Reading the picture: the view, the cursor, the description, the legend, the tones.
+        .function("view", &viewOf)
+        .function("setView", &setView)
+        .function("cursorMove", &cursorMove)
+        .function("cursorMoveTo", optional_override([](Page& p, int run, int index) {
+                      return validPlace(run, index) &&
+                             p.cursor().moveTo({std::size_t(run), std::size_t(index)});
+                  }))
+        .function("cursorRecheck", optional_override([](Page& p) { p.cursor().recheck(); }))
+        .function("cursorPlace", &cursorPlace)
+        .function("cursorAt", &cursorAt)
+        .function("cursorWords",
+                  optional_override([](const Page& p) { return p.write(p.cursor().words()); }))
+        .function("describe",
+                  optional_override([](const Page& p) { return stringList(p.description()); }))
+        .function("runEnded", &Page::runEnded)
+        .function("legend", &legend)
+        .function("legendPlace", &legendRect)
+        .function("runTones", &runTones)
+        .function("cursorTone", &cursorTone)
+        .function("listenWithoutSound",
+                  optional_override([](const Page& p) { return p.write(listenWithoutSound()); }))
+        .function("listenDuringRun",
+                  optional_override([](const Page& p) { return p.write(listenDuringRun()); }))
+        // Links, and undoing an erase.
+        .function("link", &Page::link)
+        .function("openLink", &openLink)
+        .function("linkCopied",
+                  optional_override([](const Page& p) { return p.write(linkCopied()); }))
+        .function("canUndoErase",
+                  optional_override([](const Page& p) { return p.session().canUndoErase(); }))
+        .function("undoErase", &Page::undoErase)
+        .function("nothingToUndo",
+                  optional_override([](const Page& p) { return p.write(nothingToUndo()); }))
+        .function("eraseUndone",
+                  optional_override([](const Page& p) { return p.write(eraseUndone()); }))
+        .function("linkText", optional_override([](const Page& p, PageLinkText t) {
+                      return p.write(pageLinkText(t));
+                  }))
+        .function("linkTextWith",
+                  optional_override([](const Page& p, PageLinkText t, const std::string& detail) {
+                      Text text = pageLinkText(t);
+                      text.arg(detail);
+                      return p.write(text);
+                  }));
     function("colours", &colours);
     function("fontCss", &fontCss);
     function("textFont", optional_override([] { return std::string(textFamily); }));
@@ -558,6 +733,7 @@ EMSCRIPTEN_BINDINGS(ravo) {
     constant("designHeight", designHeight);
     constant("minimumZoom", minimumZoom);
     constant("detectorCount", int(SimulationRun::detectorCount));
+    constant("toneRate", Tones::sampleRate);
 }
 
 } // namespace ravo::web

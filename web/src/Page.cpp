@@ -3,6 +3,8 @@
 
 #include "Help.h"
 
+#include <variant>
+
 namespace ravo::web {
 
 namespace {
@@ -49,7 +51,7 @@ const char* commandName(Command command) {
 
 } // namespace
 
-Page::Page() : session_(form_, surface_) {
+Page::Page() : session_(form_, view_) {
     form_.settings().listen([this](Setting) {
         if (changed_)
             changed_();
@@ -128,10 +130,56 @@ std::string Page::state() const {
 
 void Page::redraw() {
     const int penWidth = surface_.penWidth();
-    surface_.SetPenWidth(1);
-    session_.history().replay(surface_);
-    surface_.SetPenWidth(penWidth);
+    view_.SetPenWidth(1);
+    session_.history().replay(view_);
+    view_.SetPenWidth(penWidth);
     surface_.present();
+}
+
+bool Page::setView(const ViewOptions& options) {
+    const ViewOptions& was = view_.options();
+    const bool redraw = options.shapes != was.shapes || options.hideMarks != was.hideMarks;
+    view_.setOptions(options);
+    return redraw;
+}
+
+std::vector<std::string> Page::description() const {
+    std::vector<std::string> sentences;
+    for (const Text& sentence : describePicture(history(), form_.settings()))
+        sentences.push_back(write(sentence));
+    return sentences;
+}
+
+std::string Page::runEnded() const {
+    const Text ended = runEndedText(history());
+    return ended.empty() ? std::string() : write(ended);
+}
+
+LinkOpened Page::openLink(std::string_view text) {
+    LinkOpened out;
+    if (session_.running())
+        return out;
+    const auto read = readLink(text);
+    if (const auto* wrong = std::get_if<LinkError>(&read)) {
+        out.message = write(wrong->message);
+        return out;
+    }
+    const PictureLink& link = std::get<PictureLink>(read);
+    if (!session_.load(link))
+        return out;
+    view_.setOptions(link.view);
+    cursor_.recheck();
+    out.opened = true;
+    out.runs = int(history().runs().size());
+    out.message = write(linkOpened(int(link.runs.size())));
+    return out;
+}
+
+bool Page::undoErase() {
+    if (!session_.undoErase())
+        return false;
+    cursor_.recheck();
+    return true;
 }
 
 } // namespace ravo::web

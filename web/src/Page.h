@@ -4,7 +4,10 @@
 #include "CanvasSurface.h"
 #include "Form.h"
 #include "Language.h"
+#include "Link.h"
+#include "Reading.h"
 #include "RunSession.h"
+#include "View.h"
 
 #include <chrono>
 #include <functional>
@@ -22,10 +25,19 @@ struct PageAdvance {
     std::string text;   // Answer, Acknowledge: the question or the refusal, written
 };
 
+// What opening a link did: its runs drawn in place of the picture's, or why not (the
+// picture then stays as it was).
+struct LinkOpened {
+    bool opened = false;
+    int runs = 0;
+    std::string message; // in the page's language: that it opened, or what is wrong with it
+};
+
 // The page's program, as frmRavo is the window's: the form its controls write, the run
-// session over the page's canvas, and the translations of the page's language, in which
-// it writes every text the page shows. The script shows what it reads from here and hands
-// every use of a control and every key to it.
+// session over the page's canvas (through the view that hides marks or gives them shapes),
+// the cursor that reads the picture from mark to mark, and the translations of the page's
+// language, in which it writes every text the page shows. The script shows what it reads
+// from here and hands every use of a control and every key to it.
 class Page {
 public:
     Page();
@@ -45,6 +57,28 @@ public:
     const RunSession& session() const { return session_; }
     const RunHistory& history() const { return session_.history(); }
     CanvasSurface& surface() { return surface_; }
+
+    // How the picture is shown. Whether it is to be drawn again from the records: marks by
+    // shape or hidden changed (projector colours and the legend are the script's to show).
+    const ViewOptions& view() const { return view_.options(); }
+    bool setView(const ViewOptions& options);
+
+    // The cursor that walks from mark to mark, and where it stands now.
+    MarkCursor& cursor() { return cursor_; }
+    const MarkCursor& cursor() const { return cursor_; }
+
+    // The picture in sentences, and what is said when a run has ended; each written.
+    std::vector<std::string> description() const;
+    std::string runEnded() const;
+
+    // The picture as a link, as the window writes it.
+    std::string link() const { return writeLink(linkOf(history(), view())); }
+    // A link's runs in place of the picture's, and its view; the page then draws the
+    // picture again from the records. Nothing changes where it is no link, or during a run.
+    LinkOpened openLink(std::string_view text);
+    // Brings back what the last run's "Yes" to "Delete probability" erased, before the next
+    // run; the page then draws the picture again.
+    bool undoErase();
 
     // Told after every change of a setting, a check mark or the scroll bar.
     void onChange(std::function<void()> listener) { changed_ = std::move(listener); }
@@ -73,7 +107,9 @@ private:
     Catalog catalog_;
     Form form_;
     CanvasSurface surface_;
+    ViewSurface view_{surface_};
     RunSession session_;
+    MarkCursor cursor_{session_.history()};
     std::function<void()> changed_;
 };
 

@@ -23,7 +23,7 @@ TITLE = "Ravo - https://ravo.example.org"
 SIZE_LIMIT = 3 * 1024 * 1024
 # The page's script: the DOM and canvas glue, by what it shows; the last one starts it.
 SCRIPT_PARTS = ["picture.js", "controls.js", "run.js", "menu.js", "inspector.js",
-                "ravo-page.js"]
+                "reading.js", "links.js", "ravo-page.js"]
 
 
 def _json_for_script(data):
