@@ -20,7 +20,7 @@
 //        QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen:configfile=tests/support/
 //        screen-1024x768-scale2.json; the first line says the pixel ratio it ran at.)
 
-#include "CallRecorder.h"
+#include "PainterReference.h"
 #include "PathSum.h"
 #include "RunControl.h"
 #include "RunRecord.h"
@@ -206,19 +206,19 @@ int main(int argc, char* argv[]) {
     const QColor ground = ravo::Palette::design().ground;
     const Series b = measure(runs, [&] {
         floorImage.fill(ground);
-        ravo::bench::replay(recorder.calls, floorImage);
+        ravo::test::paintCalls(recorder.calls, floorImage);
     });
 
     // What the window's surface leaves to QPainter as well: slanted lines and circles.
-    std::vector<ravo::bench::Call> painterOnly;
+    std::vector<ravo::test::Call> painterOnly;
     std::copy_if(recorder.calls.begin(), recorder.calls.end(), std::back_inserter(painterOnly),
-                 [](const ravo::bench::Call& c) {
-                     return c.kind == ravo::bench::Call::Circle ||
-                            (c.kind == ravo::bench::Call::Line && c.x1 != c.x2 && c.y1 != c.y2);
+                 [](const ravo::test::Call& c) {
+                     return c.kind == ravo::test::Call::Circle ||
+                            (c.kind == ravo::test::Call::Line && c.x1 != c.x2 && c.y1 != c.y2);
                  });
     const Series d = measure(runs, [&] {
         floorImage.fill(ground);
-        ravo::bench::replay(painterOnly, floorImage);
+        ravo::test::paintCalls(painterOnly, floorImage);
     });
 
     const ravo::PathSum sum(ravo::PathSumParameters::from(window.settings()));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BandLine.h"
+#include "ImageCompare.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -15,17 +16,6 @@ namespace {
 const QRgb white = qRgb(255, 255, 255);
 const QRgb blue = qRgb(0, 0, 255);
 
-// Pixels set in one picture and not in the other, and those set in the first.
-std::pair<int, int> difference(const QImage& a, const QImage& b) {
-    int differ = 0, set = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            differ += (a.pixel(x, y) == blue) != (b.pixel(x, y) == blue);
-            set += a.pixel(x, y) == blue;
-        }
-    return {differ, set};
-}
-
 // A line in design pixels at a scale as a band, against QPainter's aliased line with square
 // ends of the same whole number of pixels: how many pixels differ, of how many it set.
 std::pair<int, int> againstPainter(qreal scale, int width, QLineF line) {
@@ -40,7 +30,7 @@ std::pair<int, int> againstPainter(qreal scale, int width, QLineF line) {
     painter.end();
     drawBandLine(banded, blue, line.x1() * scale, line.y1() * scale, line.x2() * scale,
                  line.y2() * scale, pixels);
-    return difference(painted, banded);
+    return {test::imageDifference(banded, painted).pixels, test::pixelsOf(painted, blue)};
 }
 
 } // namespace
@@ -93,7 +83,7 @@ private slots:
         QImage image(40, 40, QImage::Format_RGB32);
         image.fill(white);
         drawBandLine(image, blue, 20.3, 20.3, 20.3, 20.3, 4);
-        QCOMPARE(difference(image, image).second, 16);
+        QCOMPARE(test::pixelsOf(image, blue), 16);
         QCOMPARE(image.pixel(18, 18), blue);
         QCOMPARE(image.pixel(21, 21), blue);
 
@@ -103,9 +93,9 @@ private slots:
         drawBandLine(image, blue, 10, std::nan(""), 30, 30, 4);
         drawBandLine(image, blue, 10, 10, 30, 30, std::numeric_limits<double>::infinity());
         drawBandLine(image, blue, 10, 10, 30, 30, 0);
-        QCOMPARE(difference(image, image).second, 0);
+        QCOMPARE(test::pixelsOf(image, blue), 0);
         drawBandLine(image, blue, -1e7, 10, 1e7, 10, 4);
-        QCOMPARE(difference(image, image).second, 4 * 40);
+        QCOMPARE(test::pixelsOf(image, blue), 4 * 40);
     }
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ImageCompare.h"
 #include "PixelSpans.h"
 
 #include <QPainter>
@@ -79,8 +80,8 @@ public:
         spanned_.fill(qRgb(192, 192, 192));
         draw(painted_, false);
         draw(spanned_, true);
-        if (painted_ != spanned_)
-            QFAIL(qPrintable(firstDifference(painted_, spanned_)));
+        if (const test::ImageDifference d = test::imageDifference(spanned_, painted_))
+            QFAIL(qPrintable(explain(d)));
         lines_.clear();
         bandEnds_.clear();
     }
@@ -115,35 +116,35 @@ private:
         }
     }
 
-    QString firstDifference(const QImage& painted, const QImage& spanned) const {
-        for (int y = 0; y < painted.height(); ++y)
-            for (int x = 0; x < painted.width(); ++x)
-                if (painted.pixel(x, y) != spanned.pixel(x, y)) {
-                    const float across = float(vertical_ ? x : y) / float(scale_);
-                    const float along = float(vertical_ ? y : x) / float(scale_);
-                    Line l{};
-                    for (const Line& candidate : lines_) {
-                        const float c = vertical_ ? candidate.x1 : candidate.y1;
-                        const float e1 = vertical_ ? candidate.y1 : candidate.x1;
-                        const float e2 = vertical_ ? candidate.y2 : candidate.x2;
-                        if (std::abs(c - across) < spacing / 2 &&
-                            along > std::min(e1, e2) - margin && along < std::max(e1, e2) + margin)
-                            l = candidate;
-                    }
-                    return QString("device pixel (%1, %2): QPainter %3, spans %4; line "
-                                   "(%5, %6)-(%7, %8) scale %9 width %10")
-                        .arg(x)
-                        .arg(y)
-                        .arg(painted.pixel(x, y), 0, 16)
-                        .arg(spanned.pixel(x, y), 0, 16)
-                        .arg(double(l.x1), 0, 'g', 9)
-                        .arg(double(l.y1), 0, 'g', 9)
-                        .arg(double(l.x2), 0, 'g', 9)
-                        .arg(double(l.y2), 0, 'g', 9)
-                        .arg(scale_)
-                        .arg(width_);
-                }
-        return "pictures differ";
+    // The first pixel that differs, and the line drawn there.
+    QString explain(const test::ImageDifference& d) const {
+        if (d.first.x() < 0)
+            return d.text();
+        const int x = d.first.x(), y = d.first.y();
+        const float across = float(vertical_ ? x : y) / float(scale_);
+        const float along = float(vertical_ ? y : x) / float(scale_);
+        Line l{};
+        for (const Line& candidate : lines_) {
+            const float c = vertical_ ? candidate.x1 : candidate.y1;
+            const float e1 = vertical_ ? candidate.y1 : candidate.x1;
+            const float e2 = vertical_ ? candidate.y2 : candidate.x2;
+            if (std::abs(c - across) < spacing / 2 && along > std::min(e1, e2) - margin &&
+                along < std::max(e1, e2) + margin)
+                l = candidate;
+        }
+        return QString("%1; at device pixel (%2, %3): QPainter %4, spans %5; line "
+                       "(%6, %7)-(%8, %9) scale %10 width %11")
+            .arg(d.text())
+            .arg(x)
+            .arg(y)
+            .arg(painted_.pixel(x, y), 0, 16)
+            .arg(spanned_.pixel(x, y), 0, 16)
+            .arg(double(l.x1), 0, 'g', 9)
+            .arg(double(l.y1), 0, 'g', 9)
+            .arg(double(l.x2), 0, 'g', 9)
+            .arg(double(l.y2), 0, 'g', 9)
+            .arg(scale_)
+            .arg(width_);
     }
 
     int scale_, width_;
@@ -272,7 +273,7 @@ private slots:
         QVERIFY(!spans.drawLine(image, 1, 2, qRgb(0, 0, 0), 10, 10.5, 50, 10.5));
         QVERIFY(!spans.drawLine(image, 1, 3, qRgb(0, 0, 0), 10, 10, 50, 10));
         QVERIFY(!spans.drawLine(image, 1, 1, qRgb(0, 0, 0), 10, 10, 1e6, 10));
-        QCOMPARE(image, before);
+        RAVO_COMPARE_IMAGES(image, before);
         QImage indexed(20, 20, QImage::Format_Indexed8);
         QVERIFY(!spans.drawLine(indexed, 1, 1, qRgb(0, 0, 0), 2, 10, 15, 10));
         QVERIFY(spans.drawLine(image, 1, 1, qRgb(0, 0, 0), 10, 10.5, 50, 10.5));

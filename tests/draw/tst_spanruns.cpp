@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrawingCanvas.h"
-#include "QtDrawingSurface.h"
+#include "CanvasScene.h"
+#include "ImageCompare.h"
+#include "PainterReference.h"
 #include "RecordingSurface.h"
 #include "SimulationRun.h"
 #include "TableSettings.h"
@@ -11,52 +12,10 @@
 #include <vector>
 
 using namespace ravo;
+using ravo::test::Scene;
 using ravo::test::TableSettings;
 
 namespace {
-
-// A bare window with a canvas and its surface, drawing with or without spans.
-struct Scene {
-    QWidget window;
-    DrawingCanvas* canvas;
-    QtDrawingSurface surface;
-    std::deque<bool> answers;
-
-    explicit Scene(bool spans) : canvas(new DrawingCanvas(&window)), surface(*canvas) {
-        window.resize(820, 600);
-        canvas->setGeometry(window.rect());
-        surface.setSpanLines(spans);
-    }
-    bool answer() {
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
-    }
-    const QImage& picture() {
-        surface.settle();
-        return canvas->image();
-    }
-};
-
-// The calls of a run as QPainter draws them, one by one with round ends, on an image of the
-// canvas's size and factor: what the picture must be, however quickly it was made.
-QImage byQPainter(const std::vector<test::Call>& calls, const QImage& like) {
-    QImage image(like.size(), like.format());
-    image.setDevicePixelRatio(like.devicePixelRatio());
-    image.fill(Palette::design().ground);
-    QPainter painter(&image);
-    for (const test::Call& c : calls) {
-        if (c.kind != test::Call::Line && c.kind != test::Call::Circle)
-            continue;
-        painter.setPen(QPen(Palette::design().of(c.role), c.penWidth, Qt::SolidLine,
-                            Qt::RoundCap, Qt::RoundJoin));
-        if (c.kind == test::Call::Line)
-            painter.drawLine(QLineF(c.x1, c.y1, c.x2, c.y2));
-        else
-            painter.drawEllipse(QPointF(c.x1, c.y1), c.x2, c.x2);
-    }
-    return image;
-}
 
 struct Change {
     Setting setting;
@@ -97,8 +56,13 @@ private slots:
         QFETCH(std::vector<std::vector<Change>>, runs);
         QFETCH(std::vector<bool>, answers);
         Scene spanned(true), painted(false);
-        spanned.answers.assign(answers.begin(), answers.end());
-        painted.answers = spanned.answers;
+        std::deque<bool> spannedAnswers(answers.begin(), answers.end());
+        std::deque<bool> paintedAnswers = spannedAnswers;
+        auto next = [](std::deque<bool>& from) {
+            const bool yes = from.front();
+            from.pop_front();
+            return yes;
+        };
         TableSettings settings;
         test::RecordingSurface recorder;
         recorder.answers.assign(answers.begin(), answers.end());
@@ -109,21 +73,24 @@ private slots:
             TableSettings forPainted = settings;
             TableSettings forRecorder = settings;
             QVERIFY(SimulationRun(settings, spanned.surface)
-                        .perform([&](std::string_view) { return spanned.answer(); })
+                        .perform([&](std::string_view) { return next(spannedAnswers); })
                         .completed);
             QVERIFY(SimulationRun(forPainted, painted.surface)
-                        .perform([&](std::string_view) { return painted.answer(); })
+                        .perform([&](std::string_view) { return next(paintedAnswers); })
                         .completed);
             QVERIFY(SimulationRun(forRecorder, recorder)
                         .perform([&](std::string_view prompt) { return recorder.ask(prompt); })
                         .completed);
-            QVERIFY2(spanned.picture() == painted.picture(),
-                     qPrintable(QString("after run %1").arg(run)));
-            QVERIFY2(spanned.picture() == byQPainter(recorder.calls, spanned.picture()),
-                     qPrintable(QString("after run %1, against QPainter").arg(run)));
+            const QString after = QString("after run %1: ").arg(run);
+            const test::ImageDifference betweenSurfaces =
+                test::imageDifference(spanned.picture(), painted.picture());
+            QVERIFY2(!betweenSurfaces, qPrintable(after + betweenSurfaces.text()));
+            const test::ImageDifference againstPainter = test::imageDifference(
+                spanned.picture(), test::paintedCalls(recorder.calls, spanned.picture()));
+            QVERIFY2(!againstPainter, qPrintable(after + "against QPainter, " + againstPainter.text()));
             ++run;
         }
-        QVERIFY(spanned.answers.empty());
+        QVERIFY(spannedAnswers.empty());
         // The incoming rays, at least, are drawn as spans at either scale; the base lines
         // and the rays of the paths, drawn again for every path, are left out where they
         // stand unchanged: at least for 21 paths of all but the first of 85 points.
@@ -131,10 +98,7 @@ private slots:
         QCOMPARE(painted.surface.spanLineCount(), 0);
         QVERIFY(spanned.surface.unchangedLineCount() >= 2 * 21 * 84 * long(runs.size()));
         // The runs did draw: the picture is not background alone.
-        QImage grey(spanned.picture().size(), spanned.picture().format());
-        grey.setDevicePixelRatio(spanned.picture().devicePixelRatio());
-        grey.fill(Palette::design().ground);
-        QVERIFY(spanned.picture() != grey);
+        QVERIFY(test::imageDifference(spanned.picture(), test::paintedCalls({}, spanned.picture())));
     }
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrawingCanvas.h"
-#include "QtDrawingSurface.h"
+#include "CanvasScene.h"
+#include "ImageCompare.h"
 #include "RunInputGuard.h"
 
 #include <QPushButton>
@@ -8,35 +8,11 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::Scene;
 
 namespace {
 
-const QRgb grey = qRgb(192, 192, 192);
-
-// A bare window with a canvas, the way the main window holds one.
-struct Scene {
-    QWidget window;
-    DrawingCanvas* canvas;
-    QtDrawingSurface surface;
-
-    Scene() : canvas(new DrawingCanvas(&window)), surface(*canvas) {
-        window.resize(820, 600);
-        canvas->setGeometry(window.rect());
-    }
-    // The picture at a point given in the drawing's pixels.
-    QRgb at(int x, int y) {
-        surface.settle();
-        const qreal ratio = canvas->image().devicePixelRatio();
-        return canvas->image().pixel(int(x * ratio), int(y * ratio));
-    }
-    // How many rows of column x, between y0 and y1, are not background grey.
-    int paintedRows(int x, int y0, int y1) {
-        int n = 0;
-        for (int y = y0; y <= y1; ++y)
-            n += at(x, y) != grey;
-        return n;
-    }
-};
+const QRgb grey = Scene::grey;
 
 } // namespace
 
@@ -162,7 +138,7 @@ private slots:
         s.window.hide();
         s.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-        QCOMPARE(s.canvas->image(), before);
+        RAVO_COMPARE_IMAGES(s.canvas->image(), before);
 
         s.window.resize(300, 200);
         s.canvas->setGeometry(s.window.rect());
@@ -170,10 +146,10 @@ private slots:
         s.canvas->setGeometry(s.window.rect());
         QCoreApplication::processEvents();
         // Nothing lost; the new area beyond the picture is background grey.
-        QCOMPARE(s.canvas->image().copy(QRect(QPoint(0, 0), before.size())), before);
+        RAVO_COMPARE_IMAGES(s.canvas->image().copy(QRect(QPoint(0, 0), before.size())), before);
         const QImage shownAfter = s.canvas->grab().toImage();
         QCOMPARE(shownAfter.pixel(shownAfter.rect().bottomRight() - QPoint(50, 50)), grey);
-        QCOMPARE(shownAfter.copy(QRect(QPoint(0, 0), shownBefore.size())), shownBefore);
+        RAVO_COMPARE_IMAGES(shownAfter.copy(QRect(QPoint(0, 0), shownBefore.size())), shownBefore);
     }
 
     // During a run clicks and keys do not reach the window, but do reach a box of its own.
@@ -241,7 +217,7 @@ private slots:
         s.surface.DrawCircle(100, nan, 5, Role::MarkBlue);
         s.surface.DrawCircle(100, 100, inf, Role::MarkBlue);
         s.surface.settle();
-        QCOMPARE(s.canvas->image(), before);
+        RAVO_COMPARE_IMAGES(s.canvas->image(), before);
     }
 };
 

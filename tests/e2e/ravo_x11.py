@@ -18,7 +18,7 @@ import tempfile
 import time
 import zlib
 
-# The window's layout, written from the program's control table by the build (layout_json);
+# The window's layout, the design's own numbers written out by the build (layout_json);
 # CTest names the file.
 LAYOUT_FILE = os.environ["RAVO_LAYOUT_FILE"]
 

@@ -30,12 +30,13 @@ private slots:
     void initTestCase() { prepareApplication(); }
 
     void closeDuringSlowestRun() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.findChild<QScrollBar*>("HScroll1")->setValue(10000); // one second per point
+        w.standAfter(0);
         w.cmdStart_Click();
-        QVERIFY(w.running());
+        RAVO_TRY_VERIFY(w.standsAfter(0));
         QVERIFY(w.close());
         QVERIFY(!w.running());
         QVERIFY(!hasBlueMark(w));
@@ -56,13 +57,13 @@ private slots:
     void closeWhileABoxIsOpen() {
         QFETCH(QString, frequency);
         QFETCH(QString, text);
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(runToEnd(w));
         w.findChild<QLineEdit*>(u("nKmitočet"))->setText(frequency);
         w.cmdStart_Click();
-        QTRY_VERIFY(w.openBox());
+        RAVO_TRY_VERIFY(w.openBox());
         QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(w.openBox());
         QVERIFY(box->text().startsWith(text));
         QVERIFY(box->isVisible());
@@ -75,15 +76,18 @@ private slots:
 
     // While a run goes on, a click on "Exit" is held back like any other input.
     void exitIsHeldBackDuringARun() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.findChild<QScrollBar*>("HScroll1")->setValue(100);
+        w.standAfter(5);
         w.cmdStart_Click();
+        RAVO_TRY_VERIFY(w.standsAfter(5));
         QTest::mouseClick(w.findChild<QWidget*>("cmdKonec"), Qt::LeftButton);
         QTest::mouseClick(w.findChild<QWidget*>(u("opČervený")), Qt::LeftButton);
         QVERIFY(w.running());
-        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        w.goOn();
+        RAVO_TRY_VERIFY(!w.running());
         QVERIFY(w.lastOutcome().completed);
         QVERIFY(w.isVisible());
         QCOMPARE(w.settings().text(Setting::nKmitočet), std::string("1"));
@@ -92,29 +96,35 @@ private slots:
     // Resizing, hiding and showing during a run change nothing in the picture or in the
     // run's countdown.
     void pictureSurvivesResizingDuringARun() {
-        frmRavo reference;
+        TestWindow reference;
         QVERIFY(runToEnd(reference));
         reference.surface().endPainting();
         const QImage expected = reference.canvas().image().copy();
 
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.findChild<QScrollBar*>("HScroll1")->setValue(40);
+        int point = 10;
+        w.standAfter(point);
         w.cmdStart_Click();
+        // Each change while the run stands in a pause; then it goes on to the next stand.
         for (const auto& step : std::initializer_list<std::function<void()>>{
                  [&w] { w.resize(400, 291); }, [&w] { w.hide(); }, [&w] { w.show(); },
                  [&w] { w.resize(1000, 700); }}) {
-            const int point = w.runControl().point();
+            RAVO_TRY_VERIFY(w.standsAfter(point));
             step();
-            QTRY_VERIFY(w.runControl().point() > point || !w.running());
+            point += 15;
+            w.standAfter(point);
         }
+        RAVO_TRY_VERIFY(w.standsAfter(point));
         w.resize(800, 581);
-        QTRY_VERIFY(!w.running());
+        w.goOn();
+        RAVO_TRY_VERIFY(!w.running());
         QVERIFY(w.lastOutcome().completed);
         QCOMPARE(w.lastOutcome().countdownSteps, std::int64_t(85 * 40 * 200));
         w.surface().endPainting();
-        QCOMPARE(w.canvas().image(), expected);
+        RAVO_COMPARE_IMAGES(w.canvas().image(), expected);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 using namespace ravo;
+using ravo::test::TestWindow;
 
 namespace {
 
@@ -32,7 +33,7 @@ private slots:
     void initTestCase() { prepareApplication(); }
 
     void fiftyDefaultRuns() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         test::answerWith(w, std::deque<bool>(50, true));
@@ -44,8 +45,8 @@ private slots:
             w.surface().endPainting();
             if (run == 1)
                 first = w.canvas().image().copy();
-            else
-                QVERIFY2(w.canvas().image() == first, qPrintable(QString::number(run)));
+            else if (const test::ImageDifference d = test::imageDifference(w.canvas().image(), first))
+                QFAIL(qPrintable(QString("run %1: %2").arg(run).arg(d.text())));
             if (run == 5)
                 afterFive = residentBytes();
         }
@@ -68,7 +69,7 @@ private slots:
 
     // Twenty runs alternating dots and bars, answering the question both ways.
     void alternatingMarksAndAnswers() {
-        frmRavo w;
+        TestWindow w;
         bool answer = false;
         int questions = 0;
         w.setAnswerProvider([&](std::string_view) {

@@ -43,7 +43,7 @@ private slots:
     void initTestCase() { prepareApplication(); }
 
     void nothingChangesASettingDuringARun() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         std::vector<std::string> expected = allTexts(w);
@@ -56,8 +56,9 @@ private slots:
 
         control<QScrollBar>(w, "HScroll1")->setValue(100); // 10 ms per point
         expected[std::size_t(Setting::nSpomaleni)] = "100";
+        w.standAfter(3);
         w.cmdStart_Click();
-        QVERIFY(w.running());
+        RAVO_TRY_VERIFY(w.standsAfter(3));
         {
             // A screen reader's actions on an option, the check box, the scroll bar and
             // the frequency box.
@@ -69,7 +70,7 @@ private slots:
                 ->doAction(QAccessibleActionInterface::toggleAction());
             accessible(bars)->actionInterface()->doAction(
                 QAccessibleActionInterface::pressAction());
-            QTRY_VERIFY(!bars->isDown()); // the pressed look ends with the click
+            RAVO_TRY_VERIFY(!bars->isDown()); // the pressed look ends with the click
             accessible(scrollBar)->valueInterface()->setCurrentValue(5000);
             accessible(frequency)->setText(QAccessible::Value, "0.5");
             // Text dropped onto the frequency box.
@@ -82,8 +83,9 @@ private slots:
             QTest::keyClick(scrollBar, Qt::Key_Right);
             red->click();
         }
-        QVERIFY(w.running());
-        QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 20000);
+        QVERIFY(w.standsAfter(3));
+        w.goOn();
+        RAVO_TRY_VERIFY(!w.running());
         QVERIFY(w.lastOutcome().completed);
         QVERIFY(allTexts(w) == expected);
         QVERIFY(!red->isChecked());
@@ -111,31 +113,34 @@ private slots:
 
     void noPainterWhileABoxIsOpen() {
         QFETCH(QString, frequency);
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(runToEnd(w)); // the question comes from the second run on
         control<QLineEdit>(w, "nKmitočet")->setText(frequency);
         w.cmdStart_Click();
-        QTRY_VERIFY(w.openBox());
+        RAVO_TRY_VERIFY(w.openBox());
         QVERIFY(!w.surface().painting());
         QPainter other;
         QVERIFY(other.begin(&w.canvas().image()));
         other.end();
         qobject_cast<QMessageBox*>(w.openBox())->reject();
-        QTRY_VERIFY(!w.running());
+        RAVO_TRY_VERIFY(!w.running());
     }
 
     // A run after a closing that the window survived is not stopped by that closing.
     void aNewRunForgetsAnEarlierStop() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        control<QScrollBar>(w, "HScroll1")->setValue(100);
+        w.standAfter(0);
         w.cmdStart_Click();
-        QVERIFY(w.running());
+        RAVO_TRY_VERIFY(w.standsAfter(0));
         w.close();
         QVERIFY(!w.lastOutcome().completed);
         QVERIFY(!w.isVisible());
+        w.goOn();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(runToEnd(w));

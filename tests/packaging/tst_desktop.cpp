@@ -5,7 +5,8 @@
 #include "CloseOnSignal.h"
 #include "ProgramIcon.h"
 #include "Settings.h"
-#include "frmRavo.h"
+#include "ImageCompare.h"
+#include "TestWindow.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include <csignal>
 
 using namespace ravo;
+using ravo::test::TestWindow;
 
 namespace {
 
@@ -73,10 +75,10 @@ private slots:
     }
 
     void windowCarriesTheIcon() {
-        frmRavo window;
+        TestWindow window;
         QVERIFY(!window.windowIcon().isNull());
-        QCOMPARE(window.windowIcon().pixmap(QSize(48, 48)).toImage(),
-                 programIcon().pixmap(QSize(48, 48)).toImage());
+        RAVO_COMPARE_IMAGES(window.windowIcon().pixmap(QSize(48, 48)).toImage(),
+                            programIcon().pixmap(QSize(48, 48)).toImage());
     }
 
     void signalClosesTheWindow_data() {
@@ -90,29 +92,30 @@ private slots:
         QFETCH(int, signal);
         const auto before = handlerOf(signal);
         {
-            frmRavo window;
+            TestWindow window;
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             CloseOnSignal closeOnSignal(window);
             QVERIFY(handlerOf(signal) != before);
             std::raise(signal); // QtTest's own handler would fail the test
-            QTRY_VERIFY(!window.isVisible());
+            RAVO_TRY_VERIFY(!window.isVisible());
         }
         QVERIFY(handlerOf(signal) == before);
     }
 
     void signalStopsARun() {
-        frmRavo window;
+        TestWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         CloseOnSignal closeOnSignal(window);
-        // The slowest run: one second before each of the 85 detector points.
+        // The slowest run, standing in the pause before its first detector point.
         window.settings().setText(Setting::nSpomaleni, "10000");
+        window.standAfter(0);
         window.cmdStart_Click();
-        QVERIFY(window.running());
+        RAVO_TRY_VERIFY(window.standsAfter(0));
         std::raise(SIGTERM);
         // Heard from the event loop: the run stops where it stands, in its first pause.
-        QTRY_VERIFY(!window.isVisible());
+        RAVO_TRY_VERIFY(!window.isVisible());
         QVERIFY(!window.running());
         QVERIFY(!window.lastOutcome().completed);
         QCOMPARE(window.runControl().point(), 0);

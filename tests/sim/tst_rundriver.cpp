@@ -119,7 +119,7 @@ private slots:
     // The question holds the run until it is answered; a step at the last point finishes.
     void questionAndLastStep() {
         Harness h("10000");
-        h.settings.values[Setting::nStart] = "0";
+        h.settings.setText(Setting::nStart, "0");
         RunDriver::Next next = h.advance();
         QCOMPARE(next.wait, RunDriver::Wait::Answer);
         QCOMPARE(QString::fromUtf8(next.text.data(), qsizetype(next.text.size())),

@@ -112,7 +112,7 @@ private slots:
     // alone while its question is open; its scene and its points after a stop.
     void replayStopsWhereTheRunStood() {
         TableSettings settings;
-        settings.values[Setting::nStart] = "0";
+        settings.setText(Setting::nStart, "0");
         RecordingSurface whole;
         whole.answers = {false};
         RunRecord record = recordedRun(settings, whole);
@@ -165,7 +165,7 @@ private slots:
 
         // Answered "No" (the answers have run out): the marks above stay; a frequency without a
         // colour draws none of its own.
-        settings.values[Setting::nKmitočet] = "2";
+        settings.setText(Setting::nKmitočet, "2");
         history.add(recordedRun(settings, surface));
         QCOMPARE(shown(2), 85);
         QCOMPARE(shown(3), 0);

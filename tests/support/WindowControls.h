@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TestWindow.h"
 #include "frmRavo.h"
 
 #include <QString>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ImageCompare.h"
+#include "TestWindow.h"
 #include "WindowControls.h"
 #include "frmRavo.h"
 
@@ -27,7 +29,7 @@ inline void answerWith(frmRavo& w, std::deque<bool> answers) {
 // Starts a run as "Start" does and waits until it has ended.
 inline bool runToEnd(frmRavo& w) {
     w.cmdStart_Click();
-    return QTest::qWaitFor([&] { return !w.running(); }, 60'000);
+    return waitUntil([&] { return !w.running(); });
 }
 
 // The picture's pixel at a point of the design, with what was drawn last put in it.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the window's layout, as the tests read it from the control table, as JSON for the
-// end-to-end tests: layout_json OUTPUT_FILE.
+// Writes the window's layout, as the tests read it from the design's own numbers (Layout.h),
+// as JSON for the end-to-end tests: layout_json OUTPUT_FILE.
 #include "Layout.h"
 
 #include <QFile>

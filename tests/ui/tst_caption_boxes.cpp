@@ -11,6 +11,7 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::TestWindow;
 using ravo::test::u;
 
 namespace {
@@ -53,7 +54,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(QRect, geometry);
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* box = w.findChild<QLineEdit*>(name);
@@ -71,7 +72,7 @@ private slots:
         });
         w.settings().setText(Setting::nSpomaleni, "1");
         QTest::mouseClick(w.findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
-        QTRY_VERIFY(!w.running());
+        RAVO_TRY_VERIFY(!w.running());
         QVERIFY(asked.isEmpty());
         QCOMPARE(w.settings().text(Setting::nStart), std::string("0"));
         QVERIFY(box->isVisible());
@@ -92,7 +93,7 @@ private slots:
         QVERIFY(dark > 20);
         // Nothing a later run draws covers it, and it stays.
         QTest::mouseClick(w.findChild<QPushButton*>("cmdStart"), Qt::LeftButton);
-        QTRY_VERIFY(!w.running());
+        RAVO_TRY_VERIFY(!w.running());
         QCOMPARE(asked, QStringList{u("Delete probability")});
         QVERIFY(box->isVisible());
         QCOMPARE(w.childAt(centre), box);
@@ -101,7 +102,7 @@ private slots:
     // While the first run draws, the picture is painted many times; the boxes are hidden at
     // every one of those paints and shown once the run has ended.
     void hidden_while_the_first_run_draws() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.setAnswerProvider([](std::string_view) { return false; });
@@ -123,7 +124,7 @@ private slots:
         probe.window = &w;
         w.canvas().installEventFilter(&probe);
         w.cmdStart_Click();
-        QTRY_VERIFY(!w.running());
+        RAVO_TRY_VERIFY(!w.running());
         w.canvas().removeEventFilter(&probe);
         QVERIFY(probe.paints > 0);
         QCOMPARE(probe.seen, QStringList());

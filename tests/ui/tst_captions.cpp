@@ -172,7 +172,7 @@ bool inDrawingLayer(const QWidget* w) {
 class CaptionsTest : public QObject {
     Q_OBJECT
 
-    frmRavo* window_ = nullptr;
+    test::TestWindow* window_ = nullptr;
     qreal zoom_ = 1;
 
     QWidget* control(const QString& name) {
@@ -185,7 +185,7 @@ class CaptionsTest : public QObject {
 private slots:
     void initTestCase() {
         prepareApplication();
-        window_ = new frmRavo;
+        window_ = new test::TestWindow;
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         // RAVO_TEST_LANGUAGE: the captions in another language ("cs", "de", ...).
@@ -203,13 +203,13 @@ private slots:
                     : 1.0;
         if (zoom_ != 1) {
             window_->resize(DesignPlacement::clientAt(zoom_));
-            QTRY_COMPARE(window_->zoom(), zoom_);
+            RAVO_TRY_COMPARE(window_->zoom(), zoom_);
         }
         // After a run, so that the three caption boxes are shown.
         window_->settings().setText(Setting::nSpomaleni, "1");
         window_->setAnswerProvider([](std::string_view) { return false; });
         window_->cmdStart_Click();
-        QTRY_VERIFY(!window_->running());
+        RAVO_TRY_VERIFY(!window_->running());
         QVERIFY(control(u("nClonaOtvor"))->isVisible());
         QCOMPARE(captioned().size(), 32);
     }

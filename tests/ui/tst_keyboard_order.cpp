@@ -11,6 +11,7 @@
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::TestWindow;
 using ravo::test::u;
 
 namespace {
@@ -86,14 +87,14 @@ private slots:
         QFETCH(bool, afterRun);
         QFETCH(int, key);
         QFETCH(QStringList, expected);
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(focused(), u("cmdStart"));
         if (afterRun) {
             w.setAnswerProvider([](std::string_view) { return false; });
             QTest::mouseClick(w.findChild<QWidget*>("cmdStart"), Qt::LeftButton);
-            QTRY_VERIFY(!w.running());
+            RAVO_TRY_VERIFY(!w.running());
             QVERIFY(w.findChild<QWidget*>(u("nSoučetRadiusvektorů"))->isVisible());
             QCOMPARE(focused(), u("cmdStart"));
         }
@@ -102,7 +103,7 @@ private slots:
 
     // A click elsewhere moves the focus; Tab goes on from there.
     void tab_from_a_clicked_control() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::mouseClick(w.findChild<QWidget*>(u("opPruhy")), Qt::LeftButton, {}, QPoint(6, 8));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowControls.h"
-// Every control of the window where the control table puts it, as the user sees it:
+// Every control of the window where the design puts it, as the user sees it:
 // container, kind, place and size, caption, whether it is shown and enabled at start, and
 // the colour that covers its place in the window's picture.
 
@@ -21,6 +21,7 @@
 #include <map>
 
 using namespace ravo;
+using ravo::test::TestWindow;
 using ravo::test::u;
 
 namespace {
@@ -64,13 +65,13 @@ QColor dominantColour(const QImage& image, QRectF logical) {
 class LayoutTest : public QObject {
     Q_OBJECT
 
-    frmRavo* window_ = nullptr;
+    test::TestWindow* window_ = nullptr;
     QImage picture_;
 
 private slots:
     void initTestCase() {
         prepareApplication();
-        window_ = new frmRavo;
+        window_ = new test::TestWindow;
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         picture_ = window_->grab().toImage();
@@ -167,7 +168,7 @@ private slots:
         QFETCH(QString, frame);
         QFETCH(QStringList, buttons);
         QFETCH(QString, selected);
-        frmRavo w;
+        TestWindow w;
         auto* box = w.findChild<QGroupBox*>(frame);
         QVERIFY(box);
         QStringList inFrame;
@@ -214,11 +215,11 @@ private slots:
     // The window takes the size it is given; a smaller one only shows less of the picture.
     void window_is_sizable() {
         QFETCH(QSize, size);
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.resize(size);
-        QTRY_COMPARE(w.size(), size);
+        RAVO_TRY_COMPARE(w.size(), size);
         QCOMPARE(w.findChild<QWidget*>("canvas")->size(), size);
     }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmRavo.h"
+#include "ImageCompare.h"
+#include "TestWindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -33,37 +34,17 @@ struct Look {
 
 // The window as it stands after start-up, and after a run with the default settings.
 Look lookOfTheWindow() {
-    frmRavo w;
+    test::TestWindow w;
     w.show();
     w.activateWindow();
     Look look;
     look.active = QTest::qWaitForWindowActive(&w);
     look.idle = w.grab().toImage();
     w.cmdStart_Click();
-    look.active = QTest::qWaitFor([&] { return !w.running(); }) && look.active;
+    look.active = test::waitUntil([&] { return !w.running(); }) && look.active;
     w.surface().settle();
     look.afterRun = w.grab().toImage();
     return look;
-}
-
-// How many pixels differ, and where.
-QString difference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return QString("sizes differ");
-    int count = 0;
-    QRect area;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                ++count;
-                area |= QRect(x, y, 1, 1);
-            }
-    return QString("%1 pixels differ, within (%2, %3) to (%4, %5)")
-        .arg(count)
-        .arg(area.left())
-        .arg(area.top())
-        .arg(area.right())
-        .arg(area.bottom());
 }
 
 } // namespace
@@ -111,11 +92,9 @@ private slots:
         QApplication::setPalette(original);
         QVERIFY(themed.active);
 
-        QVERIFY2(themed.idle == plain.idle,
-                 qPrintable("idle: " + difference(themed.idle, plain.idle)));
-        QVERIFY2(themed.afterRun == plain.afterRun,
-                 qPrintable("after a run: " + difference(themed.afterRun, plain.afterRun)));
-        QVERIFY(plain.afterRun != plain.idle);
+        RAVO_COMPARE_IMAGES(themed.idle, plain.idle);
+        RAVO_COMPARE_IMAGES(themed.afterRun, plain.afterRun);
+        QVERIFY(test::imageDifference(plain.afterRun, plain.idle));
     }
 };
 

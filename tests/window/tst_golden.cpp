@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Six sequences of runs, each in a new window at the design size, compared pixel for pixel
 // with pictures of the window kept in tests/golden. RAVO_WRITE_GOLDEN=1 writes them anew.
+#include "ImageCompare.h"
+#include "TestWindow.h"
 #include "WindowControls.h"
-#include "frmRavo.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -11,6 +12,7 @@
 
 using namespace ravo;
 using ravo::test::control;
+using ravo::test::TestWindow;
 using ravo::test::u;
 
 namespace {
@@ -43,7 +45,7 @@ void runAnswering(frmRavo& w, std::deque<bool> answers) {
     });
     w.setMessageSink([](std::string_view) {});
     QTest::mouseClick(control(w, "cmdStart"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.running(), 30000);
+    RAVO_TRY_VERIFY(!w.running());
     QVERIFY(answers.empty());
 }
 
@@ -101,7 +103,7 @@ private slots:
 
     void sequence() {
         QFETCH(std::vector<Step>, steps);
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.size(), QSize(800, 581));
@@ -124,19 +126,9 @@ private slots:
 
 private:
     static void compare(const QImage& kept, const QImage& shown, const QString& file) {
-        QCOMPARE(kept.size(), shown.size());
-        if (kept != shown) {
-            int differing = 0;
-            QPoint first(-1, -1);
-            for (int y = 0; y < kept.height(); ++y)
-                for (int x = 0; x < kept.width(); ++x)
-                    if (kept.pixel(x, y) != shown.pixel(x, y) && differing++ == 0)
-                        first = QPoint(x, y);
+        if (const test::ImageDifference d = test::imageDifference(shown, kept)) {
             shown.save(QDir::temp().filePath(QFileInfo(file).fileName()));
-            QFAIL(qPrintable(QStringLiteral("%1 pixels differ, the first at (%2, %3)")
-                                 .arg(differing)
-                                 .arg(first.x())
-                                 .arg(first.y())));
+            QFAIL(qPrintable(d.text()));
         }
     }
 };

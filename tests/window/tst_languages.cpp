@@ -37,7 +37,7 @@ private slots:
     // window is pixel for pixel the English one.
     void switchAtRunTime() {
         Languages languages;
-        frmRavo w(nullptr, &languages);
+        TestWindow w(&languages);
         QVERIFY(showActive(w));
         QVERIFY(runToEnd(w));
         w.surface().endPainting();
@@ -57,11 +57,11 @@ private slots:
         QVERIFY(w.readout().textAt(514, 56) != readout);
         QVERIFY(w.readout().textAt(514, 56).contains("514"));
         w.surface().endPainting();
-        QCOMPARE(w.canvas().image(), picture);
+        RAVO_COMPARE_IMAGES(w.canvas().image(), picture);
         QCOMPARE(w.programLocale().decimalPoint(), QString(","));
 
         w.setLanguage("en");
-        QCOMPARE(w.grab().toImage(), english);
+        RAVO_COMPARE_IMAGES(w.grab().toImage(), english);
         QCOMPARE(w.readout().textAt(514, 56), readout);
     }
 
@@ -109,12 +109,12 @@ private slots:
     // The refusal of a frequency text, in a language of decimal commas, asks for a point.
     void refusalAsksForAPoint() {
         Languages languages;
-        frmRavo w(nullptr, &languages);
+        TestWindow w(&languages);
         QVERIFY(showActive(w));
         w.setLanguage("cs");
         control<QLineEdit>(w, "nKmitočet")->setText("0,5");
         w.cmdStart_Click();
-        QTRY_VERIFY(w.openBox());
+        RAVO_TRY_VERIFY(w.openBox());
         const QString text = qobject_cast<QMessageBox*>(w.openBox())->text();
         QCOMPARE(text, QCoreApplication::translate(
                            "frmRavo", "The frequency must be a number with a decimal point, not a "
@@ -122,7 +122,7 @@ private slots:
         QVERIFY(!text.startsWith("The frequency")); // translated
         QVERIFY(text.contains("0.5"));
         qobject_cast<QMessageBox*>(w.openBox())->reject();
-        QTRY_VERIFY(!w.running());
+        RAVO_TRY_VERIFY(!w.running());
         w.setLanguage("en");
     }
 };

@@ -45,7 +45,7 @@ private slots:
     // Ctrl+Shift+C copies one row per mark shown, in the order drawn; the numbers are the
     // model's. A kept run adds its rows, an erase takes them away.
     void copiedTable() {
-        frmRavo w;
+        TestWindow w;
         QVERIFY(showActive(w));
         answerWith(w, {false, true});
         key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -91,7 +91,7 @@ private slots:
     // moves to the next point; closed, it leaves the main picture as it was. A click where
     // no mark is opens nothing; an erase of its run closes it.
     void inspectingAPoint() {
-        frmRavo w;
+        TestWindow w;
         QVERIFY(showActive(w));
         answerWith(w, {true});
         control<QRadioButton>(w, "OpZelená")->click();
@@ -124,7 +124,7 @@ private slots:
         QTest::keyClick(&inspector, Qt::Key_Escape);
         QVERIFY(!inspector.isVisible());
         w.surface().endPainting();
-        QCOMPARE(w.canvas().image(), before);
+        RAVO_COMPARE_IMAGES(w.canvas().image(), before);
 
         // Open again; then a run answered "Yes" erases the point's mark: the window closes.
         QVERIFY(w.inspectAt(markOf(peak, 1.08)));

@@ -50,7 +50,7 @@ private slots:
     // The whole window in projector colours, the marks of earlier runs kept; chosen again,
     // the window is pixel for pixel what it was.
     void projectorRoundTrip() {
-        frmRavo w;
+        TestWindow w;
         QVERIFY(showActive(w));
         answerWith(w, {false});
         QVERIFY(runToEnd(w));
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(QColor(pixelAt(w, 514, 56)), blue);
         w.setProjectorColours(false);
         QCOMPARE(QColor(pixelAt(w, 514, 56)), QColor(0, 0, 255));
-        frmRavo twice;
+        TestWindow twice;
         QVERIFY(showActive(twice));
         answerWith(twice, {false});
         QVERIFY(runToEnd(twice));
@@ -72,39 +72,42 @@ private slots:
         const QImage unswitched = shown(twice); // both as the active window
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QCOMPARE(shown(w), unswitched);
+        RAVO_COMPARE_IMAGES(shown(w), unswitched);
     }
 
     // The band says where a held run stands and goes when it goes on; after Escape it says
     // where the run stopped, until the next Start.
     void statusOfAHeldRun() {
-        frmRavo w;
+        TestWindow w;
         QVERIFY(showActive(w));
         control<QScrollBar>(w, "HScroll1")->setValue(10000);
+        w.standAfter(0);
         w.cmdStart_Click();
         key(Qt::Key_Space);
-        QTRY_VERIFY(w.runControl().state() == RunState::Held);
+        RAVO_TRY_VERIFY(w.runControl().state() == RunState::Held);
         QVERIFY(w.statusBand()->isVisible());
         QVERIFY(w.statusBand()->text().contains(QString(" of 85")));
         QCOMPARE(w.statusBand()->text(), w.accessibleDescription());
         QVERIFY(QFontMetrics(w.statusBand()->font()).horizontalAdvance(w.statusBand()->text()) <=
                 w.statusBand()->width());
         key(Qt::Key_Space);
-        QTRY_VERIFY(!w.statusBand()->isVisible());
+        RAVO_TRY_VERIFY(!w.statusBand()->isVisible());
+        RAVO_TRY_VERIFY(w.standsAfter(0)); // going on, in its first pause
         key(Qt::Key_Escape);
-        QTRY_VERIFY(!w.running());
+        RAVO_TRY_VERIFY(!w.running());
         QVERIFY(w.statusBand()->isVisible());
         QVERIFY(w.statusBand()->text().startsWith("Stopped at point "));
         control<QScrollBar>(w, "HScroll1")->setValue(1);
+        w.goOn();
         w.cmdStart_Click();
         QVERIFY(!w.statusBand()->isVisible());
-        QTRY_VERIFY(!w.running());
+        RAVO_TRY_VERIFY(!w.running());
         QVERIFY(!w.statusBand()->isVisible());
     }
 
     // F1 lists the keys; Escape closes the list. The pace in the menu sets the scroll bar.
     void keysAndPace() {
-        frmRavo w;
+        TestWindow w;
         QVERIFY(showActive(w));
         key(Qt::Key_F1);
         QVERIFY(w.keysHelp() && w.keysHelp()->isVisible());
@@ -120,7 +123,7 @@ private slots:
     // At zoom 2 the tooltips, the menu and the help are twice their design size; the copied
     // picture is the design's area alone; the frequency box is white across its whole box.
     void everythingGrows() {
-        frmRavo w;
+        TestWindow w;
         QVERIFY(showActive(w));
         int menuAtOne = 0;
         auto menuHeight = [&] {
@@ -137,14 +140,14 @@ private slots:
             QContextMenuEvent at(QContextMenuEvent::Mouse, QPoint(700, 400),
                                  w.mapToGlobal(QPoint(700, 400)));
             QApplication::sendEvent(&w.canvas(), &at);
-            (void)QTest::qWaitFor([&] { return seen; });
+            (void)test::waitUntil([&] { return seen; });
             return height;
         };
         menuAtOne = menuHeight();
         QVERIFY(menuAtOne > 0);
         const int tipAtOne = QToolTip::font().pixelSize();
         w.resize(1600, 1162 + 100);
-        QTRY_COMPARE(w.zoom(), 2.0);
+        RAVO_TRY_COMPARE(w.zoom(), 2.0);
         const int menuAtTwo = menuHeight();
         QVERIFY2(menuAtTwo >= 2 * menuAtOne - 4, qPrintable(QString("%1 %2").arg(menuAtOne).arg(menuAtTwo)));
         QVERIFY(QToolTip::font().pixelSize() >= 2 * tipAtOne);

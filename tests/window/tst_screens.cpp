@@ -23,7 +23,7 @@ private slots:
         if (screens.size() < 2 || screens[0]->devicePixelRatio() != 1 ||
             screens[1]->devicePixelRatio() != 2)
             QSKIP("needs a screen at scale 1 and one at scale 2");
-        frmRavo w;
+        TestWindow w;
         w.move(screens[0]->geometry().topLeft() + QPoint(20, 20));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -36,9 +36,9 @@ private slots:
         w.windowHandle()->setScreen(screens[1]);
         w.move(screens[1]->geometry().topLeft() + QPoint(20, 20));
         w.resize(1200, 872); // zoom 1.5: three screen pixels per design pixel
-        QTRY_COMPARE(w.devicePixelRatio(), 2.0);
+        RAVO_TRY_COMPARE(w.devicePixelRatio(), 2.0);
         w.repaint();
-        QTRY_COMPARE(w.canvas().factor(), 3);
+        RAVO_TRY_COMPARE(w.canvas().factor(), 3);
         QVERIFY(w.canvas().redrawCount() > redraws);
 
         const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -59,25 +59,25 @@ private slots:
         w.surface().endPainting();
         const QImage redrawn = w.canvas().image().copy();
         {
-            frmRavo there;
+            TestWindow there;
             there.move(screens[1]->geometry().topLeft() + QPoint(40, 40));
             there.show();
             QVERIFY(QTest::qWaitForWindowExposed(&there));
             there.resize(1200, 872);
-            QTRY_COMPARE(there.canvas().factor(), 3);
+            RAVO_TRY_COMPARE(there.canvas().factor(), 3);
             QVERIFY(runToEnd(there));
             there.surface().endPainting();
-            QCOMPARE(there.canvas().image(), redrawn);
+            RAVO_COMPARE_IMAGES(there.canvas().image(), redrawn);
         }
 
         w.windowHandle()->setScreen(screens[0]);
         w.move(screens[0]->geometry().topLeft() + QPoint(20, 20));
         w.resize(800, 581);
-        QTRY_COMPARE(w.devicePixelRatio(), 1.0);
+        RAVO_TRY_COMPARE(w.devicePixelRatio(), 1.0);
         w.repaint();
-        QTRY_COMPARE(w.canvas().factor(), 1);
+        RAVO_TRY_COMPARE(w.canvas().factor(), 1);
         w.surface().endPainting();
-        QCOMPARE(w.canvas().image(), atOne);
+        RAVO_COMPARE_IMAGES(w.canvas().image(), atOne);
     }
 
     // Made on the first screen and shown on the second, which has room for less than the
@@ -86,13 +86,13 @@ private slots:
         const QList<QScreen*> screens = QGuiApplication::screens();
         if (screens.size() < 2)
             QSKIP("needs two screens");
-        frmRavo w;
+        TestWindow w;
         w.move(screens[1]->geometry().topLeft() + QPoint(10, 10));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.screen(), screens[1]);
         const QSize room = screens[1]->availableSize();
-        QTRY_VERIFY(w.height() <= room.height() && w.width() <= room.width());
+        RAVO_TRY_VERIFY(w.height() <= room.height() && w.width() <= room.width());
         QVERIFY2(w.zoom() > 0.9, qPrintable(QString::number(w.zoom())));
     }
 };

@@ -3,12 +3,13 @@
 // largest size of the same shape that fits it. Run on a screen where the design fits and on
 // a 1920 x 1080 screen scaled by 2, whose 540 free lines are fewer than the design's 581.
 
-#include "frmRavo.h"
+#include "TestWindow.h"
 
 #include <QScreen>
 #include <QtTest>
 
 using namespace ravo;
+using ravo::test::TestWindow;
 
 class StartSizeTest : public QObject {
     Q_OBJECT
@@ -17,7 +18,7 @@ private slots:
     void initTestCase() { prepareApplication(); }
 
     void startsAtTheLargestSizeThatFits() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QSize room = w.screen()->availableSize();

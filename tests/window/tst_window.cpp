@@ -52,7 +52,7 @@ private slots:
     // After start-up the window shows its defaults, and the first run draws the blue curve
     // of the default lens, peaking at x = 514.
     void startUpShowsTheDefaults() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(field(w, "nKmitočet"), u("1"));
@@ -71,7 +71,7 @@ private slots:
     // edge, the refractive index and the colour in where the light comes to its focus, the
     // aperture in the upper blade, the half lens in the lower blade, bars in the marks.
     void eachOptionShowsInTheRun() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         answerWith(w, {true, true, true, true, true, true, true, true, true, true});
@@ -122,7 +122,7 @@ private slots:
     }
 
     void dispersionFlipsWithEveryClick() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* box = control<QCheckBox>(w, "chDisperze");
@@ -139,7 +139,7 @@ private slots:
     }
 
     void scrollBarWritesSlowDown() {
-        frmRavo w;
+        TestWindow w;
         auto* bar = control<QScrollBar>(w, "HScroll1");
         bar->setValue(37);
         QCOMPARE(field(w, "nSpomaleni"), u("37"));
@@ -161,7 +161,7 @@ private slots:
     }
 
     void typedFrequencyIsTheSetting() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* box = control<QLineEdit>(w, "nKmitočet");
@@ -175,7 +175,7 @@ private slots:
     // The first run in dots mode asks nothing; later ones ask, and the answer decides
     // whether the marks of the earlier run stay.
     void secondRunAsksAboutOldMarks() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QStringList asked;
@@ -210,7 +210,7 @@ private slots:
     }
 
     void barsModeNeverAsks() {
-        frmRavo w;
+        TestWindow w;
         int questions = 0;
         w.setAnswerProvider([&](std::string_view) {
             ++questions;
@@ -227,7 +227,7 @@ private slots:
 
     // The prompt lies in the drawing layer: the run's first band takes it out of view.
     void promptIsCoveredByTheRun() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto darkPixelsInPrompt = [&] {
@@ -244,7 +244,7 @@ private slots:
     }
 
     void refusedFrequencyLeavesEverything() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QStringList messages;
@@ -261,13 +261,13 @@ private slots:
         QCOMPARE(w.history().runs().size(), runs); // a refused run leaves no record
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains("0.5"));
-        QCOMPARE(w.canvas().image(), before);
+        RAVO_COMPARE_IMAGES(w.canvas().image(), before);
         QCOMPARE(field(w, "nStart"), u("0"));
         QVERIFY(!w.lastOutcome().completed);
     }
 
     void exitClosesTheWindow() {
-        frmRavo w;
+        TestWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         click(w, "cmdKonec");
