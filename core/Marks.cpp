@@ -132,40 +132,6 @@ std::vector<Text> readoutAt(const RunHistory& history, double x, double y) {
     return lines;
 }
 
-Text pictureDescription(const RunHistory& history) {
-    if (history.empty())
-        return {};
-    const RunRecord& run = history.runs().back();
-    const PointRecord* peak = nullptr;
-    for (const PointRecord& point : run.points)
-        if (!peak || point.result.probability > peak->result.probability)
-            peak = &point;
-    if (!peak)
-        return {};
-    const Number p{peak->result.probability, 1};
-    const Number x{peak->result.x};
-    if (run.marked(*peak)) {
-        switch (peak->result.mark->light) {
-        case Light::Red:
-            return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Red light: highest probability %1 at x = %2"))
-                .arg(p)
-                .arg(x);
-        case Light::Green:
-            return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Green light: highest probability %1 at x = %2"))
-                .arg(p)
-                .arg(x);
-        case Light::Blue:
-            return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Blue light: highest probability %1 at x = %2"))
-                .arg(p)
-                .arg(x);
-        }
-    }
-    return Text("frmRavo", QT_TRANSLATE_NOOP("frmRavo", "Frequency %1: highest probability %2 at x = %3"))
-        .arg(run.settings.text(Setting::nKmitočet))
-        .arg(p)
-        .arg(x);
-}
-
 std::string writeTable(const Table& table, const Translator& translator) {
     std::string out;
     const auto line = [&](const std::vector<Text>& cells) {

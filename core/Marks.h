@@ -52,9 +52,6 @@ Text runSettingsText(const SettingsAccess& settings, Light light);
 // blue, ...".
 std::vector<Text> readoutAt(const RunHistory& history, double x, double y);
 
-// The picture's description: the peak of the last completed run.
-Text pictureDescription(const RunHistory& history);
-
 // A table for a spreadsheet: the column names, then the rows, each cell a text.
 struct Table {
     std::vector<Text> header;

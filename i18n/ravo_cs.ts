@@ -830,22 +830,6 @@
         <translation>Obrázek</translation>
     </message>
     <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation>Kmitočet %1: nejvyšší pravděpodobnost %2 pro x = %3</translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation>Červené světlo: nejvyšší pravděpodobnost %1 pro x = %2</translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation>Zelené světlo: nejvyšší pravděpodobnost %1 pro x = %2</translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation>Modré světlo: nejvyšší pravděpodobnost %1 pro x = %2</translation>
-    </message>
-    <message>
         <source>No marks are shown: only the column names were copied.</source>
         <translation>Nejsou zobrazeny žádné značky: zkopírovaly se jen názvy sloupců.</translation>
     </message>

@@ -829,22 +829,6 @@
         <translation>Bild</translation>
     </message>
     <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation>Frequenz %1: größte Wahrscheinlichkeit %2 bei x = %3</translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation>Rotes Licht: größte Wahrscheinlichkeit %1 bei x = %2</translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation>Grünes Licht: größte Wahrscheinlichkeit %1 bei x = %2</translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation>Blaues Licht: größte Wahrscheinlichkeit %1 bei x = %2</translation>
-    </message>
-    <message>
         <source>No marks are shown: only the column names were copied.</source>
         <translation>Es werden keine Markierungen angezeigt: Nur die Spaltennamen wurden kopiert.</translation>
     </message>

@@ -829,22 +829,6 @@
         <translation>Imagen</translation>
     </message>
     <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation>Frecuencia %1: probabilidad máxima %2 en x = %3</translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation>Luz roja: probabilidad máxima %1 en x = %2</translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation>Luz verde: probabilidad máxima %1 en x = %2</translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation>Luz azul: probabilidad máxima %1 en x = %2</translation>
-    </message>
-    <message>
         <source>No marks are shown: only the column names were copied.</source>
         <translation>No se muestra ninguna marca: solo se copiaron los nombres de las columnas.</translation>
     </message>

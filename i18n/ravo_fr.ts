@@ -829,22 +829,6 @@
         <translation>Image</translation>
     </message>
     <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation>Fréquence %1&#xa0;: probabilité maximale %2 en x = %3</translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation>Lumière rouge&#xa0;: probabilité maximale %1 en x = %2</translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation>Lumière verte&#xa0;: probabilité maximale %1 en x = %2</translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation>Lumière bleue&#xa0;: probabilité maximale %1 en x = %2</translation>
-    </message>
-    <message>
         <source>No marks are shown: only the column names were copied.</source>
         <translation>Aucune marque n’est affichée&#xa0;: seuls les noms des colonnes ont été copiés.</translation>
     </message>

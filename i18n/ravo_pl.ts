@@ -830,22 +830,6 @@
         <translation>Obraz</translation>
     </message>
     <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation>Częstotliwość %1: największe prawdopodobieństwo %2 przy x = %3</translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation>Światło czerwone: największe prawdopodobieństwo %1 przy x = %2</translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation>Światło zielone: największe prawdopodobieństwo %1 przy x = %2</translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation>Światło niebieskie: największe prawdopodobieństwo %1 przy x = %2</translation>
-    </message>
-    <message>
         <source>No marks are shown: only the column names were copied.</source>
         <translation>Nie ma widocznych znaczników: skopiowano tylko nazwy kolumn.</translation>
     </message>

@@ -830,22 +830,6 @@
         <translation>Obrázok</translation>
     </message>
     <message>
-        <source>Frequency %1: highest probability %2 at x = %3</source>
-        <translation>Frekvencia %1: najvyššia pravdepodobnosť %2 pre x = %3</translation>
-    </message>
-    <message>
-        <source>Red light: highest probability %1 at x = %2</source>
-        <translation>Červené svetlo: najvyššia pravdepodobnosť %1 pre x = %2</translation>
-    </message>
-    <message>
-        <source>Green light: highest probability %1 at x = %2</source>
-        <translation>Zelené svetlo: najvyššia pravdepodobnosť %1 pre x = %2</translation>
-    </message>
-    <message>
-        <source>Blue light: highest probability %1 at x = %2</source>
-        <translation>Modré svetlo: najvyššia pravdepodobnosť %1 pre x = %2</translation>
-    </message>
-    <message>
         <source>No marks are shown: only the column names were copied.</source>
         <translation>Nie sú zobrazené žiadne značky: skopírovali sa len názvy stĺpcov.</translation>
     </message>

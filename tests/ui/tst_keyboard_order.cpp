@@ -73,9 +73,10 @@ private slots:
         QTest::addColumn<bool>("afterRun");
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("expected");
-        // One round and back to the start.
-        const QStringList round = forward + QStringList{u("cmdStart")};
-        const QStringList back = QStringList{u("cmdStart")} + reversed(forward);
+        // One round and back to the start; the picture is the last stop, after the controls.
+        const QStringList stops = forward + QStringList{u("canvas")};
+        const QStringList round = stops + QStringList{u("cmdStart")};
+        const QStringList back = QStringList{u("cmdStart")} + reversed(stops);
         QTest::newRow("Tab at start") << false << int(Qt::Key_Tab) << round;
         QTest::newRow("Shift+Tab at start") << false << int(Qt::Key_Backtab) << back;
         // The caption boxes shown by a run do not take the focus.
