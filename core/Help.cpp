@@ -154,12 +154,7 @@ Text slowDownHelp(int value) {
     using Seconds = std::chrono::duration<double>;
     const double pause = Seconds(RunControl::duration(RunControl::stepsFor(value))).count();
     const double run = pause * SimulationRun::detectorCount;
-    // Three significant figures, as "%.3g" writes them.
-    const auto figures = [](double v) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.3g", v);
-        return Number{std::stod(buffer)};
-    };
+    const auto figures = [](double v) { return Number{v, Number::threeFigures}; };
     return help(QT_TRANSLATE_NOOP("ControlHelp",
                                   "Slow-down %1: %2 s per detector point, about %3 s a run"))
         .arg(Number{double(value), 0})

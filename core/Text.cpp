@@ -3,6 +3,8 @@
 
 #include "NumberText.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace ravo {
@@ -44,6 +46,18 @@ Text& Text::arg(Text text) {
 }
 
 std::string fixedText(double value, int decimals) {
+    if (decimals == Number::threeFigures && std::isfinite(value) && value != 0) {
+        const int magnitude = int(std::floor(std::log10(std::fabs(value))));
+        const int places = std::max(0, 2 - magnitude);
+        std::string text = fixedText(std::round(value * std::pow(10.0, places)) / std::pow(10.0, places), places);
+        if (text.find('.') != std::string::npos) {
+            while (text.back() == '0')
+                text.pop_back();
+            if (text.back() == '.')
+                text.pop_back();
+        }
+        return text;
+    }
     if (decimals < 0)
         return numberText(value);
     char buffer[64];

@@ -24,6 +24,9 @@ namespace ravo {
 // separator, no group separators. `decimals` < 0 writes the shortest text that reads back
 // as the same number.
 struct Number {
+    // Three significant figures, written without an exponent ("0.0001", "0.315", "85").
+    static constexpr int threeFigures = -2;
+
     double value = 0;
     int decimals = -1;
 };
@@ -113,7 +116,8 @@ public:
 };
 
 // A number with a fixed count of decimals and ".", as "%.*f" writes it; the shortest text
-// that reads back as the number for decimals < 0.
+// that reads back as the number for decimals -1; three significant figures for
+// Number::threeFigures.
 std::string fixedText(double value, int decimals);
 
 } // namespace ravo

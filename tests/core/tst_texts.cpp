@@ -154,6 +154,11 @@ private slots:
                  std::string("Slow-down 37: 0.0037 s per detector point, about 0.315 s a run"));
         QCOMPARE(Catalog("de").write(slowDownHelp(10000)),
                  std::string("Slow-down 10000: 1 s per detector point, about 85 s a run"));
+        // Small numbers without an exponent, in the language's way.
+        QCOMPARE(english(slowDownHelp(1)),
+                 std::string("Slow-down 1: 0.0001 s per detector point, about 0.0085 s a run"));
+        QCOMPARE(Catalog("cs").write(slowDownHelp(37)),
+                 std::string("Slow-down 37: 0,0037 s per detector point, about 0,315 s a run"));
         QCOMPARE(keysHelp().size(), std::size_t(17));
     }
 

@@ -202,8 +202,9 @@ class RavoSession:
     the window and the X server whatever happened."""
 
     def __init__(self, binary, scale=1, screen="1024x768x24", log=None,
-                 window_manager=False, language=None):
+                 window_manager=False, language=None, arguments=()):
         self.binary = binary
+        self.arguments = list(arguments)
         self.language = language
         self.scale = scale
         self.screen = screen
@@ -327,6 +328,21 @@ class RavoSession:
                                 capture_output=True, text=True, timeout=20)
         return [tuple(line.split("|", 2)) for line in result.stdout.splitlines() if line]
 
+    def focused(self):
+        """The focused object of Ravo's windows as a screen reader reads it: (window, role,
+        name, description), or None."""
+        result = subprocess.run([A11Y_PYTHON, A11Y_STATUS, "--focused"], env=self._env(),
+                                capture_output=True, text=True, timeout=20)
+        if result.returncode != 0 or not result.stdout.strip():
+            return None
+        return tuple(result.stdout.strip().split("|", 3))
+
+    def hidden_focusable(self):
+        """The objects of the window that are not shown but say they can take the focus."""
+        result = subprocess.run([A11Y_PYTHON, A11Y_STATUS, "--hidden-focusable"],
+                                env=self._env(), capture_output=True, text=True, timeout=20)
+        return [line for line in result.stdout.splitlines() if line]
+
     def wait_for_status(self, condition, timeout, what):
         """Waits until the window's status satisfies the condition; returns the status."""
         seen = []
@@ -383,7 +399,7 @@ class RavoSession:
     def _start_ravo(self):
         self._make_runtime_dir()
         self.ravo = subprocess.Popen(
-            [self.binary], env=self._env(), stdout=subprocess.DEVNULL,
+            [self.binary, *self.arguments], env=self._env(), stdout=subprocess.DEVNULL,
             preexec_fn=_die_with_parent,
         )
         # A loaded machine (a package being built beside the test) can hold a start up for
