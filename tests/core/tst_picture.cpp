@@ -12,6 +12,8 @@
 #include "Tones.h"
 #include "View.h"
 
+#include "FastClock.h"
+
 #include <QtTest>
 
 #include <random>
@@ -21,21 +23,10 @@ using namespace std::chrono;
 
 namespace {
 
-class InstantClock : public RunClock {
-public:
-    mutable Clock::time_point t{};
-    Clock::time_point now() const override { return t += microseconds(1); }
-    void sleepUntil(Clock::time_point when) const override { t = std::max(t, when); }
-    Clock::duration waitFor(Clock::time_point when) const override {
-        t = std::max(t, when);
-        return {};
-    }
-};
-
 struct Window {
     Form form;
     test::RecordingSurface surface;
-    InstantClock clock;
+    test::FastClock clock;
     RunSession session{form, surface, clock};
 
     Window() { form.load(); }

@@ -11,6 +11,8 @@
 #include "RecordingSurface.h"
 #include "RunSession.h"
 
+#include "FastClock.h"
+
 #include <QtTest>
 
 using namespace ravo;
@@ -18,22 +20,10 @@ using namespace std::chrono;
 
 namespace {
 
-// Time passes only when the run waits: a pause is over at once.
-class InstantClock : public RunClock {
-public:
-    mutable Clock::time_point t{};
-    Clock::time_point now() const override { return t += microseconds(1); }
-    void sleepUntil(Clock::time_point when) const override { t = std::max(t, when); }
-    Clock::duration waitFor(Clock::time_point when) const override {
-        t = std::max(t, when);
-        return {};
-    }
-};
-
 struct Window {
     Form form;
     test::RecordingSurface surface;
-    InstantClock clock;
+    test::FastClock clock;
     RunSession session{form, surface, clock};
     int ended = 0;
 
@@ -105,11 +95,12 @@ private slots:
         Window w;
         w.form.scroll(5000);
         QVERIFY(w.session.start());
-        const auto before = w.clock.t;
+        const auto before = w.clock.now();
         const RunSession::Next next = w.session.advance();
         QCOMPARE(next.wait, RunDriver::Wait::Until);
         QCOMPARE(next.delay, RunSession::Clock::duration{});
-        QVERIFY(w.clock.t - before >= milliseconds(498));
+        QVERIFY(w.clock.now() - before >= milliseconds(498));
+        QCOMPARE(w.clock.pausesPassed(), 1);
         w.session.close();
         QCOMPARE(w.session.control().state(), RunState::Stopped);
         QVERIFY(!w.session.bandShown()); // closing is no Escape

@@ -13,25 +13,16 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QScrollBar>
+#include "FastClock.h"
+
 #include <QtTest>
 
 using namespace ravo;
 
 namespace {
 
-class InstantClock : public RunClock {
-public:
-    mutable Clock::time_point t{};
-    Clock::time_point now() const override { return t += std::chrono::microseconds(1); }
-    void sleepUntil(Clock::time_point when) const override { t = std::max(t, when); }
-    Clock::duration waitFor(Clock::time_point when) const override {
-        t = std::max(t, when);
-        return {};
-    }
-};
-
 struct Window {
-    InstantClock clock;
+    test::FastClock clock;
     frmRavo w{nullptr, nullptr, clock};
     std::deque<bool> answers;
 

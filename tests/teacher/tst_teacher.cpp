@@ -16,23 +16,13 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include "FastClock.h"
+
 #include <QtTest>
 
 using namespace ravo;
 
 namespace {
-
-// Time passes only when the run waits: a pause is over at once.
-class InstantClock : public RunClock {
-public:
-    mutable Clock::time_point t{};
-    Clock::time_point now() const override { return t += std::chrono::microseconds(1); }
-    void sleepUntil(Clock::time_point when) const override { t = std::max(t, when); }
-    Clock::duration waitFor(Clock::time_point when) const override {
-        t = std::max(t, when);
-        return {};
-    }
-};
 
 template <typename T = QWidget> T* control(frmRavo& w, const char* name) {
     T* found = w.findChild<T*>(QString::fromUtf8(name));
@@ -108,7 +98,7 @@ private slots:
     void englishPlurals() {
         Languages languages;
         languages.use("en");
-        InstantClock clock;
+        test::FastClock clock;
         frmRavo w(nullptr, &languages, clock);
         QVERIFY(shown(w));
         QVERIFY(runToEnd(w));
@@ -124,7 +114,7 @@ private slots:
     // screen reader; the list of keys reads as plain text; once a run has painted over the
     // prompt, the prompt is not read any more.
     void aScreenReaderHearsWhatIsShown() {
-        InstantClock clock;
+        test::FastClock clock;
         frmRavo w(nullptr, nullptr, clock);
         QVERIFY(shown(w));
         int hidden = 0;
@@ -151,7 +141,7 @@ private slots:
 
     // Ctrl+Q during a slow run ends the run and closes the window at once.
     void ctrlQDuringASlowRun() {
-        InstantClock clock;
+        test::FastClock clock;
         frmRavo w(nullptr, nullptr, clock);
         QVERIFY(shown(w));
         w.setPace(10000);
@@ -169,7 +159,7 @@ private slots:
     void oneWayOfWritingNumbers() {
         Languages languages;
         languages.use("cs");
-        InstantClock clock;
+        test::FastClock clock;
         frmRavo w(nullptr, &languages, clock);
         QVERIFY(shown(w));
         QVERIFY(runToEnd(w));
@@ -188,7 +178,7 @@ private slots:
     // "1.0" draws blue marks but the glass adds no time: the status after the run, the
     // readout and the frequency box's tooltip say so.
     void aFrequencyTextWithoutGlassTime() {
-        InstantClock clock;
+        test::FastClock clock;
         frmRavo w(nullptr, nullptr, clock);
         QVERIFY(shown(w));
         auto* frequency = control<QLineEdit>(w, "nKmitočet");
@@ -214,7 +204,7 @@ private slots:
     // The list of keys and the point's window open beside the main window, wholly on its
     // screen.
     void theWindowsOpenOnTheScreen() {
-        InstantClock clock;
+        test::FastClock clock;
         frmRavo w(nullptr, nullptr, clock);
         QVERIFY(shown(w));
         const QRect room = w.screen()->availableGeometry();
