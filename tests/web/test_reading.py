@@ -404,6 +404,14 @@ class ReadingTest(unittest.TestCase):
 
     def test_accessibility_audit(self):
         axe = os.environ.get("RAVO_AXE", "")
+        if not os.path.isfile(axe):
+            # scripts/dev leaves a note beside the modules where npm could not reach its
+            # registry: then the audit is skipped, and says why.
+            note = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(axe))),
+                                "UNAVAILABLE")
+            if os.path.isfile(note):
+                with open(note, encoding="utf-8", errors="replace") as f:
+                    self.skipTest("axe-core was not installed: " + f.read().strip())
         self.assertTrue(os.path.isfile(axe), "no axe-core at %r: scripts/dev test installs it "
                         "(npm ci of tests/web/package-lock.json into build-web/test-node)" % axe)
         with Page(PAGE, width=1366, height=768) as page:
