@@ -294,9 +294,39 @@ Text pageText(PageText which) {
     case PageText::PictureNotCopied:
         return page(QT_TRANSLATE_NOOP("ravo-page", "The picture was not copied: %1"));
     case PageText::DataNotCopied:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "The data was not copied: %1"));
+    case PageText::RunKeys:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "The run"));
+    case PageText::Hold:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Hold"));
+    case PageText::GoOn:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Go on"));
+    case PageText::Step:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Step"));
+    case PageText::Stop:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Stop"));
+    case PageText::HoldHelp:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Holds the run, and lets it go on again "
+                                                   "(Space)"));
+    case PageText::StepHelp:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Draws the next detector point of a held "
+                                                   "run (Right arrow)"));
+    case PageText::StopHelp:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Stops the run, keeping what is drawn (Esc)"));
+    case PageText::FullScreen:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Full screen"));
+    case PageText::LeaveFullScreen:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Leave full screen"));
+    case PageText::DownloadPicture:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Download picture"));
+    case PageText::DownloadData:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Download data"));
+    case PageText::PreviousPoint:
+        return page(QT_TRANSLATE_NOOP("ravo-page", "Previous point (Left arrow)"));
+    case PageText::NextPoint:
         break;
     }
-    return page(QT_TRANSLATE_NOOP("ravo-page", "The data was not copied: %1"));
+    return page(QT_TRANSLATE_NOOP("ravo-page", "Next point (Right arrow)"));
 }
 
 Text pageLinkText(PageLinkText which) {

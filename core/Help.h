@@ -99,6 +99,20 @@ enum class PageText {
     NoTextCopy,
     PictureNotCopied, // %1: the browser's reason
     DataNotCopied,    // %1: the browser's reason
+    RunKeys,          // the run's buttons beside the picture, as a group
+    Hold,             // its buttons: hold a running run, let a held one go on, ...
+    GoOn,
+    Step,
+    Stop,
+    HoldHelp,         // ... and what each does, with its key
+    StepHelp,
+    StopHelp,
+    FullScreen,       // the page fills the screen, or leaves it
+    LeaveFullScreen,
+    DownloadPicture,  // the picture's menu: the picture as a file, and the data as one
+    DownloadData,
+    PreviousPoint,    // the point inspector's buttons to the neighbouring points
+    NextPoint,
 };
 Text pageText(PageText which);
 

@@ -1050,5 +1050,61 @@
         <source>The link was not copied: %1</source>
         <translation>Odkaz se nezkopíroval: %1</translation>
     </message>
+    <message>
+        <source>The run</source>
+        <translation>Běh</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Dál</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Holds the run, and lets it go on again (Space)</source>
+        <translation>Pozastaví běh a zase ho pustí dál (Mezerník)</translation>
+    </message>
+    <message>
+        <source>Draws the next detector point of a held run (Right arrow)</source>
+        <translation>Nakreslí další bod detektoru pozastaveného běhu (Šipka vpravo)</translation>
+    </message>
+    <message>
+        <source>Stops the run, keeping what is drawn (Esc)</source>
+        <translation>Zastaví běh a ponechá, co je nakresleno (Esc)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Opustit celou obrazovku</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Stáhnout obrázek</translation>
+    </message>
+    <message>
+        <source>Download data</source>
+        <translation>Stáhnout data</translation>
+    </message>
+    <message>
+        <source>Previous point (Left arrow)</source>
+        <translation>Předchozí bod (Šipka vlevo)</translation>
+    </message>
+    <message>
+        <source>Next point (Right arrow)</source>
+        <translation>Další bod (Šipka vpravo)</translation>
+    </message>
 </context>
 </TS>

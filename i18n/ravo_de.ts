@@ -1047,5 +1047,61 @@
         <source>The link was not copied: %1</source>
         <translation>Der Link wurde nicht kopiert: %1</translation>
     </message>
+    <message>
+        <source>The run</source>
+        <translation>Der Lauf</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Holds the run, and lets it go on again (Space)</source>
+        <translation>Hält den Lauf an und lässt ihn wieder weiterlaufen (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Draws the next detector point of a held run (Right arrow)</source>
+        <translation>Zeichnet den nächsten Detektorpunkt eines angehaltenen Laufs (Pfeil rechts)</translation>
+    </message>
+    <message>
+        <source>Stops the run, keeping what is drawn (Esc)</source>
+        <translation>Beendet den Lauf und behält, was gezeichnet ist (Esc)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Bild herunterladen</translation>
+    </message>
+    <message>
+        <source>Download data</source>
+        <translation>Daten herunterladen</translation>
+    </message>
+    <message>
+        <source>Previous point (Left arrow)</source>
+        <translation>Vorheriger Punkt (Pfeil links)</translation>
+    </message>
+    <message>
+        <source>Next point (Right arrow)</source>
+        <translation>Nächster Punkt (Pfeil rechts)</translation>
+    </message>
 </context>
 </TS>

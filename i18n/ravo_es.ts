@@ -1047,5 +1047,61 @@
         <source>The link was not copied: %1</source>
         <translation>El enlace no se copió: %1</translation>
     </message>
+    <message>
+        <source>The run</source>
+        <translation>La ejecución</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Holds the run, and lets it go on again (Space)</source>
+        <translation>Pausa la ejecución y la deja seguir de nuevo (Espacio)</translation>
+    </message>
+    <message>
+        <source>Draws the next detector point of a held run (Right arrow)</source>
+        <translation>Dibuja el siguiente punto del detector de una ejecución en pausa (Flecha derecha)</translation>
+    </message>
+    <message>
+        <source>Stops the run, keeping what is drawn (Esc)</source>
+        <translation>Detiene la ejecución y conserva lo dibujado (Esc)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Descargar imagen</translation>
+    </message>
+    <message>
+        <source>Download data</source>
+        <translation>Descargar datos</translation>
+    </message>
+    <message>
+        <source>Previous point (Left arrow)</source>
+        <translation>Punto anterior (Flecha izquierda)</translation>
+    </message>
+    <message>
+        <source>Next point (Right arrow)</source>
+        <translation>Punto siguiente (Flecha derecha)</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,61 @@
         <source>The link was not copied: %1</source>
         <translation>Le lien n’a pas été copié&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The run</source>
+        <translation>L’exécution</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas à pas</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Holds the run, and lets it go on again (Space)</source>
+        <translation>Met l’exécution en pause et la laisse reprendre (Espace)</translation>
+    </message>
+    <message>
+        <source>Draws the next detector point of a held run (Right arrow)</source>
+        <translation>Dessine le point de détection suivant d’une exécution en pause (Flèche droite)</translation>
+    </message>
+    <message>
+        <source>Stops the run, keeping what is drawn (Esc)</source>
+        <translation>Arrête l’exécution en gardant ce qui est dessiné (Échap)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Télécharger l’image</translation>
+    </message>
+    <message>
+        <source>Download data</source>
+        <translation>Télécharger les données</translation>
+    </message>
+    <message>
+        <source>Previous point (Left arrow)</source>
+        <translation>Point précédent (Flèche gauche)</translation>
+    </message>
+    <message>
+        <source>Next point (Right arrow)</source>
+        <translation>Point suivant (Flèche droite)</translation>
+    </message>
 </context>
 </TS>

@@ -1050,5 +1050,61 @@
         <source>The link was not copied: %1</source>
         <translation>Nie skopiowano linku: %1</translation>
     </message>
+    <message>
+        <source>The run</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Holds the run, and lets it go on again (Space)</source>
+        <translation>Wstrzymuje przebieg i wznawia go (Spacja)</translation>
+    </message>
+    <message>
+        <source>Draws the next detector point of a held run (Right arrow)</source>
+        <translation>Rysuje następny punkt detektora wstrzymanego przebiegu (Strzałka w prawo)</translation>
+    </message>
+    <message>
+        <source>Stops the run, keeping what is drawn (Esc)</source>
+        <translation>Zatrzymuje przebieg, zachowując to, co narysowane (Esc)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Zamknij pełny ekran</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Pobierz obraz</translation>
+    </message>
+    <message>
+        <source>Download data</source>
+        <translation>Pobierz dane</translation>
+    </message>
+    <message>
+        <source>Previous point (Left arrow)</source>
+        <translation>Poprzedni punkt (Strzałka w lewo)</translation>
+    </message>
+    <message>
+        <source>Next point (Right arrow)</source>
+        <translation>Następny punkt (Strzałka w prawo)</translation>
+    </message>
 </context>
 </TS>

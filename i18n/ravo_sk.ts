@@ -1050,5 +1050,61 @@
         <source>The link was not copied: %1</source>
         <translation>Odkaz sa neskopíroval: %1</translation>
     </message>
+    <message>
+        <source>The run</source>
+        <translation>Beh</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Pozastaviť</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Ďalej</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastaviť</translation>
+    </message>
+    <message>
+        <source>Holds the run, and lets it go on again (Space)</source>
+        <translation>Pozastaví beh a znova ho pustí ďalej (Medzerník)</translation>
+    </message>
+    <message>
+        <source>Draws the next detector point of a held run (Right arrow)</source>
+        <translation>Nakreslí ďalší bod detektora pozastaveného behu (Šípka vpravo)</translation>
+    </message>
+    <message>
+        <source>Stops the run, keeping what is drawn (Esc)</source>
+        <translation>Zastaví beh a ponechá, čo je nakreslené (Esc)</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Opustiť celú obrazovku</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Stiahnuť obrázok</translation>
+    </message>
+    <message>
+        <source>Download data</source>
+        <translation>Stiahnuť údaje</translation>
+    </message>
+    <message>
+        <source>Previous point (Left arrow)</source>
+        <translation>Predchádzajúci bod (Šípka vľavo)</translation>
+    </message>
+    <message>
+        <source>Next point (Right arrow)</source>
+        <translation>Ďalší bod (Šípka vpravo)</translation>
+    </message>
 </context>
 </TS>
