@@ -10,9 +10,14 @@ const inputs = {}; // name: the input element of an option, the check box, the b
 const looks = {}; // name: the indicator drawn for an option or the check box
 
 // The least height of an option's or the check box's hit area, in design pixels: 24 CSS
-// pixels where the design is shown at 1366 x 768 (zoom 768 / 581), as a finger or an
-// unsteady hand needs, although the design draws them 13 to 17 pixels high.
-const HIT_HEIGHT = 18.5;
+// pixels and more where the design is shown on a tablet of 1024 x 768 (zoom 1.28) or
+// larger, as a finger or an unsteady hand needs, although the design draws them 13 to 17
+// pixels high. The areas stand on whole design pixels, where the browser finds them exactly.
+const HIT_HEIGHT = 20;
+// The scroll bar, 17 design pixels high, is as easy to hit: a clear strip above it takes a
+// press as the bar would (placeScrollReach). Above it, where the title's label is, not below,
+// where the picture takes a finger.
+const SCROLL_HEIGHT = 17;
 
 // The hit areas of the options and the check box of each frame, one above the other: each
 // HIT_HEIGHT high, as near the middle of its row as that lets them be without overlapping
@@ -41,7 +46,7 @@ function hitBands() {
             for (let k = 0; k < pool.count; ++k, ++i) {
                 const c = rows[i];
                 const centre = pool.sum / pool.count + i * HIT_HEIGHT;
-                bands[c.name] = [centre - HIT_HEIGHT / 2 - c.rect[1], HIT_HEIGHT];
+                bands[c.name] = [Math.round(centre - HIT_HEIGHT / 2) - c.rect[1], HIT_HEIGHT];
             }
     }
     return bands;
@@ -55,6 +60,77 @@ function placeHitAreas() {
     }
 }
 
+// The strip that makes the scroll bar at least 24 CSS pixels high to a pointer at the
+// controls' zoom (none where it is that high already), above it in its container.
+let scrollReach = null;
+function placeScrollReach() {
+    const scroll = inputs["HScroll1"];
+    if (!scroll) return;
+    if (!scrollReach) {
+        scrollReach = document.createElement("div");
+        scrollReach.className = "scroll-reach";
+        scrollReach.dataset.reachOf = "HScroll1";
+        scrollReach.addEventListener("pointerdown", (event) => pressScrollReach(event, scrollReach));
+    }
+    // Whole design pixels, where the browser finds them exactly, with one to spare.
+    const needed = 24.5 / controlZoom - SCROLL_HEIGHT;
+    const extra = needed > 0 ? Math.ceil(needed) + 1 : 0;
+    if (scrollReach.parentNode !== scroll.parentNode) scroll.before(scrollReach);
+    scrollReach.hidden = extra === 0;
+    scrollReach.style.left = scroll.style.left;
+    scrollReach.style.width = scroll.style.width;
+    scrollReach.style.height = extra + "px";
+    scrollReach.style.top = parseFloat(scroll.style.top) - extra + "px";
+}
+
+// A press on a strip is a press on the bar at the same x: the arrow buttons step by one, the
+// track moves the thumb there, and a drag from there drags it.
+function pressScrollReach(event, strip) {
+    const scroll = inputs["HScroll1"];
+    if (page.running()) return;
+    event.preventDefault();
+    const box = scroll.getBoundingClientRect();
+    const scale = box.width / scroll.offsetWidth;
+    const x = (event.clientX - box.left) / scale;
+    if (x < ARROW_WIDTH || x > scroll.offsetWidth - ARROW_WIDTH) {
+        stepScroll(x < ARROW_WIDTH ? -1 : 1);
+        return;
+    }
+    const valueAt = (clientX) => {
+        const track = scroll.offsetWidth - 2 * ARROW_WIDTH - THUMB_WIDTH;
+        const along = ((clientX - box.left) / scale - ARROW_WIDTH - THUMB_WIDTH / 2) / track;
+        return Math.round(1 + Math.min(1, Math.max(0, along)) * 9999);
+    };
+    const move = (e) => {
+        const value = valueAt(e.clientX);
+        if (value === Number(scroll.value)) return;
+        scroll.value = String(value);
+        scroll.dispatchEvent(new Event("input"));
+    };
+    move(event);
+    strip.setPointerCapture(event.pointerId);
+    strip.addEventListener("pointermove", move);
+    const end = () => {
+        strip.removeEventListener("pointermove", move);
+        strip.removeEventListener("pointerup", end);
+        strip.removeEventListener("pointercancel", end);
+        scroll.dispatchEvent(new Event("change"));
+    };
+    strip.addEventListener("pointerup", end);
+    strip.addEventListener("pointercancel", end);
+}
+
+const THUMB_WIDTH = 10; // ravo.css
+
+function stepScroll(step) {
+    const scroll = inputs["HScroll1"];
+    const value = Math.min(10000, Math.max(1, Number(scroll.value) + step));
+    if (value === Number(scroll.value)) return;
+    scroll.value = String(value);
+    scroll.dispatchEvent(new Event("input"));
+    scroll.dispatchEvent(new Event("change"));
+}
+
 function place(element, rect) {
     const [x, y, w, h] = rect;
     element.style.left = x + "px";
@@ -65,7 +141,9 @@ function place(element, rect) {
 
 function buildControls() {
     for (const c of controlList) {
-        const parent = c.container ? controls[c.container] : design;
+        // The labels and the caption boxes belong to the picture: they go with it.
+        const parent = c.container ? controls[c.container]
+            : c.kind === "Label" || c.textBox === "Caption" ? sheet : design;
         let element = null;
         switch (c.kind) {
         case "Label":
@@ -116,6 +194,15 @@ function buildControls() {
             const caption = document.createElement("span");
             caption.className = "caption-text";
             element.append(input, look, caption);
+            // Where the system's colours replace the page's (Windows' high contrast), a
+            // colour button keeps its colour in a swatch beside its caption (ravo.css).
+            if (c.colour !== colours.faces.indexOf(colours.ground)) {
+                const swatch = document.createElement("span");
+                swatch.className = "swatch";
+                swatch.setAttribute("aria-hidden", "true");
+                element.append(swatch);
+                element.classList.add("coloured");
+            }
             inputs[c.name] = input;
             looks[c.name] = look;
             break;
@@ -147,7 +234,8 @@ function buildControls() {
         if (!c.shown) element.hidden = true;
         controls[c.name] = element;
         parent.append(element);
-    }    placeHitAreas();
+    }
+    placeHitAreas();
 }
 
 // Every caption in the page's language; the labels' are painted into the picture too.
@@ -171,13 +259,18 @@ function showHelp() {
         const element = controls[name];
         if (!element) continue;
         const target = inputs[name] || element;
-        element.title = h.text;
-        target.setAttribute("aria-description", h.text);
-        if (["INPUT", "BUTTON", "OUTPUT"].includes(target.tagName))
+        // Only what changed: every attribute set makes the browser look at the page again.
+        if (element.title !== h.text) element.title = h.text;
+        if (target.getAttribute("aria-description") !== h.text)
+            target.setAttribute("aria-description", h.text);
+        if (["INPUT", "BUTTON", "OUTPUT"].includes(target.tagName)
+            && target.getAttribute("aria-label") !== h.name)
             target.setAttribute("aria-label", h.name);
     }
     const scroll = inputs["HScroll1"];
-    if (scroll) scroll.setAttribute("aria-valuetext", page.slowDownHelp(Number(scroll.value)));
+    const valueText = scroll ? page.slowDownHelp(Number(scroll.value)) : null;
+    if (scroll && scroll.getAttribute("aria-valuetext") !== valueText)
+        scroll.setAttribute("aria-valuetext", valueText);
 }
 
 // The check marks, the scroll bar and the setting boxes as the form has them: those to be
@@ -239,15 +332,12 @@ function connectControls() {
     // The arrow buttons at its ends step by one.
     scroll.addEventListener("pointerdown", (event) => {
         const box = scroll.getBoundingClientRect();
-        const x = (event.clientX - box.left) / zoom;
-        const step = x < ARROW_WIDTH ? -1 : x > box.width / zoom - ARROW_WIDTH ? 1 : 0;
+        const scale = box.width / scroll.offsetWidth; // CSS pixels per design pixel
+        const x = (event.clientX - box.left) / scale;
+        const step = x < ARROW_WIDTH ? -1 : x > scroll.offsetWidth - ARROW_WIDTH ? 1 : 0;
         if (!step) return;
         event.preventDefault();
-        const value = Math.min(10000, Math.max(1, Number(scroll.value) + step));
-        if (value === Number(scroll.value)) return;
-        scroll.value = String(value);
-        scroll.dispatchEvent(new Event("input"));
-        scroll.dispatchEvent(new Event("change"));
+        stepScroll(step);
     });
 }
 

@@ -14,7 +14,10 @@ let inspectorScale = 0; // image pixels per design unit of its picture
 let focusBeforeInspector = null;
 
 function sizeInspector() {
-    const scale = Math.max(Module.minimumZoom, Math.min(zoom, 2));
+    // With the design, at its zoom; where the controls flow, as wide as the page lets it.
+    const scale = layout === "flow"
+        ? Math.min(1, (document.documentElement.clientWidth - 4) / inspected.width)
+        : Math.max(Module.minimumZoom, Math.min(zoom, 2));
     inspector.style.setProperty("--inspector-zoom", String(scale));
     const wanted = Math.max(1, Math.ceil(scale * (window.devicePixelRatio || 1) - 1e-6));
     if (wanted === inspectorScale) return;
@@ -120,9 +123,18 @@ function inspect(run, index, focus = true) {
     document.getElementById("inspector-run").textContent = p.runText;
     document.getElementById("inspector-status").textContent = "";
     inspectorPicture.setAttribute("aria-label", p.numbers);
-    const closer = document.getElementById("inspector-close");
-    closer.title = page.text(Module.PageText.Close);
-    closer.setAttribute("aria-label", closer.title);
+    for (const [id, text] of [["inspector-close", Module.PageText.Close],
+        ["inspector-previous", Module.PageText.PreviousPoint],
+        ["inspector-next", Module.PageText.NextPoint]]) {
+        const button = document.getElementById(id);
+        button.title = page.text(text);
+        button.setAttribute("aria-label", button.title);
+    }
+    // The neighbours that can be looked inside: a button without one does nothing.
+    document.getElementById("inspector-previous").setAttribute("aria-disabled",
+        String(!page.inspectNext(run, index, -1)));
+    document.getElementById("inspector-next").setAttribute("aria-disabled",
+        String(!page.inspectNext(run, index, 1)));
     paintInspector();
     if (!inspector.open) {
         focusBeforeInspector = document.activeElement;
@@ -161,13 +173,115 @@ function recheckInspector() {
 }
 
 // A click on a shown mark opens its inspector: while no run goes on, or while one is held.
+// A tap is taken by the touch's own handling, below.
 function inspectAt(event) {
-    if (!page || !page.takesInput()) return;
+    if (!page || !page.takesInput() || touching.lastWasTouch) return;
     const [x, y] = designPoint(event);
     const mark = page.markAt(x, y);
     if (mark) inspect(mark.run, mark.index);
 }
 canvas.addEventListener("click", inspectAt);
+
+// --- A finger on the picture -----------------------------------------------------------
+
+// A finger is broader than a mouse's point: a tap within TAP_REACH CSS pixels of a mark
+// shows the readout of the nearest mark beside it, and opens that mark's inspector; a
+// finger held still on the picture for LONG_PRESS_MS opens its menu there. A finger that
+// moves (to scroll or to pinch the page larger) does neither.
+const TAP_REACH = 12;
+const LONG_PRESS_MS = 550;
+const TAP_SLOP = 10;
+const touching = { id: null, x: 0, y: 0, timer: 0, longPressed: false, lastWasTouch: false };
+const readoutNote = document.getElementById("readout");
+let readoutTimer = 0;
+
+function isTouch(event) {
+    return event.pointerType === "touch" || event.pointerType === "pen";
+}
+
+function pressOnPicture(event) {
+    touching.lastWasTouch = isTouch(event);
+    if (!touching.lastWasTouch || !event.isPrimary || !page.takesInput()) return;
+    cancelPress();
+    touching.id = event.pointerId;
+    touching.x = event.clientX;
+    touching.y = event.clientY;
+    touching.longPressed = false;
+    touching.timer = setTimeout(() => {
+        touching.timer = 0;
+        touching.id = null;
+        touching.longPressed = true;
+        hideReadout();
+        showMenuAt(touching.x, touching.y);
+    }, LONG_PRESS_MS);
+}
+
+function cancelPress() {
+    if (touching.timer) clearTimeout(touching.timer);
+    touching.timer = 0;
+    touching.id = null;
+}
+
+function releaseOnPicture(event) {
+    if (event.pointerId !== touching.id) return;
+    const tap = touching.timer !== 0;
+    cancelPress();
+    if (tap && event.type === "pointerup") tapOnPicture(event);
+}
+
+function moveOnPicture(event) {
+    if (event.pointerId === touching.id && Math.hypot(event.clientX - touching.x,
+        event.clientY - touching.y) > TAP_SLOP)
+        cancelPress();
+}
+
+// The mark nearest the tap, within reach: its readout beside it, then its inspector.
+function tapOnPicture(event) {
+    if (!page.takesInput()) return;
+    const [x, y] = designPoint(event);
+    const mark = page.nearestMark(x, y, (TAP_REACH + 0.5) / zoom);
+    if (!mark) return;
+    showReadout(mark);
+    inspect(mark.run, mark.index);
+}
+
+// The readout of a mark in a note beside it, as the mouse's resting shows it.
+function showReadout(mark) {
+    readoutNote.textContent = page.readoutAt(mark.x, mark.y);
+    readoutNote.hidden = false;
+    const width = readoutNote.offsetWidth;
+    const left = Math.max(2, Math.min(Module.designWidth - width - 2, mark.x - width / 2));
+    readoutNote.style.left = left + "px";
+    readoutNote.style.top = Math.max(2, mark.y - readoutNote.offsetHeight - 8) + "px";
+    clearTimeout(readoutTimer);
+    readoutTimer = setTimeout(hideReadout, 6000);
+}
+
+function hideReadout() {
+    clearTimeout(readoutTimer);
+    readoutNote.hidden = true;
+}
+
+// The finger that opened the menu is lifted: that is no tap on what now lies under it.
+canvas.addEventListener("touchend", (event) => {
+    if (!touching.longPressed) return;
+    touching.longPressed = false;
+    event.preventDefault();
+}, { passive: false });
+canvas.addEventListener("pointerdown", pressOnPicture);
+canvas.addEventListener("pointermove", moveOnPicture);
+for (const type of ["pointerup", "pointercancel"])
+    canvas.addEventListener(type, releaseOnPicture);
+// The browser's own long-press menu (where it makes one) is the page's menu, opened above.
+canvas.addEventListener("contextmenu", (event) => {
+    if (touching.longPressed || touching.timer) {
+        event.preventDefault();
+        event.stopImmediatePropagation();
+    }
+}, { capture: true });
+window.addEventListener("pointerdown", (event) => {
+    if (!readoutNote.hidden && event.target !== canvas) hideReadout();
+}, { capture: true });
 
 // Moves to a neighbouring point of the same run whose mark is still shown.
 function stepInspector(by) {
@@ -203,6 +317,8 @@ inspector.addEventListener("keydown", (event) => {
     event.stopPropagation();
 });
 document.getElementById("inspector-close").addEventListener("click", closeInspector);
+document.getElementById("inspector-previous").addEventListener("click", () => stepInspector(-1));
+document.getElementById("inspector-next").addEventListener("click", () => stepInspector(1));
 window.addEventListener("resize", () => {
     if (inspected) paintInspector();
 });

@@ -46,6 +46,46 @@ function copyData() {
     if (page.takesInput()) copyText(page.marksTable(), say);
 }
 
+// --- Downloading ------------------------------------------------------------------------
+
+// A file named after the picture: "ravo-3-runs.png". Where a file of that name is already
+// there, the browser says so or names the new one otherwise; nothing is overwritten by the
+// page.
+function downloadName(extension) {
+    const runs = page.runCount();
+    return "ravo-" + runs + (runs === 1 ? "-run." : "-runs.") + extension;
+}
+
+function download(blob, name) {
+    const url = URL.createObjectURL(blob);
+    const link = document.createElement("a");
+    link.href = url;
+    link.download = name;
+    link.rel = "noopener";
+    link.hidden = true;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+    downloaded.push(name);
+}
+const downloaded = []; // the names given, for the page's state
+
+// The picture as shown, with its legend where the legend is shown, as a PNG file.
+function downloadPicture() {
+    if (!page.takesInput()) return;
+    pictureBlob(pictureToCopy()).then((blob) => download(blob, downloadName("png")),
+        (error) => tell(page.textWith(Module.PageText.PictureNotCopied, error.message)));
+}
+
+// The table that "Copy data" copies, as a file of tab-separated text (UTF-8, marked as
+// such at its start, so that a spreadsheet reads its letters right).
+function downloadData() {
+    if (!page.takesInput()) return;
+    download(new Blob(["\ufeff" + page.marksTable()],
+        { type: "text/tab-separated-values;charset=utf-8" }), downloadName("tsv"));
+}
+
 // --- The picture's menu ----------------------------------------------------------------
 
 let focusBeforeMenu = null;
@@ -106,6 +146,9 @@ const MENU_ACTIONS = {
     "legend": () => setViewOption("legend", !page.view().legend),
     "listen": () => listen(),
     "keys-help": () => showKeys(),
+    "download-picture": () => downloadPicture(),
+    "download-data": () => downloadData(),
+    "full-screen": () => toggleFullScreen(),
 };
 
 // The view option that a checkable entry shows and sets.
@@ -123,15 +166,30 @@ function menuEntryDisabled(id) {
         return page.running();
     case "listen":
         return !soundAvailable() || page.running();
+    case "full-screen":
+        return !fullScreenAvailable();
     default:
         return false;
     }
 }
 
-// The window's entries that the page offers, without separators at the ends or twice.
+// The window's entries that the page offers, and the page's own: downloading beside
+// copying, full screen beside the projector's colours; without separators at the ends or
+// twice.
 function menuEntries() {
-    const entries = page.menu().filter((entry) => entry.id in MENU_ACTIONS
-        || ["separator", "pace", "language"].includes(entry.id));
+    const entries = [];
+    const own = (id, text, checkable) => ({ id, label: page.text(text), shortcut: "",
+        checkable });
+    for (const entry of page.menu()) {
+        if (!(entry.id in MENU_ACTIONS || ["separator", "pace", "language"].includes(entry.id)))
+            continue;
+        entries.push(entry);
+        if (entry.id === "copy-data")
+            entries.push(own("download-picture", Module.PageText.DownloadPicture, false),
+                own("download-data", Module.PageText.DownloadData, false));
+        if (entry.id === "projector")
+            entries.push(own("full-screen", Module.PageText.FullScreen, true));
+    }
     return entries.filter((entry, i) => entry.id !== "separator" || (i > 0
         && i < entries.length - 1 && entries[i - 1].id !== "separator"));
 }
@@ -173,7 +231,8 @@ function buildMenu() {
             item.dataset.action = entry.id;
             item.disabled = menuEntryDisabled(entry.id);
             if (entry.checkable)
-                item.setAttribute("aria-checked", String(!!page.view()[MENU_OPTIONS[entry.id]]));
+                item.setAttribute("aria-checked", String(entry.id === "full-screen"
+                    ? !!fullScreenElement() : !!page.view()[MENU_OPTIONS[entry.id]]));
             item.addEventListener("click", () => {
                 closeMenu();
                 MENU_ACTIONS[entry.id]();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's script, first part (all parts share one scope, make_page.py): the design
-// zoomed to the window, the picture's canvas, which draws the program's batches of lines
-// and circles in the colours of the palette shown, the colours of the controls, and the
-// band that says where a held or stopped run stands.
+// The page's script, first part (all parts share one scope, make_page.py): the picture's
+// canvas, which draws the program's batches of lines and circles in the colours of the
+// palette shown, the colours of the controls, and the band that says where a held or
+// stopped run stands. Where the design stands on the page: layout.js.
 
 const stage = document.getElementById("stage");
 const design = document.getElementById("design");
@@ -16,151 +16,245 @@ let Module = null; // the program, compiled from C++
 let page = null; // its Page: the form, the run, the texts in the page's language
 let controlList = []; // the design's controls, as the program has them
 
-let zoom = 1;
+let zoom = 1; // CSS pixels per design pixel of the picture
 let factor = 0; // image pixels per design pixel of the canvas
+let labelsPainted = true; // the labels' texts are in the picture, as the design has them
 let ctx = null;
 let colours = null; // the palette shown: the design's or the projector's
 let projector = false;
 let redraws = 0;
 
-// --- Zoom ------------------------------------------------------------------------------
-
-// As the desktop: z = min(width / 800, height / 581), at least 0.5, centred; the canvas
-// keeps design × ceil(z × devicePixelRatio) pixels.
-function placeDesign() {
-    const width = document.documentElement.clientWidth;
-    const height = document.documentElement.clientHeight;
-    zoom = Math.max(Module.minimumZoom,
-        Math.min(width / Module.designWidth, height / Module.designHeight));
-    const shownWidth = Math.ceil(Module.designWidth * zoom - 1e-9);
-    const shownHeight = Math.ceil(Module.designHeight * zoom - 1e-9);
-    const left = Math.max(0, Math.floor((width - shownWidth) / 2));
-    const top = Math.max(0, Math.floor((height - shownHeight) / 2));
-    design.style.transform = "translate(" + left + "px," + top + "px) scale(" + zoom + ")";
-    stage.style.width = Math.max(width, shownWidth) + "px";
-    stage.style.height = Math.max(height, shownHeight) + "px";
-    // The boxes, the menu and the list of keys grow with the design, never below its size.
-    document.documentElement.style.setProperty("--ui-zoom", String(Math.max(1, zoom)));
-    const wanted = Math.max(1, Math.ceil(zoom * (window.devicePixelRatio || 1) - 1e-6));
-    if (wanted !== factor) renewPicture(wanted);
-}
-
-let pixelRatioQuery = null;
-function watchPixelRatio() {
-    if (pixelRatioQuery) pixelRatioQuery.removeEventListener("change", onPixelRatio);
-    pixelRatioQuery = window.matchMedia("(resolution: " + (window.devicePixelRatio || 1)
-        + "dppx)");
-    pixelRatioQuery.addEventListener("change", onPixelRatio);
-}
-function onPixelRatio() {
-    watchPixelRatio();
-    placeDesign();
-}
-
-// The design point under a pointer event: the centre of its pixel.
-function designPoint(event) {
-    const box = canvas.getBoundingClientRect();
-    return [(event.clientX - box.left + 0.5) / zoom - 0.5,
-        (event.clientY - box.top + 0.5) / zoom - 0.5];
-}
-
 // --- The picture -----------------------------------------------------------------------
+
+// While the picture is drawn anew at another factor a run at a time (a picture of many kept
+// runs), the canvas it is drawn on and the drawings that wait for it; the shown picture, at
+// the factor it has, stands in for it meanwhile, scaled by the browser.
+let renewal = null; // {canvas, ctx, factor, waiting: [Float32Array], at}
+let renewPending = false;
+const renewChannel = new MessageChannel();
+// Up to this many runs the picture is drawn anew at once, as it always was; beyond, in
+// slices of the event loop, so that the page answers keys and taps meanwhile.
+const RENEW_AT_ONCE = 8;
+const RENEW_SLICE_MS = 16;
+const RENEW_CHUNK = 512; // drawings between two looks at the clock
+
+// A canvas of the picture's size at a factor, with its ground and the labels' texts.
+function groundedCanvas(target, newFactor) {
+    target.width = Module.designWidth * newFactor;
+    target.height = Module.designHeight * newFactor;
+    const g = target.getContext("2d", { alpha: false });
+    g.setTransform(1, 0, 0, 1, 0, 0);
+    g.fillStyle = colours.ground;
+    g.fillRect(0, 0, target.width, target.height);
+    // Where the controls flow, the labels are texts above the picture (layout.js).
+    labelsPainted = layout === "design";
+    if (labelsPainted) paintLabels(g, newFactor);
+    return g;
+}
 
 // A new image at the factor, drawn again: its ground, the labels' texts, then every record.
 function renewPicture(newFactor) {
-    factor = newFactor;
-    canvas.width = Module.designWidth * factor;
-    canvas.height = Module.designHeight * factor;
+    renewal = null;
+    if (page.runCount() <= RENEW_AT_ONCE) {
+        factor = newFactor;
+        ctx = groundedCanvas(canvas, newFactor);
+        page.redraw();
+        pictureRenewed();
+        return;
+    }
+    renewal = { canvas: null, ctx: null, factor: newFactor, waiting: [], at: 0 };
+    page.renewBegin();
+    renewLater();
+}
+
+function renewLater() {
+    if (renewPending) return;
+    renewPending = true;
+    renewChannel.port2.postMessage(0);
+}
+renewChannel.port1.onmessage = () => {
+    renewPending = false;
+    if (renewal) renewSlice();
+};
+
+// A slice of the renewal: the drawings that wait, and the next runs' as they are made,
+// until the slice's time is up. The last run, while a run goes on, is drawn at once with
+// the swap, so that the picture drawn anew holds the run as far as it stands; its later
+// drawings are drawn on the shown picture, which the renewed one then is.
+function renewSlice() {
+    const r = renewal;
+    const deadline = performance.now() + RENEW_SLICE_MS;
+    if (!r.ctx) {
+        r.canvas = document.createElement("canvas");
+        r.ctx = groundedCanvas(r.canvas, r.factor);
+    }
+    for (;;) {
+        if (r.waiting.length) {
+            drawWaiting(r, RENEW_CHUNK);
+            // The canvas puts what it was given into its pixels now, not in one long task
+            // later: the clock then tells what the drawing took.
+            r.ctx.getImageData(0, 0, 1, 1);
+        } else if (page.renewed() < page.runCount()) {
+            const last = page.renewed() + 1 === page.runCount();
+            if (last && page.running()) {
+                page.renewStep(0, 1);
+                drawWaiting(r, Infinity);
+                showRenewed();
+                return;
+            }
+            page.renewStep(0, 1);
+        } else {
+            showRenewed();
+            return;
+        }
+        if (performance.now() >= deadline) break;
+    }
+    renewLater();
+}
+
+// Up to `most` of the drawings that wait for the renewed picture.
+function drawWaiting(r, most) {
+    let left = most;
+    while (r.waiting.length && left > 0) {
+        const records = r.waiting[0];
+        const count = Math.min(left, records.length / 7 - r.at);
+        drawRecords(r.ctx, r.factor, records.subarray(r.at * 7), count);
+        r.at += count;
+        left -= count;
+        if (r.at * 7 >= records.length) {
+            r.waiting.shift();
+            r.at = 0;
+        }
+    }
+}
+
+// The picture drawn anew is shown.
+function showRenewed() {
+    const done = renewal;
+    renewal = null;
+    factor = done.factor;
+    if (canvas.width !== done.canvas.width || canvas.height !== done.canvas.height) {
+        canvas.width = done.canvas.width;
+        canvas.height = done.canvas.height;
+    }
     ctx = canvas.getContext("2d", { alpha: false });
     ctx.setTransform(1, 0, 0, 1, 0, 0);
-    ctx.fillStyle = colours.ground;
-    ctx.fillRect(0, 0, canvas.width, canvas.height);
-    paintLabels();
-    page.redraw();
-    ++redraws;
-    overlay.width = canvas.width;
-    overlay.height = canvas.height;
+    ctx.drawImage(done.canvas, 0, 0);
+    pictureRenewed();
+}
+
+function resizeOverlay() {
+    if (overlay.width !== canvas.width || overlay.height !== canvas.height) {
+        overlay.width = canvas.width;
+        overlay.height = canvas.height;
+    }
     paintOverlay();
 }
 
+function pictureRenewed() {
+    ++redraws;
+    resizeOverlay();
+}
+
 // The two labels belong to the picture, as on the desktop: what a run draws covers them.
-function paintLabels() {
-    ctx.setTransform(factor, 0, 0, factor, 0, 0);
-    ctx.fillStyle = colours.text;
-    ctx.textBaseline = "alphabetic";
+function paintLabels(g, k) {
+    g.setTransform(k, 0, 0, k, 0, 0);
+    g.fillStyle = colours.text;
+    g.textBaseline = "alphabetic";
     for (const c of controlList) {
         if (c.kind !== "Label") continue;
         const [x, y, w, h] = c.rect;
-        ctx.font = Module.fontCss(c.font, 0);
-        const m = ctx.measureText(c.caption);
+        g.font = Module.fontCss(c.font, 0);
+        const m = g.measureText(c.caption);
         const ascent = m.fontBoundingBoxAscent;
         const descent = m.fontBoundingBoxDescent;
         if (c.name === "labKlepnete")
-            ctx.fillText(c.caption, x + (w - m.width) / 2, y + (h - ascent - descent) / 2 + ascent);
+            g.fillText(c.caption, x + (w - m.width) / 2, y + (h - ascent - descent) / 2 + ascent);
         else
-            ctx.fillText(c.caption, x, y + ascent);
+            g.fillText(c.caption, x, y + ascent);
     }
 }
 
 // A batch of the program's drawings: per record kind (0 line, 1 circle), role, pen width
-// and four numbers, in design pixels. They are drawn as the desktop's painter draws them
-// on its image of factor × factor pixels per design pixel: horizontal and vertical lines
-// and the small circles of the marks pixel by pixel (the pixels whose centres the pen
-// covers, with round caps; at factor 1 a line one pixel wide has the square ends of the
-// desktop's thin lines), so that rows, erasures and marks keep whole pixels in their pure
-// colours; slanted lines and the lens's outline as smooth strokes, each on its own, so that
-// the picture is the same however its drawings came in batches (a run's, or a redraw's).
-function drawBatch(records, count) {
-    const k = factor;
-    ctx.setTransform(1, 0, 0, 1, 0, 0);
-    ctx.lineCap = "round";
-    ctx.lineJoin = "round";
+// and four numbers, in design pixels, for the shown picture (target 0) or the one drawn anew
+// (1, which draws them in its own slices). They are drawn as the desktop's painter draws them on its image of factor x factor
+// pixels per design pixel: horizontal and vertical lines and the small circles of the marks
+// pixel by pixel (the pixels whose centres the pen covers, with round caps; at factor 1 a
+// line one pixel wide has the square ends of the desktop's thin lines), so that rows,
+// erasures and marks keep whole pixels in their pure colours; slanted lines and the lens's
+// outline as smooth strokes, each on its own, so that the picture is the same however its
+// drawings came in batches (a run's, or a redraw's). Whole pixels of one colour in a row go
+// to the canvas as one path of rectangles, filled once: the same pixels as each filled on
+// its own, in a fraction of the canvas's calls.
+function drawBatch(records, count, target) {
+    if (target === 1) {
+        // The batch's memory is the program's, and is used again: a copy waits.
+        if (renewal) renewal.waiting.push(records.slice(0, count * 7));
+        return;
+    }
+    if (ctx) drawRecords(ctx, factor, records, count);
+}
+
+function drawRecords(g, k, records, count) {
+    g.setTransform(1, 0, 0, 1, 0, 0);
+    g.lineCap = "round";
+    g.lineJoin = "round";
     let colour = null;
     let width = -1;
-    const use = (wanted, pen) => {
-        if (wanted !== colour) {
-            ctx.strokeStyle = wanted;
-            ctx.fillStyle = wanted;
-            colour = wanted;
-        }
-        if (pen !== width) {
-            ctx.lineWidth = pen * k;
-            width = pen;
-        }
-    };
+    let filling = false; // rectangles wait in the path, in `colour`
+    const roles = colours.roles;
     for (let i = 0; i < count; ++i) {
         const o = i * 7;
         const pen = records[o + 2];
-        use(colours.roles[records[o + 1]], pen);
+        const wanted = roles[records[o + 1]];
+        if (wanted !== colour) {
+            if (filling) {
+                g.fill();
+                filling = false;
+            }
+            g.strokeStyle = wanted;
+            g.fillStyle = wanted;
+            colour = wanted;
+        }
         const a = records[o + 3] * k;
         const b = records[o + 4] * k;
         const c = records[o + 5] * k;
         const d = records[o + 6] * k;
-        if (records[o] === 0) {
-            if (b === d) {
-                band(Math.min(a, c), Math.max(a, c), b, pen * k / 2, pen === 1 && k === 1, false);
-            } else if (a === c) {
-                band(Math.min(b, d), Math.max(b, d), a, pen * k / 2, pen === 1 && k === 1, true);
-            } else {
-                ctx.beginPath();
-                ctx.moveTo(a, b);
-                ctx.lineTo(c, d);
-                ctx.stroke();
+        const line = records[o] === 0;
+        if (line ? b === d || a === c : c + pen * k / 2 <= 8 * k) {
+            if (!filling) {
+                g.beginPath();
+                filling = true;
             }
-        } else if (c + pen * k / 2 <= 8 * k) {
-            disc(a, b, c, pen * k / 2);
-        } else {
-            ctx.beginPath();
-            ctx.arc(a, b, c, 0, 2 * Math.PI);
-            ctx.stroke();
+            if (!line) disc(g, a, b, c, pen * k / 2);
+            else if (b === d) band(g, Math.min(a, c), Math.max(a, c), b, pen * k / 2, pen === 1 && k === 1, false);
+            else band(g, Math.min(b, d), Math.max(b, d), a, pen * k / 2, pen === 1 && k === 1, true);
+            continue;
         }
+        if (filling) {
+            g.fill();
+            filling = false;
+        }
+        if (pen !== width) {
+            g.lineWidth = pen * k;
+            width = pen;
+        }
+        g.beginPath();
+        if (line) {
+            g.moveTo(a, b);
+            g.lineTo(c, d);
+        } else {
+            g.arc(a, b, c, 0, 2 * Math.PI);
+        }
+        g.stroke();
     }
+    if (filling) g.fill();
 }
 
 // A horizontal (or, across, a vertical) line from `from` to `to` at `at`, half `half`
 // image pixels wide: the rows whose centres lie in (at - half, at + half], each from the
 // first to the last pixel whose centre lies within the line and its caps.
-function band(from, to, at, half, squareEnds, across) {
+function band(g, from, to, at, half, squareEnds, across) {
     const first = Math.floor(at - half - 0.5) + 1; // the first r with r + 0.5 > at - half
     const last = Math.floor(at + half - 0.5); // the last r with r + 0.5 <= at + half
     for (let r = first; r <= last; ++r) {
@@ -169,8 +263,8 @@ function band(from, to, at, half, squareEnds, across) {
         const start = Math.floor(from - reach - 0.5) + 1; // first s with s + 0.5 > from - reach
         const end = Math.floor(to + reach - 0.5); // last s with s + 0.5 <= to + reach
         if (end < start) continue;
-        if (across) ctx.fillRect(r, start, 1, end - start + 1);
-        else ctx.fillRect(start, r, end - start + 1, 1);
+        if (across) g.rect(r, start, 1, end - start + 1);
+        else g.rect(start, r, end - start + 1, 1);
     }
 }
 
@@ -191,7 +285,7 @@ function dotReach(aside) {
 
 // A small circle of radius r drawn `half` wide, as the pixels whose centres it covers:
 // within its ring, or within the dot's outline when it is drawn as wide as its radius.
-function disc(x, y, r, half) {
+function disc(g, x, y, r, half) {
     const outer = r + half;
     const inner = r - half;
     const dot = inner <= 0;
@@ -204,7 +298,7 @@ function disc(x, y, r, half) {
                 : Math.hypot(dx, dy) < outer && Math.hypot(dx, dy) >= inner;
             if (inside && start === null) start = col;
             if (!inside && start !== null) {
-                ctx.fillRect(start, row, col - start, 1);
+                g.rect(start, row, col - start, 1);
                 start = null;
             }
         }
@@ -236,8 +330,10 @@ function applyColours() {
     root.setProperty("--arrow-right", arrowButton(colours, false));
     for (const c of controlList) {
         const element = controls[c.name];
-        if (element && c.kind !== "Label" && c.kind !== "ScrollBar" && c.textBox !== "Editable")
+        if (element && c.kind !== "Label" && c.kind !== "ScrollBar" && c.textBox !== "Editable") {
             element.style.background = colours.faces[c.colour];
+            element.style.setProperty("--face", colours.faces[c.colour]);
+        }
     }
 }
 
@@ -247,6 +343,7 @@ function setProjector(on) {
     projector = on;
     page.setView(Object.assign(page.view(), { projector: on }));
     colours = Module.colours(on);
+    page.useColours(on);
     applyColours();
     renewPicture(factor);
     showBand();
@@ -262,7 +359,7 @@ const measuring = document.createElement("canvas").getContext("2d");
 // prompt's font, made smaller only where the text would not fit.
 function showBand() {
     if (!page.bandShown()) {
-        statusBand.hidden = true;
+        if (!statusBand.hidden) statusBand.hidden = true;
         return;
     }
     const text = page.status();

@@ -47,6 +47,8 @@ function useLanguage(code) {
     canvas.title = "";
     describePicture();
     showLinkTexts();
+    showRunKeyTexts();
+    showFullScreenText();
     closeMenu();
     if (factor) renewPicture(factor);
     if (keysBox.open) fillKeys();
@@ -70,8 +72,11 @@ function snapshot() {
         runs: page.runCount(),
         drawn: page.drawn(),
         zoom: zoom,
+        layout: layout,
+        controlZoom: controlZoom,
         factor: factor,
         redraws: redraws,
+        renewing: renewal !== null,
         projector: projector,
         captions: ["nPravděpodobnost", "nSoučetRadiusvektorů", "nClonaOtvor"].filter(shown),
         settings: Object.fromEntries(["nPoloměr", "nIndex", "nKmitočet", "nClona",
@@ -99,6 +104,12 @@ function snapshot() {
         toast: toast.hidden ? null : toast.textContent,
         linkBox: linkBox.open,
         sound: { available: soundAvailable(), played: played.slice() },
+        runKeys: runKeys.hidden ? null : [...runKeys.querySelectorAll("button")].map(
+            (b) => [b.textContent, b.getAttribute("aria-disabled") !== "true"]),
+        readout: readoutNote.hidden ? null : readoutNote.textContent,
+        downloads: downloaded.slice(),
+        fullScreen: !!fullScreenElement(),
+        printed: printed,
         inspector: inspected ? {
             run: inspected.run + 1,
             point: inspected.point,
@@ -118,6 +129,7 @@ function start(module) {
         : [navigator.language || "en"];
     const code = module.chooseLanguage(wanted, Object.keys(translations));
     colours = module.colours(false);
+    page.useColours(false);
     controlList = page.controls();
     buildControls();
     applyColours();

@@ -29,6 +29,7 @@ function showView() {
     if (on !== projector) {
         projector = on;
         colours = Module.colours(on);
+        page.useColours(on);
         applyColours();
         showBand();
         paintInspector();

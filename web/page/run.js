@@ -17,17 +17,42 @@ function cancelAdvance() {
     if (timer) clearTimeout(timer);
     timer = 0;
     soonPending = false;
+    advanceAfterFrame = false;
 }
 
-// On at once, after the browser has had its turn (a message, not a clamped timeout).
+// On at once, after the browser has had its turn (a message, not a clamped timeout); but
+// where the browser has not shown the picture for a while, after it has: what a run draws
+// is put into the picture's pixels when it is shown, and a run that went on without that
+// would leave a long while of it for one frame, which would hold the page meanwhile.
+const FRAME_AFTER_MS = 48;
+let lastFrame = 0;
+let frameAsked = false;
+let advanceAfterFrame = false;
+function frameShown() {
+    frameAsked = false;
+    lastFrame = performance.now();
+    if (advanceAfterFrame) {
+        advanceAfterFrame = false;
+        soonChannel.port2.postMessage(0);
+    }
+}
+
 function advanceSoon() {
     if (!page.running() || page.waitingForAnswer()) return;
     cancelAdvance();
     soonPending = true;
-    soonChannel.port2.postMessage(0);
+    if (!frameAsked) {
+        frameAsked = true;
+        if (!lastFrame) lastFrame = performance.now();
+        requestAnimationFrame(frameShown);
+    }
+    // A page out of sight shows no frames: its run goes on without them.
+    if (performance.now() - lastFrame > FRAME_AFTER_MS && document.visibilityState === "visible")
+        advanceAfterFrame = true;
+    else soonChannel.port2.postMessage(0);
 }
 soonChannel.port1.onmessage = () => {
-    if (!soonPending) return;
+    if (!soonPending || advanceAfterFrame) return;
     soonPending = false;
     advanceRun();
 };
@@ -77,6 +102,7 @@ function startRun() {
     runsBefore = page.runCount();
     if (!page.start()) return;
     design.setAttribute("aria-busy", "true");
+    revealPicture();
     advanceRun();
 }
 
@@ -85,6 +111,10 @@ function startRun() {
 function endRun() {
     cancelAdvance();
     design.removeAttribute("aria-busy");
+    // The run's buttons go; one that had the focus gives it to Start.
+    const hadKeys = runKeys.contains(document.activeElement);
+    showRunKeys();
+    if (hadKeys) controls["cmdStart"].focus();
     showForm();
     recheckInspector();
     marksChanged();
@@ -95,10 +125,14 @@ function endRun() {
     }
 }
 
+// A box and its first button, which takes the focus (by the script, not by autofocus,
+// which a browser refuses in a page framed by another site, such as a learning platform).
 function openBox(box, textId, text) {
     document.getElementById(textId).textContent = text;
     box.returnValue = "";
     box.showModal();
+    const first = box.querySelector("button");
+    if (first) first.focus();
     showRunState();
 }
 
@@ -133,9 +167,10 @@ let shownStatus = "";
 let runningSaid = false; // the status says that a run goes on, since it last went on
 function showRunState() {
     const held = page.held();
-    document.title = held ? page.pausedTitle(caption) : caption;
+    const title = held ? page.pausedTitle(caption) : caption;
+    if (document.title !== title) document.title = title;
     const going = page.running() && !held && !boxOpen();
-    design.classList.toggle("busy", going);
+    if (design.classList.contains("busy") !== going) design.classList.toggle("busy", going);
     const status = page.status();
     if (status !== shownStatus) {
         shownStatus = status;
@@ -144,8 +179,15 @@ function showRunState() {
         if (!going || !runningSaid) statusBox.textContent = status;
         runningSaid = going;
     }
-    document.body.dataset.state = page.state();
+    const state = page.state();
+    if (document.body.dataset.state !== state) document.body.dataset.state = state;
     showBand();
+    showRunKeys();
+    // A run paints over the prompt; where the controls flow, its text above the picture goes.
+    const prompt = controls["labKlepnete"];
+    const covered = String(page.runCount() > 0);
+    if (prompt && prompt.getAttribute("aria-hidden") !== covered)
+        prompt.setAttribute("aria-hidden", covered);
 }
 
 // A short notice, as the status, which a screen reader hears.
@@ -218,8 +260,16 @@ function holdBack(event) {
         || menu.contains(event.target)
         || inspector.contains(event.target) || keysBox.contains(event.target)))
         return; // the boxes, the menu and the inner windows take their own input
+    // The run's buttons take a press, a tap and a click, and the keys that move between
+    // them and press them; every other key keeps its meaning for the run.
+    const onKeys = event.target instanceof Node && runKeys.contains(event.target);
+    if (onKeys && event.type !== "keydown" && event.type !== "keypress"
+        && event.type !== "keyup" && event.type !== "contextmenu")
+        return;
     if (event.type === "pointerdown") closeMenu();
-    if (event.type === "keydown") {
+    if (event.type === "keydown" && runKeysKey(event)) {
+        // handled: the focus moved between the run's buttons, or one was pressed
+    } else if (event.type === "keydown") {
         if (page.held() && linkKey(event) === "CopyLink") copyLink();
         else if (!doCommand(commandOf(event)) && event.target === canvas
             && (event.key === "l" || event.key === "L") && !event.repeat)
@@ -230,6 +280,11 @@ function holdBack(event) {
         return;
     }
     if (event.type === "click" && page.held() && event.target === canvas) inspectAt(event);
+    // A finger on a held run's picture, as on a picture with no run going on.
+    if (page.held() && event.target === canvas) {
+        if (event.type === "pointerdown") pressOnPicture(event);
+        else if (event.type === "pointerup") releaseOnPicture(event);
+    }
     event.preventDefault();
     event.stopImmediatePropagation();
     if (event.type === "input" || event.type === "change") showForm();

@@ -11,6 +11,7 @@
 #include "Legend.h"
 #include "Marks.h"
 #include "Page.h"
+#include "SceneGeometry.h"
 #include "SimulationRun.h"
 #include "Tones.h"
 
@@ -18,6 +19,8 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -189,6 +192,50 @@ val markAt(const Page& page, double x, double y) {
 bool canInspect(const Page& page, int run, int index) {
     return validPlace(run, index) &&
            inspectable(page.history(), {std::size_t(run), std::size_t(index)});
+}
+
+// The shown mark nearest to design point (x, y), within `reach` design pixels of its dot or
+// anywhere along its bar, that can be looked inside: {run, index, x, y} with the point the
+// mark stands at (a bar's top); null where none is that near. Of marks equally near, the
+// latest run's, as markAt has it.
+val nearestMark(const Page& page, double x, double y, double reach) {
+    const auto& runs = page.history().runs();
+    std::optional<MarkPlace> found;
+    double best = reach;
+    for (std::size_t r = runs.size(); r-- > 0;) {
+        const double base = SceneGeometry::from(runs[r].settings).markBaseY;
+        const bool bars = runs[r].markKind() == MarkKind::Bars;
+        for (std::size_t p = runs[r].points.size(); p-- > 0;) {
+            if (!inspectable(page.history(), {r, p}))
+                continue;
+            const PointResult& mark = runs[r].points[p].result;
+            const double nearestY =
+                bars ? std::clamp(y, std::min(mark.markY, base), std::max(mark.markY, base))
+                     : mark.markY;
+            const double distance = std::hypot(x - mark.x, y - nearestY);
+            if (distance < best || (distance == best && !found)) {
+                best = distance;
+                found = MarkPlace{r, p};
+            }
+        }
+    }
+    if (!found)
+        return val::null();
+    const PointResult& mark = runs[found->run].points[found->index].result;
+    val out = place(*found);
+    out.set("x", mark.x);
+    out.set("y", mark.markY);
+    return out;
+}
+
+// The colour of each role of the palette shown, for the canvas's surface.
+void useColours(Page& page, bool projector) {
+    const Colours& c = projector ? Colours::projector() : Colours::design();
+    std::array<std::uint32_t, roleCount> colours{};
+    for (std::size_t i = 0; i < roleCount; ++i)
+        colours[i] = std::uint32_t(c.roles[i].r) << 16 | std::uint32_t(c.roles[i].g) << 8 |
+                     c.roles[i].b;
+    page.setColours(colours);
 }
 
 std::string readout(const Page& page, double x, double y) {
@@ -594,7 +641,21 @@ EMSCRIPTEN_BINDINGS(ravo) {
         .value("NoPictureCopy", PageText::NoPictureCopy)
         .value("NoTextCopy", PageText::NoTextCopy)
         .value("PictureNotCopied", PageText::PictureNotCopied)
-        .value("DataNotCopied", PageText::DataNotCopied);
+        .value("DataNotCopied", PageText::DataNotCopied)
+        .value("RunKeys", PageText::RunKeys)
+        .value("Hold", PageText::Hold)
+        .value("GoOn", PageText::GoOn)
+        .value("Step", PageText::Step)
+        .value("Stop", PageText::Stop)
+        .value("HoldHelp", PageText::HoldHelp)
+        .value("StepHelp", PageText::StepHelp)
+        .value("StopHelp", PageText::StopHelp)
+        .value("FullScreen", PageText::FullScreen)
+        .value("LeaveFullScreen", PageText::LeaveFullScreen)
+        .value("DownloadPicture", PageText::DownloadPicture)
+        .value("DownloadData", PageText::DownloadData)
+        .value("PreviousPoint", PageText::PreviousPoint)
+        .value("NextPoint", PageText::NextPoint);
     class_<Page>("Page")
         .constructor<>()
         // The language and the page's own texts.
@@ -667,10 +728,17 @@ EMSCRIPTEN_BINDINGS(ravo) {
         .function("runCount",
                   optional_override([](const Page& p) { return int(p.history().runs().size()); }))
         .function("drawn", optional_override([](Page& p) { return double(p.surface().drawn()); }))
+        .function("leftOut",
+                  optional_override([](Page& p) { return double(p.surface().leftOut()); }))
         .function("redraw", &Page::redraw)
+        .function("useColours", &useColours)
+        .function("renewBegin", &Page::renewBegin)
+        .function("renewStep", &Page::renewStep)
+        .function("renewed", &Page::renewed)
         // The marks and the point inspector.
         .function("readoutAt", &readout)
         .function("markAt", &markAt)
+        .function("nearestMark", &nearestMark)
         .function("canInspect", &canInspect)
         .function("inspection", &inspection)
         .function("inspectNext", &inspectNext)
@@ -732,6 +800,7 @@ EMSCRIPTEN_BINDINGS(ravo) {
     constant("designWidth", designWidth);
     constant("designHeight", designHeight);
     constant("minimumZoom", minimumZoom);
+    constant("readableZoom", readableZoom);
     constant("detectorCount", int(SimulationRun::detectorCount));
     constant("toneRate", Tones::sampleRate);
 }

@@ -3,8 +3,13 @@
 
 #include "DrawingSurface.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <string_view>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace ravo::web {
@@ -15,11 +20,21 @@ namespace ravo::web {
 // shown (Colours::design() or Colours::projector()). A batch goes when it is full and
 // whenever the page is to show the picture (present), so the canvas always gets the
 // drawings in the order they were made.
+//
+// A run draws its base lines and the horizontal part of every path again for each path and
+// each detector point: about 20,000 of its 37,000 lines. Drawn again where nothing of another
+// colour has been drawn since, such a line sets each of its pixels to the colour they already
+// have, so it is left out, as the window's surface leaves it out; that changes no pixel.
 class CanvasSurface : public DrawingSurface {
 public:
     static constexpr std::size_t recordFloats = 7;
     static constexpr std::size_t batchRecords = 16384;
     enum Kind { Line = 0, Circle = 1 };
+    // Which canvas of the page draws the batches: the picture shown, or the one in which
+    // the page draws the picture anew at another size while the shown one stands in for it.
+    enum Target { Shown = 0, Renewed = 1 };
+
+    explicit CanvasSurface(Target target = Shown) : target_(target) {}
 
     void SetScaleToPixels() override {}
     void SetPenWidth(int width) override { penWidth_ = width; }
@@ -30,15 +45,54 @@ public:
     int penWidth() const { return penWidth_; }
     // Hands every drawing not yet handed over to the canvas.
     void present();
-    // Drawings handed to the canvas so far, for the page's state.
+    // Drawings handed to the canvas so far, for the page's state, and lines left out.
     long drawn() const { return drawn_; }
+    long leftOut() const { return leftOut_; }
+
+    // The colour each role has in the palette shown, as any number that is the same for the
+    // same colour: which lines cover the same pixels in either order.
+    void setColours(const std::array<std::uint32_t, roleCount>& colours);
+    // The canvas was painted anew, or by someone else: no line is known to stand as drawn.
+    void forget();
 
 private:
-    void add(Kind kind, Role role, float a, float b, float c, float d);
+    struct Box {
+        float left, top, right, bottom;
+        bool overlaps(const Box& b) const {
+            return left < b.right && b.left < right && top < b.bottom && b.top < bottom;
+        }
+        void unite(const Box& b);
+    };
+    struct Remembered {
+        float x1, y1, x2, y2;
+        std::uint32_t colour;
+        int width;
+        Box reach;
+        bool operator==(const Remembered& r) const {
+            return x1 == r.x1 && y1 == r.y1 && x2 == r.x2 && y2 == r.y2 && colour == r.colour &&
+                   width == r.width;
+        }
+    };
+    struct RememberedHash {
+        std::size_t operator()(const Remembered& r) const;
+    };
+    static constexpr std::size_t maxRemembered = 160;
 
+    void add(Kind kind, Role role, float a, float b, float c, float d);
+    Box reachOf(float left, float top, float right, float bottom) const;
+    void covered(const Box& reach, std::uint32_t colour);
+    void remember(const Remembered& line);
+    void rebuildAreas();
+
+    Target target_;
     std::vector<float> batch_;
     int penWidth_ = 1;
     long drawn_ = 0;
+    long leftOut_ = 0;
+    std::array<std::uint32_t, roleCount> colours_{};
+    std::unordered_set<Remembered, RememberedHash> remembered_;
+    std::deque<Remembered> rememberedOrder_; // oldest first; may name lines let go since
+    std::vector<std::pair<std::uint32_t, Box>> areas_; // per colour, where its lines lie
 };
 
 } // namespace ravo::web

@@ -9,7 +9,9 @@
 #include "RunSession.h"
 #include "View.h"
 
+#include <array>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -57,6 +59,10 @@ public:
     const RunSession& session() const { return session_; }
     const RunHistory& history() const { return session_.history(); }
     CanvasSurface& surface() { return surface_; }
+    const CanvasSurface& surface() const { return surface_; }
+
+    // The colour of each role in the palette shown (see CanvasSurface::setColours).
+    void setColours(const std::array<std::uint32_t, roleCount>& colours);
 
     // How the picture is shown. Whether it is to be drawn again from the records: marks by
     // shape or hidden changed (projector colours and the legend are the script's to show).
@@ -103,11 +109,26 @@ public:
     // labels first.
     void redraw();
 
+    // The whole picture again from the records, on the page's second canvas and a run at a
+    // time, so that a picture of many kept runs is drawn anew at another size without
+    // holding the page: renewBegin, then renewStep until it says that every run is drawn.
+    // The last run is drawn in the same step that says so, so that a run going on meanwhile
+    // is drawn as far as it stands; the page then shows the second canvas. A drawing that a
+    // later run's erase paints over is left out: it would not be seen.
+    void renewBegin();
+    // Draws runs until `budgetMs` have passed (at least `atLeast` of them); whether all are.
+    bool renewStep(double budgetMs, int atLeast);
+    // The runs drawn anew so far.
+    int renewed() const { return int(renewNext_); }
+
 private:
     Catalog catalog_;
     Form form_;
     CanvasSurface surface_;
     ViewSurface view_{surface_};
+    CanvasSurface renewSurface_{CanvasSurface::Renewed};
+    ViewSurface renewView_{renewSurface_};
+    std::size_t renewNext_ = 0;
     RunSession session_;
     MarkCursor cursor_{session_.history()};
     std::function<void()> changed_;
