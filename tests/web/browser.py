@@ -27,6 +27,23 @@ CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 
 
+def axe_source(testcase):
+    """axe-core's script (RAVO_AXE names it), for an accessibility audit. Where npm could not
+    reach its registry, scripts/dev leaves a note beside the modules instead: then the audit
+    is skipped, and says why; otherwise a missing axe-core fails."""
+    axe = os.environ.get("RAVO_AXE", "")
+    if not os.path.isfile(axe):
+        note = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(axe))),
+                            "UNAVAILABLE")
+        if os.path.isfile(note):
+            with open(note, encoding="utf-8", errors="replace") as f:
+                testcase.skipTest("axe-core was not installed: " + f.read().strip())
+        testcase.fail("no axe-core at %r: scripts/dev test installs it (npm ci of "
+                      "tests/web/package-lock.json into build-web/test-node)" % axe)
+    with open(axe, encoding="utf-8") as f:
+        return f.read()
+
+
 class PageError(AssertionError):
     pass
 
@@ -35,12 +52,18 @@ class Page:
     """The page in a browser of its own: a fresh profile, no network services."""
 
     def __init__(self, page_file, width=800, height=581, scale=1, languages=None,
-                 fragment="", serve=False, before_load=None, wait_ready=True):
+                 fragment="", serve=False, before_load=None, wait_ready=True, touch=False,
+                 site_files=None):
         self.folder = tempfile.mkdtemp(prefix="ravo-web-")
         site = os.path.join(self.folder, "site")
         os.mkdir(site)
         self.page = os.path.join(site, "ravo.html")
         shutil.copyfile(page_file, self.page)
+        # Other files beside the page (a learning platform's page that frames it): {name:
+        # text}, served from the same folder.
+        for name, text in (site_files or {}).items():
+            with open(os.path.join(site, name), "w", encoding="utf-8") as f:
+                f.write(text)
         self.server = None
         if serve:
             class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -67,6 +90,7 @@ class Page:
             options.add_argument("--lang=" + languages.split(",")[0])
             options.add_experimental_option("prefs", {"intl.accept_languages": languages})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+        self.touch = touch
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
         try:
             self.viewport(width, height, scale)
@@ -82,9 +106,14 @@ class Page:
 
     def viewport(self, width, height, scale=1):
         """The page's viewport, exactly: width × height CSS pixels at scale device pixels
-        each."""
+        each; with touch, a tablet's or a phone's (a touch screen, the page's viewport tag
+        honoured)."""
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": scale, "mobile": False})
+            "width": width, "height": height, "deviceScaleFactor": scale,
+            "mobile": self.touch})
+        if self.touch:
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {
+                "enabled": True, "maxTouchPoints": 5})
 
     def close(self):
         try:
@@ -160,6 +189,36 @@ class Page:
         requests += [r for r in self.js(
             "return performance.getEntriesByType('resource').map(e => e.name);")]
         return requests
+
+    # --- Fingers --------------------------------------------------------------------------
+
+    def touches(self, kind, *points):
+        """A touch event of the touch screen: kind touchStart, touchMove or touchEnd, with
+        the fingers at points [(x, y)] in CSS pixels of the viewport."""
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+            "type": kind, "touchPoints": [{"x": x, "y": y, "id": i}
+                                          for i, (x, y) in enumerate(points)]})
+
+    def tap(self, x, y):
+        self.touches("touchStart", (x, y))
+        self.touches("touchEnd")
+
+    def tap_element(self, selector):
+        x, y = self.centre(selector)
+        self.tap(x, y)
+
+    def centre(self, selector):
+        return self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.x + r.width / 2, r.y + r.height / 2];", selector)
+
+    def pinch(self, x, y, spread=200):
+        """Two fingers at (x, y) moved apart by spread CSS pixels: the page zoomed larger,
+        where the page lets the browser do that."""
+        self.touches("touchStart", (x - 20, y), (x + 20, y))
+        for step in range(1, 11):
+            d = 20 + spread / 2 * step / 10
+            self.touches("touchMove", (x - d, y), (x + d, y))
+        self.touches("touchEnd")
 
     # --- Keys and the clipboard -----------------------------------------------------------
 

@@ -31,9 +31,10 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 PAGE = None
 DESIGN_GROUND = (192, 192, 192)
 DESIGN_BLUE = (0, 0, 255)
-MENU = ["Copy picture", "Copy data", "Copy link", "Open link", "Undo erase",
-        "Projector colours", "Marks by shape", "Hide marks", "Legend", "Pace", "Language",
-        "Listen", "Keys and mouse"]
+MENU = ["Copy picture", "Copy data", "Download picture", "Download data", "Copy link",
+        "Open link", "Undo erase", "Projector colours", "Full screen", "Marks by shape",
+        "Hide marks", "Legend", "Pace", "Language", "Listen", "Keys and mouse"]
+PAGE_ENTRIES = {"Download picture", "Download data", "Full screen"}
 
 
 def pixel(picture, x, y):
@@ -56,9 +57,10 @@ class MenuTest(unittest.TestCase):
                              "the run to finish")
 
     def open_menu(self, page):
-        """The picture's menu, by a right click where nothing is drawn."""
+        """The picture's menu, by a right click where nothing is drawn (and where a run's
+        buttons do not stand)."""
         canvas = page.driver.find_element("css selector", "#picture")
-        ActionChains(page.driver).move_to_element_with_offset(canvas, 350, -250) \
+        ActionChains(page.driver).move_to_element_with_offset(canvas, 350, -150) \
             .context_click().perform()
         return page.wait_for(lambda s: s["menu"], "the picture's menu")["menu"]
 
@@ -249,7 +251,11 @@ class MenuTest(unittest.TestCase):
             self.assertTrue(readout.startswith(point.split("%1")[0] + str(i)), readout)
             self.assertIn("P = %s" % ("%.1f" % p).replace(".", ","), readout)
 
-            self.assertEqual(self.open_menu(page), [cs("frmRavo", label) for label in MENU])
+            # The window's entries in its words; the page's own (downloads, full screen) in
+            # the page's.
+            self.assertEqual(self.open_menu(page), [
+                cs("ravo-page" if label in PAGE_ENTRIES else "frmRavo", label)
+                for label in MENU])
             self.assertNotEqual(page.snapshot()["menu"], MENU)
             self.keys(page, Keys.ESCAPE)
             page.wait_for(lambda s: not s["menu"], "the menu closed")

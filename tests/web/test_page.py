@@ -229,9 +229,9 @@ class PageTest(unittest.TestCase):
         # The picture's menu copies the picture, as a PNG image.
         ActionChains(page.driver).context_click(canvas).perform()
         self.assertEqual(page.snapshot()["menu"], [
-            "Copy picture", "Copy data", "Copy link", "Open link", "Undo erase",
-            "Projector colours", "Marks by shape", "Hide marks", "Legend", "Pace", "Language",
-            "Listen", "Keys and mouse"])
+            "Copy picture", "Copy data", "Download picture", "Download data", "Copy link",
+            "Open link", "Undo erase", "Projector colours", "Full screen", "Marks by shape",
+            "Hide marks", "Legend", "Pace", "Language", "Listen", "Keys and mouse"])
         page.click('#menu [data-action="copy-picture"]')
         page.wait_for(lambda s: s["status"] == "Picture copied", "the picture on the clipboard")
         self.assertTrue(page.js("return document.getElementById('menu').hidden"))

@@ -23,7 +23,7 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
-from browser import Page  # noqa: E402
+from browser import Page, axe_source  # noqa: E402
 import model  # noqa: E402
 from test_page import COLOURS, dots  # noqa: E402
 
@@ -387,8 +387,7 @@ class ReadingTest(unittest.TestCase):
 
     def audit(self, page, when):
         if not page.js("return !!window.axe"):
-            with open(os.environ["RAVO_AXE"], encoding="utf-8") as f:
-                page.js(f.read())
+            page.js(self.axe)
         result = page.driver.execute_async_script("""
             const done = arguments[1];
             axe.run(document, {runOnly: {type: 'tag', values: arguments[0]},
@@ -403,17 +402,7 @@ class ReadingTest(unittest.TestCase):
         self.assertEqual(result["violations"], [], "WCAG violations %s" % when)
 
     def test_accessibility_audit(self):
-        axe = os.environ.get("RAVO_AXE", "")
-        if not os.path.isfile(axe):
-            # scripts/dev leaves a note beside the modules where npm could not reach its
-            # registry: then the audit is skipped, and says why.
-            note = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(axe))),
-                                "UNAVAILABLE")
-            if os.path.isfile(note):
-                with open(note, encoding="utf-8", errors="replace") as f:
-                    self.skipTest("axe-core was not installed: " + f.read().strip())
-        self.assertTrue(os.path.isfile(axe), "no axe-core at %r: scripts/dev test installs it "
-                        "(npm ci of tests/web/package-lock.json into build-web/test-node)" % axe)
+        self.axe = axe_source(self)
         with Page(PAGE, width=1366, height=768) as page:
             # Among the rest, every option and the check box is at least 24 CSS pixels high
             # and wide where it is hit, and none lies over another (target-size).
