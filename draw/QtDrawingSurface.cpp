@@ -5,7 +5,6 @@
 #include "DrawingCanvas.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -100,11 +99,14 @@ void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2, Role rol
     const bool slanted = x1 != x2 && y1 != y2;
     const QPen pen = penFor(role, slanted);
     const QRectF reach = reachOf(x1, y1, x2, y2);
-    if (!slanted && unchanged(x1, y1, x2, y2, pen)) {
+    const LineMemory::Line line{x1, y1, x2, y2, pen.color().rgb(), pen.width(),
+                                int(pen.capStyle())};
+    if (!slanted && lines_.contains(line)) {
         ++unchangedLineCount_; // drawn before, and nothing of another colour over it since
         return;
     }
-    covered(reach, pen.color().rgb());
+    const LineMemory::Box box{reach.left(), reach.top(), reach.right(), reach.bottom()};
+    lines_.covered(box, line.colour);
     if (!batch_.empty() && pen.color() != batchPen_.color())
         sendBatch();
     painterWith(pen);
@@ -117,7 +119,7 @@ void QtDrawingSurface::DrawLine(float x1, float y1, float x2, float y2, Role rol
         batch_.emplace_back(x1, y1, x2, y2);
     }
     if (!slanted)
-        remember(x1, y1, x2, y2, pen, reach);
+        lines_.remember(line, box);
     touched(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
 }
 
@@ -129,90 +131,8 @@ QRectF QtDrawingSurface::reachOf(float x1, float y1, float x2, float y2) const {
         .adjusted(-margin, -margin, margin, margin);
 }
 
-// A run draws its base lines and the horizontal part of every path again for each path
-// and each detector point. Drawn again where nothing of another colour has been drawn
-// since, such a line sets each of its pixels to the colour they already have: it is left
-// out, which changes no pixel.
-bool QtDrawingSurface::unchanged(float x1, float y1, float x2, float y2, const QPen& pen) const {
-    return remembered_.contains({x1, y1, x2, y2, pen.color().rgb(), pen.width(), pen.capStyle(), {}});
-}
-
-std::size_t QtDrawingSurface::RememberedHash::operator()(const Remembered& r) const {
-    // + 0.0f makes -0 and 0, which compare equal, hash alike.
-    std::size_t h = std::bit_cast<std::uint32_t>(r.x1 + 0.0f);
-    for (const std::uint32_t v : {std::bit_cast<std::uint32_t>(r.y1 + 0.0f),
-                                  std::bit_cast<std::uint32_t>(r.x2 + 0.0f),
-                                  std::bit_cast<std::uint32_t>(r.y2 + 0.0f), std::uint32_t(r.colour),
-                                  std::uint32_t(r.width), std::uint32_t(r.cap)})
-        h = h * 0x9E3779B97F4A7C15ull + v;
-    return h ^ (h >> 29);
-}
-
-void QtDrawingSurface::remember(float x1, float y1, float x2, float y2, const QPen& pen,
-                                const QRectF& reach) {
-    const Remembered line{x1, y1, x2, y2, pen.color().rgb(), pen.width(), pen.capStyle(), reach};
-    if (!remembered_.insert(line).second)
-        return;
-    rememberedOrder_.push_back(line);
-    while (remembered_.size() > maxRemembered && !rememberedOrder_.empty()) {
-        remembered_.erase(rememberedOrder_.front());
-        rememberedOrder_.pop_front();
-    }
-    if (rememberedOrder_.size() > 4 * maxRemembered) // mostly lines let go already
-        std::erase_if(rememberedOrder_,
-                      [&](const Remembered& r) { return !remembered_.contains(r); });
-    auto area = std::find_if(rememberedAreas_.begin(), rememberedAreas_.end(),
-                             [&](const auto& a) { return a.first == line.colour; });
-    if (area == rememberedAreas_.end())
-        rememberedAreas_.emplace_back(line.colour, reach);
-    else
-        area->second |= reach;
-}
-
-namespace {
-
-// QRectF::intersects, for rectangles of positive size, without the call into the library.
-bool overlap(const QRectF& a, const QRectF& b) {
-    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() &&
-           b.top() < a.bottom();
-}
-
-} // namespace
-
-// Something of a colour is drawn over an area: the remembered lines of other colours there
-// are no longer as they were. The areas of the colours are made anew only when a line of
-// theirs was let go: until then they may be larger than their lines, never smaller.
-void QtDrawingSurface::covered(const QRectF& reach, QRgb colour) {
-    if (std::none_of(rememberedAreas_.begin(), rememberedAreas_.end(), [&](const auto& a) {
-            return a.first != colour && overlap(a.second, reach);
-        }))
-        return;
-    bool lost = false;
-    for (auto it = remembered_.begin(); it != remembered_.end();) {
-        if (it->colour != colour && overlap(it->reach, reach)) {
-            it = remembered_.erase(it);
-            lost = true;
-        } else {
-            ++it;
-        }
-    }
-    if (!lost)
-        return;
-    rememberedAreas_.clear();
-    for (const Remembered& r : remembered_) {
-        auto area = std::find_if(rememberedAreas_.begin(), rememberedAreas_.end(),
-                                 [&](const auto& a) { return a.first == r.colour; });
-        if (area == rememberedAreas_.end())
-            rememberedAreas_.emplace_back(r.colour, r.reach);
-        else
-            area->second |= r.reach;
-    }
-}
-
 void QtDrawingSurface::forget() {
-    remembered_.clear();
-    rememberedOrder_.clear();
-    rememberedAreas_.clear();
+    lines_.forget();
 }
 
 // A line straight into the picture's pixels, where the painter maps logical pixels to
@@ -249,9 +169,9 @@ void QtDrawingSurface::DrawCircle(float x, float y, float radius, Role role) {
     sendBatch();
     const QPen pen = penFor(role, false);
     const qreal margin = penWidth_ / 2.0 + 1;
-    covered(QRectF(x - radius - margin, y - radius - margin, 2 * (radius + margin),
-                   2 * (radius + margin)),
-            pen.color().rgb());
+    lines_.covered({x - radius - margin, y - radius - margin, x + radius + margin,
+                    y + radius + margin},
+                   pen.color().rgb());
     painterWith(pen).drawEllipse(QPointF(x, y), radius, radius);
     touched(x - radius, y - radius, x + radius, y + radius);
 }

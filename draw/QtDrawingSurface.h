@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "LineMemory.h"
 #include "PixelSpans.h"
 
 #include <QPainter>
@@ -10,9 +11,7 @@
 #include <QRectF>
 #include <QRegion>
 
-#include <deque>
 #include <functional>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 #include <string_view>
@@ -67,9 +66,6 @@ private:
     QPainter& painterWith(const QPen& pen);
     void sendBatch();
     QRectF reachOf(float x1, float y1, float x2, float y2) const;
-    bool unchanged(float x1, float y1, float x2, float y2, const QPen& pen) const;
-    void remember(float x1, float y1, float x2, float y2, const QPen& pen, const QRectF& reach);
-    void covered(const QRectF& reach, QRgb colour);
     bool drawSpanLine(float x1, float y1, float x2, float y2);
     void touched(float left, float top, float right, float bottom);
     // The changed area in pixels of the picture; forgets it.
@@ -80,27 +76,8 @@ private:
     bool painting_ = false;
     int penWidth_ = 1;
     QPen pen_{Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
-    // Horizontal and vertical lines known to stand in the picture as drawn: found by their
-    // ends and pen at once, the oldest let go first, and for each colour the area they lie
-    // in, so that a drawing far from those of other colours checks none of them.
-    struct Remembered {
-        float x1, y1, x2, y2;
-        QRgb colour;
-        int width;
-        Qt::PenCapStyle cap;
-        QRectF reach;
-        bool operator==(const Remembered& o) const {
-            return x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2 && colour == o.colour &&
-                   width == o.width && cap == o.cap;
-        }
-    };
-    struct RememberedHash {
-        std::size_t operator()(const Remembered& r) const;
-    };
-    static constexpr std::size_t maxRemembered = 160;
-    std::unordered_set<Remembered, RememberedHash> remembered_;
-    std::deque<Remembered> rememberedOrder_; // oldest first; may name lines let go since
-    std::vector<std::pair<QRgb, QRectF>> rememberedAreas_;
+    // Horizontal and vertical lines known to stand in the picture as drawn.
+    LineMemory lines_;
     std::vector<QLineF> batch_;
     QPen batchPen_;
     PixelSpans spans_;

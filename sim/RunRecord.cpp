@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
+#include <vector>
 
 namespace ravo {
 
@@ -71,14 +71,25 @@ namespace {
 
 // Passes on every drawing but those that lie wholly inside an area that a later run's erase
 // paints over anyway: what they would leave is gone by the end of the replay, whatever is
-// drawn between. The area is taken a pixel smaller on every side than the rows that erase
+// drawn between. Each area is taken a pixel smaller on every side than the rows that erase
 // it, and each drawing a pixel larger than its pen reaches, so that only drawings whose
 // every pixel is painted over are left out.
-class BeyondLaterErase : public DrawingSurface {
+class BeyondLaterErases : public DrawingSurface {
 public:
-    BeyondLaterErase(DrawingSurface& surface, const Area& erased)
-        : surface_(surface), erased_{erased.left + 1, erased.top + 1, erased.right - 1,
-                                     erased.bottom - 1} {}
+    BeyondLaterErases(DrawingSurface& surface, const std::deque<RunRecord>& runs,
+                      std::size_t run)
+        : surface_(surface) {
+        for (std::size_t later = run + 1; later < runs.size(); ++later)
+            for (const Area& a : runs[later].erased) {
+                const Area inner{a.left + 1, a.top + 1, a.right - 1, a.bottom - 1};
+                if (inner.right <= inner.left || inner.bottom <= inner.top)
+                    continue;
+                // Kept runs erase the same areas again and again: each is looked at once.
+                if (std::none_of(areas_.begin(), areas_.end(),
+                                 [&](const Area& b) { return inside(inner, b); }))
+                    areas_.push_back(inner);
+            }
+    }
 
     void SetScaleToPixels() override { surface_.SetScaleToPixels(); }
     void SetPenWidth(int width) override {
@@ -96,40 +107,34 @@ public:
     void ShowControl(std::string_view controlName) override { surface_.ShowControl(controlName); }
 
 private:
+    static bool inside(const Area& a, const Area& b) {
+        return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;
+    }
     bool covered(double left, double top, double right, double bottom) const {
+        if (areas_.empty() || !std::isfinite(left) || !std::isfinite(top) ||
+            !std::isfinite(right) || !std::isfinite(bottom))
+            return false;
         const double reach = width_ / 2.0 + 1;
-        return std::isfinite(left) && std::isfinite(top) && std::isfinite(right) &&
-               std::isfinite(bottom) && left - reach >= erased_.left &&
-               top - reach >= erased_.top && right + reach <= erased_.right &&
-               bottom + reach <= erased_.bottom;
+        const Area drawn{left - reach, top - reach, right + reach, bottom + reach};
+        return std::any_of(areas_.begin(), areas_.end(),
+                           [&](const Area& a) { return inside(drawn, a); });
     }
 
     DrawingSurface& surface_;
-    Area erased_;
+    std::vector<Area> areas_;
     int width_ = 1;
 };
-
-// Whether an erase paints over the whole picture of a run, but for its edges.
-bool paintsOverTheRun(const Area& a) {
-    return a.left <= 10 && a.top <= 26 && a.right >= 800 && a.bottom >= 580;
-}
 
 } // namespace
 
 void RunHistory::replay(DrawingSurface& surface) const {
-    for (std::size_t r = 0; r < runs_.size(); ++r) {
-        std::optional<Area> later;
-        for (std::size_t next = r + 1; next < runs_.size() && !later; ++next)
-            for (const Area& a : runs_[next].erased)
-                if (paintsOverTheRun(a))
-                    later = a;
-        if (later) {
-            BeyondLaterErase beyond(surface, *later);
-            ravo::replay(runs_[r], beyond);
-        } else {
-            ravo::replay(runs_[r], surface);
-        }
-    }
+    for (std::size_t r = 0; r < runs_.size(); ++r)
+        replayRun(r, surface);
+}
+
+void RunHistory::replayRun(std::size_t run, DrawingSurface& surface) const {
+    BeyondLaterErases beyond(surface, runs_, run);
+    ravo::replay(runs_[run], beyond);
 }
 
 } // namespace ravo

@@ -75,7 +75,11 @@ public:
     void dropLast() { runs_.pop_back(); }
 
     bool shown(std::size_t run, const PointRecord& point) const;
+    // The picture: every run replayed in order.
     void replay(DrawingSurface& surface) const;
+    // One run replayed, leaving out what a later run's erase paints over anyway (it would
+    // not be seen by the end of the replay): a picture drawn a run at a time is the same.
+    void replayRun(std::size_t run, DrawingSurface& surface) const;
     // Lets go of the paths of every point whose mark is no longer shown: nothing reads them
     // any more, and a replay computes what it draws from the settings.
     void forgetHidden();

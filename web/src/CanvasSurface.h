@@ -2,14 +2,12 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "LineMemory.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <string_view>
-#include <unordered_set>
-#include <utility>
 #include <vector>
 
 namespace ravo::web {
@@ -56,33 +54,8 @@ public:
     void forget();
 
 private:
-    struct Box {
-        float left, top, right, bottom;
-        bool overlaps(const Box& b) const {
-            return left < b.right && b.left < right && top < b.bottom && b.top < bottom;
-        }
-        void unite(const Box& b);
-    };
-    struct Remembered {
-        float x1, y1, x2, y2;
-        std::uint32_t colour;
-        int width;
-        Box reach;
-        bool operator==(const Remembered& r) const {
-            return x1 == r.x1 && y1 == r.y1 && x2 == r.x2 && y2 == r.y2 && colour == r.colour &&
-                   width == r.width;
-        }
-    };
-    struct RememberedHash {
-        std::size_t operator()(const Remembered& r) const;
-    };
-    static constexpr std::size_t maxRemembered = 160;
-
     void add(Kind kind, Role role, float a, float b, float c, float d);
-    Box reachOf(float left, float top, float right, float bottom) const;
-    void covered(const Box& reach, std::uint32_t colour);
-    void remember(const Remembered& line);
-    void rebuildAreas();
+    LineMemory::Box reachOf(float left, float top, float right, float bottom) const;
 
     Target target_;
     std::vector<float> batch_;
@@ -90,9 +63,7 @@ private:
     long drawn_ = 0;
     long leftOut_ = 0;
     std::array<std::uint32_t, roleCount> colours_{};
-    std::unordered_set<Remembered, RememberedHash> remembered_;
-    std::deque<Remembered> rememberedOrder_; // oldest first; may name lines let go since
-    std::vector<std::pair<std::uint32_t, Box>> areas_; // per colour, where its lines lie
+    LineMemory lines_; // horizontal and vertical lines known to stand as drawn
 };
 
 } // namespace ravo::web

@@ -3,8 +3,6 @@
 
 #include "Help.h"
 
-#include <algorithm>
-#include <cmath>
 #include <variant>
 
 namespace ravo::web {
@@ -50,62 +48,6 @@ const char* commandName(Command command) {
     }
     return "";
 }
-
-// Passes on the drawings of one run that no later run's erase paints over: what the erase
-// paints over is gone by the end of the replay, whatever is drawn between. As the run
-// history's own replay does it for an erase of the whole picture, the area is taken a pixel
-// smaller on every side than the rows that erase it, and each drawing a pixel larger than
-// its pen reaches, so that only drawings whose every pixel is painted over are left out.
-class BeyondLaterErases : public DrawingSurface {
-public:
-    BeyondLaterErases(DrawingSurface& surface, const RunHistory& history, std::size_t run)
-        : surface_(surface) {
-        const auto& runs = history.runs();
-        for (std::size_t later = run + 1; later < runs.size(); ++later)
-            for (const Area& a : runs[later].erased) {
-                const Area inner{a.left + 1, a.top + 1, a.right - 1, a.bottom - 1};
-                if (inner.right <= inner.left || inner.bottom <= inner.top)
-                    continue;
-                // Kept runs erase the same areas again and again: each is looked at once.
-                if (std::none_of(areas_.begin(), areas_.end(), [&](const Area& b) {
-                        return b.left <= inner.left && b.top <= inner.top &&
-                               b.right >= inner.right && b.bottom >= inner.bottom;
-                    }))
-                    areas_.push_back(inner);
-            }
-    }
-
-    void SetScaleToPixels() override { surface_.SetScaleToPixels(); }
-    void SetPenWidth(int width) override {
-        width_ = width;
-        surface_.SetPenWidth(width);
-    }
-    void DrawLine(float x1, float y1, float x2, float y2, Role role) override {
-        if (!covered(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
-            surface_.DrawLine(x1, y1, x2, y2, role);
-    }
-    void DrawCircle(float x, float y, float radius, Role role) override {
-        if (!covered(x - radius, y - radius, x + radius, y + radius))
-            surface_.DrawCircle(x, y, radius, role);
-    }
-    void ShowControl(std::string_view controlName) override { surface_.ShowControl(controlName); }
-
-private:
-    bool covered(double left, double top, double right, double bottom) const {
-        if (!std::isfinite(left) || !std::isfinite(top) || !std::isfinite(right) ||
-            !std::isfinite(bottom))
-            return false;
-        const double reach = width_ / 2.0 + 1;
-        return std::any_of(areas_.begin(), areas_.end(), [&](const Area& a) {
-            return left - reach >= a.left && top - reach >= a.top && right + reach <= a.right &&
-                   bottom + reach <= a.bottom;
-        });
-    }
-
-    DrawingSurface& surface_;
-    std::vector<Area> areas_;
-    int width_ = 1;
-};
 
 } // namespace
 
@@ -212,9 +154,8 @@ bool Page::renewStep(double budgetMs, int atLeast) {
         const double spent = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         if (drawn >= atLeast && (spent >= budgetMs || (last && spent > 0.5 * budgetMs)))
             break;
-        BeyondLaterErases beyond(renewView_, history(), renewNext_);
         renewView_.SetPenWidth(1);
-        replay(runs[renewNext_], beyond);
+        history().replayRun(renewNext_, renewView_);
         ++renewNext_;
         ++drawn;
     }
