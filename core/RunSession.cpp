@@ -99,25 +99,11 @@ void RunSession::close() {
     end();
 }
 
-namespace {
-
-// Where a loaded run draws: nowhere, since the face redraws the picture from the records.
-class NoSurface : public DrawingSurface {
-public:
-    void SetScaleToPixels() override {}
-    void SetPenWidth(int) override {}
-    void DrawLine(float, float, float, float, Role) override {}
-    void DrawCircle(float, float, float, Role) override {}
-    void ShowControl(std::string_view) override {}
-};
-
-} // namespace
-
 bool RunSession::load(const PictureLink& link) {
     if (running())
         return false;
     RunHistory loaded;
-    NoSurface nowhere;
+    NoDrawing nowhere; // the face redraws the picture from the records
     for (const LinkRun& run : link.runs) {
         form_.restore(run.settings);
         RunRecord& record = loaded.add(RunRecord{});

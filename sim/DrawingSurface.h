@@ -62,4 +62,14 @@ public:
     virtual void ShowControl(std::string_view controlName) = 0;
 };
 
+// A surface that draws nothing: for a run whose records alone are wanted.
+class NoDrawing : public DrawingSurface {
+public:
+    void SetScaleToPixels() override {}
+    void SetPenWidth(int) override {}
+    void DrawLine(float, float, float, float, Role) override {}
+    void DrawCircle(float, float, float, Role) override {}
+    void ShowControl(std::string_view) override {}
+};
+
 } // namespace ravo

@@ -42,14 +42,6 @@ private:
     mutable Clock::duration skipped_{};
 };
 
-class NoSurface : public DrawingSurface {
-public:
-    void SetScaleToPixels() override {}
-    void SetPenWidth(int) override {}
-    void DrawLine(float, float, float, float, Role) override {}
-    void DrawCircle(float, float, float, Role) override {}
-    void ShowControl(std::string_view) override {}
-};
 
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "link_of_runs: %s\n", why.c_str());
@@ -78,7 +70,7 @@ void run(RunSession& session, bool yes, int stopAt) {
 int main(int argc, char** argv) {
     const InstantClock clock;
     Form form;
-    NoSurface surface;
+    NoDrawing surface;
     RunSession session(form, surface, clock);
     form.load();
     ViewOptions view;
