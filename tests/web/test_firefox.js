@@ -132,7 +132,9 @@ function assertDots(found, expected, skip = new Set()) {
         expected.map((p) => p[0]).filter((i) => !skip.has(i) || found.centres[i]));
 }
 
-const state = (page) => page.evaluate(() => window.ravoPage.snapshot());
+// The page's state; null until it has started (its module is compiled after the load).
+const state = (page) => page.evaluate(() =>
+    (window.ravoPage ? window.ravoPage.snapshot() : null));
 
 async function waitFor(page, condition, what, timeout = 60000) {
     const deadline = Date.now() + timeout;
