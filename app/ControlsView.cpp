@@ -29,11 +29,11 @@
 namespace ravo {
 
 QFont fontAt(FontRole role, qreal zoom) {
-    const FontSpec spec = fontFor(role);
+    const TextFont face = fontFor(role);
     QFont font;
-    font.setFamily(QString::fromLatin1(spec.family));
-    font.setPixelSize(std::max(1, int(std::lround(spec.pixels * zoom))));
-    font.setBold(spec.bold);
+    font.setFamily(QString::fromLatin1(face.family));
+    font.setPixelSize(std::max(1, int(std::lround(face.pixels * zoom))));
+    font.setBold(face.bold);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }

@@ -5,7 +5,7 @@
 
 namespace ravo {
 
-FontSpec fontFor(FontRole role) {
+TextFont fontFor(FontRole role) {
     switch (role) {
     case FontRole::Default:
         return {"Liberation Sans", 11, false, false};
@@ -21,7 +21,7 @@ FontSpec fontFor(FontRole role) {
     return {"Liberation Sans", 16, false, false};
 }
 
-std::string FontSpec::css(double zoom) const {
+std::string TextFont::css(double zoom) const {
     const long size = std::max(1L, std::lround(pixels * zoom));
     std::string out = bold ? "bold " : "";
     out += std::to_string(size) + "px \"" + family + "\", ";

@@ -11,7 +11,7 @@ namespace ravo {
 // 8.25 pt is 11 px, 12 pt is 16 px, 14.25 pt is 19 px, 15.75 pt is 21 px. Liberation Sans
 // and Serif keep the metrics of the classic sans-serif and Times faces the layout was made
 // for.
-struct FontSpec {
+struct TextFont {
     const char* family;
     int pixels;
     bool bold;
@@ -22,7 +22,7 @@ struct FontSpec {
     std::string css(double zoom = 1) const;
 };
 
-FontSpec fontFor(FontRole role);
+TextFont fontFor(FontRole role);
 
 // The family of the point inspector's and the list of keys' texts.
 inline constexpr const char* textFamily = "Liberation Sans";

@@ -207,9 +207,7 @@ function onPixelRatio() {
 // has room for them, else right of "Exit", where a run draws nothing; where the controls
 // flow, above the picture.
 function placeRunKeys() {
-    const shown = page.running();
-    if (runKeys.hidden === shown) runKeys.hidden = !shown;
-    if (!shown) return;
+    if (runKeys.hidden) return;
     runKeys.classList.toggle("in-bar", layout === "flow");
     if (layout === "flow") {
         if (runKeys.parentNode !== flowBar) flowBar.append(runKeys);
@@ -244,15 +242,22 @@ function revealPicture() {
 
 // What the run's buttons say and offer: "Hold" while it runs, "Go on" while it is held;
 // "Step" only while it is held, as the key.
+// Shown while a run goes on, and placed when they appear (placeDesign places them anew);
+// the words of Hold and whether Step can be used follow the run at each of its slices.
 function showRunKeys() {
-    placeRunKeys();
-    if (runKeys.hidden) return;
+    const shown = page.running();
+    if (runKeys.hidden === shown) {
+        runKeys.hidden = !shown;
+        placeRunKeys();
+    }
+    if (!shown) return;
     const held = page.held();
     const hold = document.getElementById("run-hold");
     const text = page.text(held ? Module.PageText.GoOn : Module.PageText.Hold);
     if (hold.textContent !== text) hold.textContent = text;
     const step = document.getElementById("run-step");
-    step.setAttribute("aria-disabled", String(!held));
+    if (step.getAttribute("aria-disabled") !== String(!held))
+        step.setAttribute("aria-disabled", String(!held));
 }
 
 function showRunKeyTexts() {
@@ -361,8 +366,6 @@ for (const type of ["fullscreenchange", "webkitfullscreenchange"])
     });
 
 // --- Printing --------------------------------------------------------------------------
-
-const printSheet = document.getElementById("print-sheet");
 
 // What a print holds beside the picture: the page's title, the date, and the runs shown with
 // their settings, each beside its mark as drawn. The controls are not printed (ravo.css).

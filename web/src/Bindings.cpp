@@ -167,7 +167,7 @@ std::string fontCss(const std::string& role, int pixels) {
                        FontRole::Caption})
         if (role == fontName(r))
             chosen = r;
-    FontSpec font = fontFor(chosen);
+    TextFont font = fontFor(chosen);
     if (pixels > 0)
         font.pixels = pixels;
     return font.css();

@@ -18,11 +18,8 @@ namespace ravo::web {
 // shown (Colours::design() or Colours::projector()). A batch goes when it is full and
 // whenever the page is to show the picture (present), so the canvas always gets the
 // drawings in the order they were made.
-//
-// A run draws its base lines and the horizontal part of every path again for each path and
-// each detector point: about 20,000 of its 37,000 lines. Drawn again where nothing of another
-// colour has been drawn since, such a line sets each of its pixels to the colour they already
-// have, so it is left out, as the window's surface leaves it out; that changes no pixel.
+// A horizontal or vertical line that stands in the picture as drawn (LineMemory) is left
+// out, as the window's surface leaves it out; that changes no pixel.
 class CanvasSurface : public DrawingSurface {
 public:
     static constexpr std::size_t recordFloats = 7;
