@@ -319,6 +319,3 @@ inspector.addEventListener("keydown", (event) => {
 document.getElementById("inspector-close").addEventListener("click", closeInspector);
 document.getElementById("inspector-previous").addEventListener("click", () => stepInspector(-1));
 document.getElementById("inspector-next").addEventListener("click", () => stepInspector(1));
-window.addEventListener("resize", () => {
-    if (inspected) paintInspector();
-});
