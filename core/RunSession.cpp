@@ -39,7 +39,7 @@ RunSession::Next RunSession::advance() {
         lateness_ = late > lateness_ ? late : (lateness_ * 7 + late) / 8;
         due_ = {};
     }
-    const RunDriver::Next next = driver_->advance(slice);
+    const RunDriver::Next next = driver_->advance(slice_);
     Next out{next.wait, {}, next.text};
     switch (next.wait) {
     case RunDriver::Wait::Ended:

@@ -48,8 +48,8 @@ struct KeyPress {
 class RunSession {
 public:
     using Clock = RunDriver::Clock;
-    // A slice of the run between two showings of the picture.
-    static constexpr std::chrono::milliseconds slice{16};
+    // A slice of the run between two showings of the picture, as long as a frame.
+    static constexpr std::chrono::milliseconds defaultSlice{16};
 
     struct Next {
         RunDriver::Wait wait = RunDriver::Wait::Ended;
@@ -96,6 +96,10 @@ public:
     // From "Start" until the run has ended.
     bool running() const { return driver_ != nullptr; }
     bool waitingForAnswer() const { return driver_ && driver_->waitingForAnswer(); }
+    // How long the run goes on before the face shows the picture. A face whose drawing is
+    // put into pixels only after the slice (the browser's canvas, at the end of each task)
+    // takes a shorter one, so that a slice and its drawing together stay short.
+    void setSlice(Clock::duration slice) { slice_ = slice; }
     bool held() const { return running() && control_.state() == RunState::Held; }
     // Whether the window takes input beside the run's keys: no run, or a held one (whose
     // picture may be read, copied and inspected).
@@ -125,6 +129,7 @@ private:
     Form& form_;
     DrawingSurface& surface_;
     const RunClock& clock_;
+    Clock::duration slice_ = defaultSlice;
     RunHistory history_;
     RunControl control_;
     std::unique_ptr<SimulationRun> run_;

@@ -51,6 +51,12 @@ function advanceSoon() {
         advanceAfterFrame = true;
     else soonChannel.port2.postMessage(0);
 }
+// The run goes on after it waited (for Start, or for an answer): nothing it drew waits to be
+// shown, so the frame it waits for only after a while counts from now.
+function goOn() {
+    lastFrame = performance.now();
+    advanceSoon();
+}
 soonChannel.port1.onmessage = () => {
     if (!soonPending || advanceAfterFrame) return;
     soonPending = false;
@@ -103,7 +109,9 @@ function startRun() {
     if (!page.start()) return;
     design.setAttribute("aria-busy", "true");
     revealPicture();
-    advanceRun();
+    showRunState();
+    // The run goes on in a task of its own: the click's task stays short.
+    goOn();
 }
 
 // However a run ended, the picture's readers follow its records, and a run that drew says
@@ -137,19 +145,26 @@ function openBox(box, textId, text) {
 }
 
 // The question's answer: "Yes" only by its button; Escape or closing is "No".
-questionBox.addEventListener("close", () => {
-    if (!page.running()) return;
-    page.answer(questionBox.returnValue === "yes");
-    advanceRun();
-});
-noticeBox.addEventListener("close", () => {
-    if (!page.running()) {
+// A box's answer is taken when its button is pressed, not when the browser later tells that
+// the box closed: the run goes on at once. Escape, or a box closed otherwise, answers "No".
+function boxAnswered(box, yes) {
+    if (!page.running() || !page.waitingForAnswer()) {
         showRunState();
         return;
     }
-    page.answer(false);
-    advanceRun();
-});
+    page.answer(yes);
+    showRunState();
+    goOn();
+}
+for (const box of [questionBox, noticeBox]) {
+    box.addEventListener("submit", (event) => {
+        const value = event.submitter ? event.submitter.value : "";
+        event.preventDefault();
+        box.close(value);
+        boxAnswered(box, value === "yes");
+    });
+    box.addEventListener("close", () => boxAnswered(box, box.returnValue === "yes"));
+}
 // A key held down does not answer the next box by its repeats.
 for (const box of [questionBox, noticeBox])
     box.addEventListener("keydown", (event) => {

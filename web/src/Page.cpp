@@ -3,6 +3,7 @@
 
 #include "Help.h"
 
+#include <chrono>
 #include <variant>
 
 namespace ravo::web {
@@ -52,6 +53,9 @@ const char* commandName(Command command) {
 } // namespace
 
 Page::Page() : session_(form_, view_) {
+    // The canvas puts a slice's drawing into its pixels at the end of the slice's task,
+    // which takes about as long again: half a frame's slice keeps the two within a frame.
+    session_.setSlice(std::chrono::milliseconds(8));
     form_.settings().listen([this](Setting) {
         if (changed_)
             changed_();
