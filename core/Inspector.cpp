@@ -16,9 +16,20 @@ using Shape = Inspection::Shape;
 using Kind = Shape::Kind;
 using Align = Shape::Align;
 
-// Where each picture stands, in the window's design units.
-constexpr double spiralLeft = 12, spiralTop = 92, spiralWidth = 284, spiralHeight = 336;
-constexpr double plotLeft = 350, plotTop = 110, plotWidth = 236, plotHeight = 290;
+// Where the texts and each picture stand, in the window's design units.
+struct Frame {
+    double left, top, width, height;
+};
+struct Places {
+    Frame numbers, paths, run, spiral, plot;
+    bool wrap; // the numbers and the paths' line may wrap
+};
+constexpr Places wide{{12, 6, 576, 20},    {12, 28, 576, 18},   {12, 46, 576, 36},
+                      {12, 92, 284, 336},  {350, 110, 236, 290}, false};
+// One above the other: every text may take more lines, the spiral as wide as the window, the
+// plot below it with room on its left for its turned caption.
+constexpr Places narrow{{12, 6, 276, 40},    {12, 48, 276, 48},   {12, 98, 276, 76},
+                        {12, 178, 276, 250}, {50, 468, 226, 210}, true};
 
 Text view(const char* source) {
     return Text("PointView", source);
@@ -47,7 +58,10 @@ Shape label(Text text, double x, double y, double w, double h, Align align = Ali
     return s;
 }
 
-void addSpiral(std::vector<Shape>& shapes, const PointRecord& point, double step) {
+void addSpiral(std::vector<Shape>& shapes, const PointRecord& point, double step,
+               const Frame& frame, bool wrap) {
+    const double spiralLeft = frame.left, spiralTop = frame.top, spiralWidth = frame.width,
+                 spiralHeight = frame.height;
     std::vector<std::pair<double, double>> chain{{0, 0}};
     for (const PathRecord& path : point.paths)
         chain.emplace_back(chain.back().first + step * std::cos(path.phase),
@@ -89,11 +103,17 @@ void addSpiral(std::vector<Shape>& shapes, const PointRecord& point, double step
     const auto [fx, fy] = at(0);
     const auto [lx, ly] = at(chain.size() - 1);
     shapes.push_back(line(Role::Resultant, fx, fy, lx, ly, 3));
-    shapes.push_back(label(view(QT_TRANSLATE_NOOP("PointView", "Cornu spiral: the arrows of all paths, head to tail")),
-                           spiralLeft, spiralTop + spiralHeight - 18, spiralWidth, 18));
+    // Where the spiral is narrow, its caption may take two lines.
+    const double captionHeight = wrap ? 32 : 18;
+    Shape caption = label(view(QT_TRANSLATE_NOOP("PointView", "Cornu spiral: the arrows of all paths, head to tail")),
+                          spiralLeft, spiralTop + spiralHeight - captionHeight, spiralWidth, captionHeight);
+    caption.wrap = wrap;
+    shapes.push_back(caption);
 }
 
-void addPlot(std::vector<Shape>& shapes, const PointRecord& point, Role dot) {
+void addPlot(std::vector<Shape>& shapes, const PointRecord& point, Role dot, const Frame& frame) {
+    const double plotLeft = frame.left, plotTop = frame.top, plotWidth = frame.width,
+                 plotHeight = frame.height;
     const auto [shortest, longest] = std::minmax_element(
         point.paths.begin(), point.paths.end(),
         [](const PathRecord& a, const PathRecord& b) { return a.time < b.time; });
@@ -140,7 +160,8 @@ void addPlot(std::vector<Shape>& shapes, const PointRecord& point, Role dot) {
 
 } // namespace
 
-std::optional<Inspection> inspect(const RunHistory& history, MarkPlace place) {
+std::optional<Inspection> inspect(const RunHistory& history, MarkPlace place,
+                                  Inspection::Layout layout) {
     if (!inspectable(history, place))
         return std::nullopt;
     const RunRecord& run = history.runs()[place.run];
@@ -169,15 +190,20 @@ std::optional<Inspection> inspect(const RunHistory& history, MarkPlace place) {
     out.run = view(QT_TRANSLATE_NOOP("PointView", "Run %1: %2"))
                   .arg(int(place.run + 1))
                   .arg(runSettingsText(run.settings, result.mark->light));
-    Shape numbers = label(out.numbers, 12, 6, 576, 20, Align::Left, 14);
+    out.layout = layout;
+    const Places& at = layout == Inspection::Layout::Narrow ? narrow : wide;
+    const auto text = [&](const Text& t, const Frame& f, int pixels, bool wrap) {
+        Shape s = label(t, f.left, f.top, f.width, f.height, Align::Left, pixels);
+        s.wrap = wrap;
+        return s;
+    };
+    Shape numbers = text(out.numbers, at.numbers, 14, at.wrap);
     numbers.bold = true;
     out.shapes.push_back(numbers);
-    out.shapes.push_back(label(out.paths, 12, 28, 576, 18, Align::Left));
-    Shape runLine = label(out.run, 12, 46, 576, 36, Align::Left);
-    runLine.wrap = true;
-    out.shapes.push_back(runLine);
-    addSpiral(out.shapes, point, sum.parameters().spiralStep);
-    addPlot(out.shapes, point, markRole(result.mark->light));
+    out.shapes.push_back(text(out.paths, at.paths, 12, at.wrap));
+    out.shapes.push_back(text(out.run, at.run, 12, true));
+    addSpiral(out.shapes, point, sum.parameters().spiralStep, at.spiral, at.wrap);
+    addPlot(out.shapes, point, markRole(result.mark->light), at.plot);
     out.table = pathsTable(run, point);
     return out;
 }

@@ -15,11 +15,16 @@ namespace ravo {
 // the numbers, the Cornu spiral enlarged (every path's arrow head to tail and the green
 // resultant) and the trip time of every path against its height at the lens, the path of
 // least time ringed, each path with the direction of its arrow. Everything is read from the
-// run's record; places are in the window's design units, 600 × 440.
+// run's record; places are in the window's design units, 600 × 440, or where the window is
+// narrow (a phone held upright) 300 units wide, with the texts, the spiral and the plot one
+// above the other, so that its texts keep their size.
 struct Inspection {
+    enum class Layout { Wide, Narrow };
     static constexpr double width = 600;
     static constexpr double height = 440;
-    static constexpr double picturesTop = 80; // the pictures below the numbers
+    static constexpr double narrowWidth = 300;
+    static constexpr double narrowHeight = 716;
+    static constexpr double picturesTop = 80; // the pictures below the numbers (wide)
 
     // One thing the window draws, in the colour of a role of the picture (`ink` is the
     // colour of lines and texts, the axis's).
@@ -46,6 +51,7 @@ struct Inspection {
     };
 
     MarkPlace place;
+    Layout layout = Layout::Wide;
     int point = 0; // 1 to 85
     Text title;    // "Ravo - point 52 of run 1"
     Text numbers;  // "Point 52 of 85, x = 514: P = 133.988"
@@ -56,7 +62,8 @@ struct Inspection {
 };
 
 // Point `place` of its run; none where it cannot be looked inside.
-std::optional<Inspection> inspect(const RunHistory& history, MarkPlace place);
+std::optional<Inspection> inspect(const RunHistory& history, MarkPlace place,
+                                  Inspection::Layout layout = Inspection::Layout::Wide);
 // The neighbouring point `by` places along the same run whose paths are kept; none at the
 // ends.
 std::optional<MarkPlace> inspectNext(const RunHistory& history, MarkPlace place, int by);

@@ -216,6 +216,27 @@ private slots:
         for (std::size_t j = 0; j < peak.paths.size(); ++j)
             QCOMPARE(english(inspection->table.rows[j][4]), fixedText(peak.paths[j].time, 3));
         QVERIFY(!inspection->shapes.empty());
+        // Narrow, the same shapes stand one above the other within 300 units: every line
+        // and dot inside, the texts from the left edge on, those beside the plot aside.
+        const auto narrow = inspect(history, *place, Inspection::Layout::Narrow);
+        QVERIFY(narrow);
+        QCOMPARE(narrow->shapes.size(), inspection->shapes.size());
+        double lowest = 0;
+        for (std::size_t k = 0; k < narrow->shapes.size(); ++k) {
+            const Inspection::Shape& s = narrow->shapes[k];
+            QCOMPARE(int(s.kind), int(inspection->shapes[k].kind));
+            if (s.kind == Inspection::Shape::Kind::Line) {
+                for (const double x : {s.x1, s.x2})
+                    QVERIFY2(x >= 0 && x <= Inspection::narrowWidth, std::to_string(x).c_str());
+                lowest = std::max({lowest, s.y1, s.y2});
+            } else if (s.kind == Inspection::Shape::Kind::Label) {
+                QCOMPARE(s.fontPixels, inspection->shapes[k].fontPixels);
+                QVERIFY(s.x1 >= 0 && s.x1 < Inspection::narrowWidth);
+                lowest = std::max(lowest, s.y1 + s.y2);
+            }
+        }
+        QVERIFY(lowest <= Inspection::narrowHeight);
+        QVERIFY(lowest > Inspection::narrowHeight - 40); // and no room wasted below
         QVERIFY(!inspectNext(history, {0, 84}, 1));
         QCOMPARE(inspectNext(history, {0, 51}, -1)->index, std::size_t(50));
 

@@ -217,6 +217,8 @@ class ClassroomTest(unittest.TestCase):
             page.tap(x, y - 12)
             state = page.wait_for(lambda s: s["inspector"], "the inspector")
             self.assertEqual(state["inspector"]["point"], PEAK[0])
+            self.assertFalse(state["inspector"]["narrow"])
+            self.assertGreaterEqual(state["inspector"]["smallestText"], 12 - 1e-6)
             self.assertTrue(state["readout"].startswith(
                 "Point %d, x = %d: P = %.1f \u00b7 blue" % (PEAK[0], PEAK[1], PEAK[2])),
                 state["readout"])
@@ -397,6 +399,15 @@ class ClassroomTest(unittest.TestCase):
             page.tap(x, y - 12)
             page.wait_for(lambda s: s["inspector"] and s["readout"], "the inspector")
             self.assert_fits(page, "with the inspector")
+            # Its texts, spiral and plot one above the other: the texts it draws keep 12 px.
+            inspector = page.snapshot()["inspector"]
+            self.assertTrue(inspector["narrow"])
+            self.assertGreaterEqual(inspector["smallestText"], 12 - 1e-6)
+            # Turned sideways, the page is wide enough for the wide inspector again.
+            page.viewport(844, 390, 3)
+            page.wait_for(lambda s: s["inspector"] and not s["inspector"]["narrow"],
+                          "the wide inspector")
+            self.assertEqual(page.snapshot()["inspector"]["point"], inspector["point"])
             self.assertEqual(page.console_errors(), [])
 
     # --- Targets -------------------------------------------------------------------------

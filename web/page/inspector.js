@@ -13,12 +13,21 @@ let inspected = null; // what the program gave for the point shown
 let inspectorScale = 0; // image pixels per design unit of its picture
 let focusBeforeInspector = null;
 
+// Where the controls flow and the page is narrower than the inspector's picture, the
+// program lays it out narrow (its texts, spiral and plot one above the other), so that its
+// texts keep their size.
+function inspectorNarrow() {
+    return layout === "flow" && document.documentElement.clientWidth - 4 < Module.inspectorWidth;
+}
+
 function sizeInspector() {
     // With the design, at its zoom; where the controls flow, as wide as the page lets it.
     const scale = layout === "flow"
         ? Math.min(1, (document.documentElement.clientWidth - 4) / inspected.width)
         : Math.max(Module.minimumZoom, Math.min(zoom, 2));
     inspector.style.setProperty("--inspector-zoom", String(scale));
+    inspector.style.setProperty("--inspector-width", inspected.width + "px");
+    inspector.style.setProperty("--inspector-height", inspected.height + "px");
     const wanted = Math.max(1, Math.ceil(scale * (window.devicePixelRatio || 1) - 1e-6));
     if (wanted === inspectorScale) return;
     inspectorScale = wanted;
@@ -69,6 +78,13 @@ function drawLabel(g, s, fontFamily) {
 // The inspection's shapes in the palette shown, on the ground of the picture.
 function paintInspector() {
     if (!inspected) return;
+    if (inspected.narrow !== inspectorNarrow()) {
+        // The page turned or was zoomed across the inspector's width: laid out anew.
+        const p = page.inspection(inspected.run, inspected.index, inspectorNarrow());
+        if (!p) return;
+        inspected = p;
+        inspectorScale = 0;
+    }
     sizeInspector();
     const g = inspectorPicture.getContext("2d", { alpha: false });
     g.setTransform(inspectorScale, 0, 0, inspectorScale, 0, 0);
@@ -114,7 +130,7 @@ function paintInspector() {
 // Shows point `index` (among the points the run drew) of run `run`; false where its mark is
 // not shown, when nothing changes. `focus`: the inspector takes the keys.
 function inspect(run, index, focus = true) {
-    const p = page.inspection(run, index);
+    const p = page.inspection(run, index, inspectorNarrow());
     if (!p) return false;
     inspected = p;
     document.getElementById("inspector-title").textContent = p.title;

@@ -116,6 +116,11 @@ function snapshot() {
             title: document.getElementById("inspector-title").textContent,
             numbers: document.getElementById("inspector-point").textContent,
             status: document.getElementById("inspector-status").textContent,
+            narrow: inspected.narrow,
+            // The smallest text drawn in its picture, in CSS pixels as shown.
+            smallestText: Math.min(...inspected.shapes.filter((s) => s.kind === "Label").map(
+                (s) => s.fontPixels)) * inspectorPicture.getBoundingClientRect().width
+                / inspected.width,
         } : null,
     };
 }

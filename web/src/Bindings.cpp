@@ -277,12 +277,13 @@ const char* alignName(Inspection::Shape::Align align) {
 }
 
 // Everything the point inspector shows of a point: its texts, its drawing as shapes in the
-// inspector's design units, and its table of paths; null where its mark is not shown (any
-// more) or its paths are not kept.
-val inspection(const Page& page, int run, int index) {
+// inspector's design units (wide, or narrow: one above the other), and its table of paths;
+// null where its mark is not shown (any more) or its paths are not kept.
+val inspection(const Page& page, int run, int index, bool narrow) {
     if (!canInspect(page, run, index))
         return val::null();
-    const auto found = inspect(page.history(), {std::size_t(run), std::size_t(index)});
+    const auto layout = narrow ? Inspection::Layout::Narrow : Inspection::Layout::Wide;
+    const auto found = inspect(page.history(), {std::size_t(run), std::size_t(index)}, layout);
     if (!found)
         return val::null();
     const Inspection& in = *found;
@@ -295,8 +296,9 @@ val inspection(const Page& page, int run, int index) {
     out.set("paths", str(page.write(in.paths)));
     out.set("runText", str(page.write(in.run)));
     out.set("table", str(writeTable(in.table, page.translator())));
-    out.set("width", Inspection::width);
-    out.set("height", Inspection::height);
+    out.set("width", narrow ? Inspection::narrowWidth : Inspection::width);
+    out.set("height", narrow ? Inspection::narrowHeight : Inspection::height);
+    out.set("narrow", narrow);
     out.set("picturesTop", Inspection::picturesTop);
     val shapes = val::array();
     int n = 0;
@@ -800,6 +802,7 @@ EMSCRIPTEN_BINDINGS(ravo) {
     constant("designWidth", designWidth);
     constant("designHeight", designHeight);
     constant("minimumZoom", minimumZoom);
+    constant("inspectorWidth", Inspection::width);
     constant("readableZoom", readableZoom);
     constant("detectorCount", int(SimulationRun::detectorCount));
     constant("toneRate", Tones::sampleRate);
