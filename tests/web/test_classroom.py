@@ -408,6 +408,21 @@ class ClassroomTest(unittest.TestCase):
             page.wait_for(lambda s: s["inspector"] and not s["inspector"]["narrow"],
                           "the wide inspector")
             self.assertEqual(page.snapshot()["inspector"]["point"], inspector["point"])
+            page.tap_element("#inspector-close")
+            page.wait_for(lambda s: s["inspector"] is None, "the inspector closed")
+
+            # Upright again, the legend over the picture (from the menu of a long press)
+            # is drawn larger than the design's, so that its texts keep 12 px.
+            page.viewport(390, 844, 3)
+            page.wait_for(lambda s: s["layout"] == "flow" and s["zoom"] < 0.5, "the phone")
+            box = rect(page, "#picture")
+            page.touches("touchStart", (box[0] + 50 * box[2] / 800, box[1] + 520 * box[2] / 800))
+            page.wait_for(lambda s: s["menu"], "the menu by a long press")
+            page.touches("touchEnd")
+            page.tap_element('#menu [data-action="legend"]')
+            state = page.wait_for(lambda s: s["legend"], "the legend")
+            self.assertGreaterEqual(state["legendText"], 12 - 1e-6)
+            self.assert_fits(page, "with the legend")
             self.assertEqual(page.console_errors(), [])
 
     # --- Targets -------------------------------------------------------------------------

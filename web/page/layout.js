@@ -140,6 +140,7 @@ function unflow() {
     sheet.style.left = "0px";
     sheet.style.top = "0px";
     sheet.classList.remove("small");
+    legendList.hidden = true;
 }
 
 // The controls in groups, wrapped as the page's width lets them, at FLOW_ZOOM (or less
@@ -173,12 +174,26 @@ function placeFlowing(width, height) {
     // The texts over the picture stay readable: at least 12 CSS pixels.
     sheet.style.setProperty("--readable", String(12 / zoom) + "px");
     sheet.classList.toggle("small", 12 / zoom > 11);
-    const total = Math.ceil(sheetTop + shownHeight + FLOW_GAP);
-    design.style.height = total + "px";
+    flowBottom = sheetTop + shownHeight;
     stage.style.width = width + "px";
-    stage.style.height = Math.max(height, total) + "px";
+    legendList.style.left = FLOW_GAP + "px";
+    legendList.style.maxWidth = room + "px";
+    placeLegendList();
     designBox = null;
     placeFullScreenButton();
+}
+
+let flowBottom = 0; // where the picture ends, while the controls flow
+
+// The legend's list below the picture, where the controls flow, and the page's height with it.
+function placeLegendList() {
+    if (layout !== "flow") return;
+    const top = flowBottom + FLOW_GAP / 2;
+    legendList.style.top = top + "px";
+    const total = Math.ceil((legendList.hidden ? flowBottom : top + legendList.offsetHeight)
+        + FLOW_GAP);
+    design.style.height = total + "px";
+    stage.style.height = Math.max(document.documentElement.clientHeight, total) + "px";
 }
 
 // Where a page point (clientX, clientY) falls on the picture, in design pixels: the centre

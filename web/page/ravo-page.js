@@ -101,6 +101,9 @@ function snapshot() {
         reading: pictureReading.textContent,
         description: [...pictureDescription.children].map((p) => p.textContent),
         legend: legendShown,
+        // The legend's texts as shown, in CSS pixels: over the picture, or below it.
+        legendText: !legendShown ? null : legendList.hidden ? LEGEND_PIXELS * zoom
+            : parseFloat(getComputedStyle(legendList).fontSize),
         toast: toast.hidden ? null : toast.textContent,
         linkBox: linkBox.open,
         sound: { available: soundAvailable(), played: played.slice() },

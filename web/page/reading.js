@@ -46,12 +46,14 @@ function lighter(css, by) {
     return "rgb(" + parts.join(",") + ")";
 }
 
+const LEGEND_PIXELS = 11; // the legend's texts, in design pixels
+
 // The legend's box, its size and its place in design pixels, and its lines; null where no
 // run shows a mark.
 function legendLayout(g) {
     const legend = page.legend();
     if (!legend.entries.length) return null;
-    g.font = "11px \"" + Module.textFont() + "\", Arial, Helvetica, sans-serif";
+    g.font = LEGEND_PIXELS + "px \"" + Module.textFont() + "\", Arial, Helvetica, sans-serif";
     const m = g.measureText(legend.title);
     const ascent = m.fontBoundingBoxAscent;
     const height = Math.ceil(ascent + m.fontBoundingBoxDescent);
@@ -82,33 +84,80 @@ function paintLegend(g, k) {
     const baseline = (top) => top + (l.row - l.height) / 2 + l.ascent;
     g.fillStyle = ink;
     g.fillText(l.legend.title, 6, baseline(4));
-    const shapes = page.view().shapes;
     l.legend.entries.forEach((entry, i) => {
         const top = 4 + l.row * (i + 1);
-        const cx = 12;
-        const cy = top + l.row / 2;
-        g.fillStyle = colours.roles[entry.role];
-        if (entry.bars) {
-            g.fillRect(cx - 1, top + 2, 2, l.row - 4);
-        } else if (shapes && entry.role === colours.markGreen) {
-            g.fillRect(cx - 2, cy - 2, 4, 4);
-        } else if (shapes && entry.role === colours.markRed) {
-            g.beginPath();
-            g.moveTo(cx, cy - 2.5);
-            g.lineTo(cx + 2.5, cy + 2.5);
-            g.lineTo(cx - 2.5, cy + 2.5);
-            g.closePath();
-            g.fill();
-        } else {
-            g.beginPath();
-            g.arc(cx, cy, 2, 0, 2 * Math.PI);
-            g.fill();
-        }
+        paintLegendMark(g, entry, 12, top, l.row);
         g.fillStyle = ink;
         g.fillText(entry.words, 24, baseline(top));
     });
     g.restore();
     return [l.x, l.y, l.size[0], l.size[1]];
+}
+
+// A run's mark in the legend, as drawn: its colour, and its shape where marks are by shape;
+// centred at cx in a row from `top`, `row` high.
+function paintLegendMark(g, entry, cx, top, row) {
+    const cy = top + row / 2;
+    const shapes = page.view().shapes;
+    g.fillStyle = colours.roles[entry.role];
+    if (entry.bars) {
+        g.fillRect(cx - 1, top + 2, 2, row - 4);
+    } else if (shapes && entry.role === colours.markGreen) {
+        g.fillRect(cx - 2, cy - 2, 4, 4);
+    } else if (shapes && entry.role === colours.markRed) {
+        g.beginPath();
+        g.moveTo(cx, cy - 2.5);
+        g.lineTo(cx + 2.5, cy + 2.5);
+        g.lineTo(cx - 2.5, cy + 2.5);
+        g.closePath();
+        g.fill();
+    } else {
+        g.beginPath();
+        g.arc(cx, cy, 2, 0, 2 * Math.PI);
+        g.fill();
+    }
+}
+
+// Where the controls flow, the legend is a list below the picture, in texts of 12 CSS
+// pixels and marks of their size on the phone's screen; hidden otherwise. Where it stands,
+// in design pixels of the picture (below it), or null.
+const legendList = document.getElementById("legend-list");
+function showLegendList(shown) {
+    const legend = shown ? page.legend() : null;
+    if (!legend || !legend.entries.length) {
+        if (!legendList.hidden) {
+            legendList.hidden = true;
+            placeLegendList();
+        }
+        return null;
+    }
+    const ratio = window.devicePixelRatio || 1;
+    const row = 16;
+    const title = document.createElement("div");
+    title.textContent = legend.title;
+    const lines = [title];
+    for (const entry of legend.entries) {
+        const line = document.createElement("div");
+        const mark = document.createElement("canvas");
+        mark.width = Math.ceil(12 * ratio);
+        mark.height = Math.ceil(row * ratio);
+        mark.style.width = "12px";
+        mark.style.height = row + "px";
+        const g = mark.getContext("2d");
+        // The mark at its size in the picture's design, twice: a dot of a few pixels.
+        g.setTransform(2 * ratio, 0, 0, 2 * ratio, 0, 0);
+        paintLegendMark(g, entry, 3, 0, row / 2);
+        line.append(mark, entry.words);
+        lines.push(line);
+    }
+    legendList.style.setProperty("--legend-ground", lighter(colours.ground, 1.1));
+    legendList.replaceChildren(...lines);
+    legendList.hidden = false;
+    placeLegendList();
+    const box = legendList.getBoundingClientRect();
+    const picture = canvas.getBoundingClientRect();
+    return [(box.left - picture.left) / zoom, (box.top - picture.top) / zoom,
+        box.width / zoom, box.height / zoom];
 }
 
 let legendShown = null; // where the legend stands, in design pixels, for the page's state
@@ -121,7 +170,9 @@ function paintOverlay() {
     g.setTransform(1, 0, 0, 1, 0, 0);
     g.clearRect(0, 0, overlay.width, overlay.height);
     if (!page || !factor) return;
-    legendShown = page.view().legend ? paintLegend(g, factor) : null;
+    const flowing = layout === "flow";
+    legendShown = showLegendList(flowing && page.view().legend);
+    if (!flowing && page.view().legend) legendShown = paintLegend(g, factor);
     if (document.activeElement !== canvas) return;
     g.setTransform(factor, 0, 0, factor, 0, 0);
     g.strokeStyle = lighter(colours.ground, 1.5);
