@@ -76,7 +76,7 @@ PointView::PointView(QWidget* owner, const RunHistory& history, const QtTranslat
 }
 
 void PointView::inspect(MarkPlace place) {
-    auto found = ravo::inspect(history_, place);
+    auto found = ravo::inspect(history_, place, layout_);
     if (!found)
         return;
     place_ = place;
@@ -87,7 +87,7 @@ void PointView::inspect(MarkPlace place) {
 void PointView::retranslate() {
     if (!shown_)
         return;
-    shown_ = ravo::inspect(history_, place_);
+    shown_ = ravo::inspect(history_, place_, layout_);
     if (!shown_)
         return;
     setWindowTitle(tr_(shown_->title));
@@ -165,11 +165,21 @@ void PointView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), palette_->ground);
     if (!shown_ || !inspectable(history_, place_))
         return;
-    const qreal zoom = std::min(width() / qreal(design.width()), height() / qreal(design.height()));
-    p.translate((width() - design.width() * zoom) / 2, (height() - design.height() * zoom) / 2);
+    const QSize shape = layout_ == Inspection::Layout::Narrow ? narrowDesign : design;
+    const qreal zoom = std::min(width() / qreal(shape.width()), height() / qreal(shape.height()));
+    p.translate((width() - shape.width() * zoom) / 2, (height() - shape.height() * zoom) / 2);
     p.scale(zoom, zoom);
     p.setRenderHint(QPainter::Antialiasing);
     paintInspection(p, *shown_, *palette_, tr_);
+}
+
+void PointView::resizeEvent(QResizeEvent* event) {
+    const Inspection::Layout wanted = inspectionLayoutFor(width(), height());
+    if (wanted != layout_) {
+        layout_ = wanted;
+        retranslate(); // laid out anew
+    }
+    QWidget::resizeEvent(event);
 }
 
 } // namespace ravo

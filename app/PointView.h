@@ -21,6 +21,8 @@ class QtTranslator;
 class PointView : public QWidget {
 public:
     static constexpr QSize design{int(Inspection::width), int(Inspection::height)};
+    static constexpr QSize narrowDesign{int(Inspection::narrowWidth),
+                                        int(Inspection::narrowHeight)};
 
     PointView(QWidget* owner, const RunHistory& history, const QtTranslator& tr);
 
@@ -29,6 +31,9 @@ public:
     std::size_t run() const { return place_.run; }
     // The detector point shown, 1 to 85.
     int point() const { return shown_ ? shown_->point : 0; }
+    // Wide, or narrow (texts, spiral and plot one above the other) where the window is made
+    // tall and narrow: whichever shows the point larger.
+    Inspection::Layout layout() const { return layout_; }
     // Closes the window when its point's mark is no longer shown (erased by a later run).
     void recheck();
     // Its title and texts in the window's language.
@@ -45,6 +50,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -55,6 +61,7 @@ private:
     const QtTranslator& tr_;
     MarkPlace place_;
     std::optional<Inspection> shown_;
+    Inspection::Layout layout_ = Inspection::Layout::Wide;
     const Palette* palette_ = &Palette::design();
     std::function<void(MarkPlace)> escaped_;
 };

@@ -208,6 +208,13 @@ std::optional<Inspection> inspect(const RunHistory& history, MarkPlace place,
     return out;
 }
 
+Inspection::Layout inspectionLayoutFor(double width, double height) {
+    const double wide = std::min(width / Inspection::width, height / Inspection::height);
+    const double narrow =
+        std::min(width / Inspection::narrowWidth, height / Inspection::narrowHeight);
+    return narrow > wide ? Inspection::Layout::Narrow : Inspection::Layout::Wide;
+}
+
 std::optional<MarkPlace> inspectNext(const RunHistory& history, MarkPlace place, int by) {
     const long next = long(place.index) + by;
     if (place.run >= history.runs().size() || next < 0)

@@ -64,6 +64,9 @@ struct Inspection {
 // Point `place` of its run; none where it cannot be looked inside.
 std::optional<Inspection> inspect(const RunHistory& history, MarkPlace place,
                                   Inspection::Layout layout = Inspection::Layout::Wide);
+// The layout that shows the inspection larger in a room of width × height (in any unit):
+// narrow in a tall, narrow room, wide otherwise.
+Inspection::Layout inspectionLayoutFor(double width, double height);
 // The neighbouring point `by` places along the same run whose paths are kept; none at the
 // ends.
 std::optional<MarkPlace> inspectNext(const RunHistory& history, MarkPlace place, int by);

@@ -237,6 +237,10 @@ private slots:
         }
         QVERIFY(lowest <= Inspection::narrowHeight);
         QVERIFY(lowest > Inspection::narrowHeight - 40); // and no room wasted below
+        // Narrow where that shows it larger: a phone held upright, not turned, not a desktop.
+        QCOMPARE(inspectionLayoutFor(386, 800), Inspection::Layout::Narrow);
+        QCOMPARE(inspectionLayoutFor(840, 360), Inspection::Layout::Wide);
+        QCOMPARE(inspectionLayoutFor(600, 440), Inspection::Layout::Wide);
         QVERIFY(!inspectNext(history, {0, 84}, 1));
         QCOMPARE(inspectNext(history, {0, 51}, -1)->index, std::size_t(50));
 

@@ -122,6 +122,16 @@ private slots:
         QTest::keyClick(&w.canvas(), Qt::Key_Return);
         QVERIFY(w.inspector() && w.inspector()->isVisible());
         QCOMPARE(w.inspector()->point(), 53);
+        // Made tall and narrow, it lays the point out narrow, one part above the other, and
+        // wide again when it is wide: the same point, its picture different.
+        PointView& view = *w.inspector();
+        const QImage wide = view.grab().toImage();
+        view.resize(320, 760);
+        QTRY_COMPARE(view.layout(), Inspection::Layout::Narrow);
+        QCOMPARE(view.point(), 53);
+        view.resize(wide.size());
+        QTRY_COMPARE(view.layout(), Inspection::Layout::Wide);
+        QCOMPARE(view.grab().toImage(), wide);
         QTest::keyClick(w.inspector(), Qt::Key_Escape);
         QVERIFY(!w.inspector()->isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), &w.canvas());
