@@ -13,11 +13,12 @@ let inspected = null; // what the program gave for the point shown
 let inspectorScale = 0; // image pixels per design unit of its picture
 let focusBeforeInspector = null;
 
-// Where the controls flow and the page is narrower than the inspector's picture, the
-// program lays it out narrow (its texts, spiral and plot one above the other), so that its
-// texts keep their size.
+// Where the controls flow (a phone), the program lays the inspector out narrow (its texts,
+// spiral and plot one above the other) where that shows it larger in the page, below its
+// title, so that its texts keep their size.
 function inspectorNarrow() {
-    return layout === "flow" && document.documentElement.clientWidth - 4 < Module.inspectorWidth;
+    const root = document.documentElement;
+    return layout === "flow" && Module.inspectorNarrow(root.clientWidth - 4, root.clientHeight - 32);
 }
 
 function sizeInspector() {

@@ -802,7 +802,9 @@ EMSCRIPTEN_BINDINGS(ravo) {
     constant("designWidth", designWidth);
     constant("designHeight", designHeight);
     constant("minimumZoom", minimumZoom);
-    constant("inspectorWidth", Inspection::width);
+    function("inspectorNarrow", optional_override([](double width, double height) {
+                 return inspectionLayoutFor(width, height) == Inspection::Layout::Narrow;
+             }));
     constant("readableZoom", readableZoom);
     constant("detectorCount", int(SimulationRun::detectorCount));
     constant("toneRate", Tones::sampleRate);
