@@ -24,6 +24,7 @@ RunDriver::RunDriver(RunControl& control, SimulationRun& run, const RunClock& cl
 RunDriver::Next RunDriver::ended() {
     sequence_.reset();
     pause_.reset();
+    pointDrawn_.reset();
     return {Wait::Ended, {}, {}};
 }
 
@@ -45,8 +46,11 @@ RunDriver::Next RunDriver::advance(Clock::duration slice) {
             return ended();
         }
         if (heldSince_) {
+            const Clock::duration held = clock_.now() - *heldSince_;
             if (pause_)
-                pause_->deadline += clock_.now() - *heldSince_;
+                pause_->deadline += held;
+            if (pointDrawn_)
+                *pointDrawn_ += held;
             heldSince_.reset();
         }
         if (pause_) {
@@ -82,9 +86,12 @@ RunDriver::Next RunDriver::advance(Clock::duration slice) {
             waitingText_ = step.text;
             return {waiting_, {}, waitingText_};
         case RunStep::Pause:
-            pause_ = Pause{step.steps, clock_.now() + RunControl::duration(step.steps)};
+            pause_ = Pause{step.steps,
+                           pointDrawn_.value_or(clock_.now()) + RunControl::duration(step.steps)};
+            pointDrawn_.reset();
             break;
         case RunStep::PointDone:
+            pointDrawn_ = clock_.now();
             control_.pointDone(step.point);
             if (clock_.now() >= sliceEnd)
                 return {Wait::Soon, {}, {}};

@@ -36,7 +36,9 @@ public:
 // caller's event loop (Wait::Until), the rest is slept and, for its last `spinMargin`,
 // counted busily, so that the pace is the same on every machine. Time spent held moves the
 // deadline later; a stepped run skips its pause. A slice ends after the first detector
-// point past its length, so the caller shows the picture at least that often.
+// point past its length, so the caller shows the picture at least that often. A pause counts
+// from the end of the point before it: showing the picture between two slices takes from
+// the pause, not beyond it.
 class RunDriver {
 public:
     using Clock = RunClock::Clock;
@@ -76,6 +78,9 @@ private:
     const RunClock& clock_;
     RunSequence sequence_;
     std::optional<Pause> pause_;
+    // When the last detector point was drawn: the next point's pause counts from there, so
+    // that the time the face takes to show the picture between two slices is part of it.
+    std::optional<Clock::time_point> pointDrawn_;
     std::optional<Clock::time_point> heldSince_;
     Wait waiting_ = Wait::Soon; // Answer or Acknowledge while a box is open
     std::string_view waitingText_;

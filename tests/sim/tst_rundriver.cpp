@@ -36,10 +36,10 @@ struct Harness {
         settings.values[Setting::nSpomaleni] = slowDown;
         record.settings = SettingsRecord(settings);
     }
-    RunDriver::Next advance() {
+    RunDriver::Next advance(RunClock::Clock::duration slice = milliseconds(16)) {
         if (!driver)
             driver = std::make_unique<RunDriver>(control, run, clock);
-        return driver->advance(milliseconds(16));
+        return driver->advance(slice);
     }
     int resultants() const {
         return int(std::count_if(surface.calls.begin(), surface.calls.end(),
@@ -97,6 +97,35 @@ private slots:
         QVERIFY(!h.run.outcome().completed);
         QVERIFY(h.surface.ofKind(Call::Show).empty());
         QVERIFY(!h.control.stop()); // nothing left to stop
+    }
+
+    // A pause counts from the end of the point before it: the time the face takes to show
+    // the picture between two slices is part of it, and the time held is not.
+    void pauseCountsFromThePointBefore() {
+        Harness h("1"); // 0.1 ms before each point
+        const auto slice = RunClock::Clock::duration{}; // a slice of one point
+        QCOMPARE(h.advance(slice).wait, RunDriver::Wait::Soon);
+        QCOMPARE(h.control.point(), 1);
+        auto drawn = h.clock.t;
+        h.clock.t += microseconds(60); // the face shows the picture
+        QCOMPARE(h.advance(slice).wait, RunDriver::Wait::Soon);
+        QCOMPARE(h.control.point(), 2);
+        // Point 2 was drawn when the 0.1 ms from point 1 had passed, not 0.1 ms later.
+        QVERIFY(h.clock.t - drawn >= microseconds(100));
+        QVERIFY2(h.clock.t - drawn < microseconds(130),
+                 std::to_string((h.clock.t - drawn).count()).c_str());
+
+        drawn = h.clock.t;
+        QVERIFY(h.control.toggleHold());
+        QCOMPARE(h.advance(slice).wait, RunDriver::Wait::Held);
+        h.clock.t += seconds(5);
+        QVERIFY(h.control.toggleHold());
+        const auto resumed = h.clock.t;
+        QCOMPARE(h.advance(slice).wait, RunDriver::Wait::Soon);
+        QCOMPARE(h.control.point(), 3);
+        // Held between two points, the run still pauses before the next.
+        QVERIFY(h.clock.t - resumed >= microseconds(90));
+        QVERIFY(h.clock.t - drawn > seconds(5));
     }
 
     // Left alone, a fast run goes through in slices to its end and counts every step.

@@ -51,11 +51,12 @@ function advanceSoon() {
         advanceAfterFrame = true;
     else soonChannel.port2.postMessage(0);
 }
-// The run goes on after it waited (for Start, or for an answer): nothing it drew waits to be
-// shown, so the frame it waits for only after a while counts from now.
+// The run goes on at once after it waited (for Start, or for an answer): a slice is one
+// point, which keeps the task short. Nothing it drew waits to be shown, so the frame it
+// waits for only after a while counts from now.
 function goOn() {
     lastFrame = performance.now();
-    advanceSoon();
+    advanceRun();
 }
 soonChannel.port1.onmessage = () => {
     if (!soonPending || advanceAfterFrame) return;
@@ -109,8 +110,6 @@ function startRun() {
     if (!page.start()) return;
     design.setAttribute("aria-busy", "true");
     revealPicture();
-    showRunState();
-    // The run goes on in a task of its own: the click's task stays short.
     goOn();
 }
 
@@ -153,7 +152,6 @@ function boxAnswered(box, yes) {
         return;
     }
     page.answer(yes);
-    showRunState();
     goOn();
 }
 for (const box of [questionBox, noticeBox]) {
