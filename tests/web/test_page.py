@@ -320,6 +320,16 @@ class PageTest(unittest.TestCase):
         picture = page.pixels(DOT_ROWS)
         self.assert_dots_match(picture, "blue", model.points("1"), count=held_at + 1)
         self.assertEqual(dots(picture, "red")[0], {}, "\"Yes\" erased the red dots")
+        # Ctrl+Q while the question is open stops the run unanswered, as at any other time
+        # of a run; a tab the script did not open stays, and says how to close it.
+        self.start(page)
+        page.wait_for(lambda s: s["question"], "the question")
+        page.chord(Keys.CONTROL, "q")
+        state = page.wait_for(lambda s: not s["running"] and s["notice"], "the page closed")
+        self.assertIsNone(state["question"])
+        self.assertEqual(page.pixels(DOT_ROWS), picture, "the unanswered question erased")
+        page.click("#notice-ok")
+        page.wait_for(lambda s: not s["notice"], "the notice seen")
 
     def test_point_inspector(self):
         """A click on the blue peak opens its inspector, which tells the readout's point

@@ -163,10 +163,20 @@ for (const box of [questionBox, noticeBox]) {
     });
     box.addEventListener("close", () => boxAnswered(box, box.returnValue === "yes"));
 }
-// A key held down does not answer the next box by its repeats.
+// A key held down does not answer the next box by its repeats. Ctrl+Q closes the page as
+// at any other time of a run: the run stops where it stands, its question unanswered.
 for (const box of [questionBox, noticeBox])
     box.addEventListener("keydown", (event) => {
-        if (event.repeat) event.preventDefault();
+        if (event.repeat) {
+            event.preventDefault();
+            return;
+        }
+        if (page.running() && commandOf(event) === "Quit") {
+            event.preventDefault();
+            page.close();
+            box.close();
+            exitPage();
+        }
     });
 
 function boxOpen() {
