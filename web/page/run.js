@@ -51,8 +51,8 @@ function advanceSoon() {
         advanceAfterFrame = true;
     else soonChannel.port2.postMessage(0);
 }
-// The run goes on at once after it waited (for Start, or for an answer): a slice is one
-// point, which keeps the task short. Nothing it drew waits to be shown, so the frame it
+// The run goes on at once after it waited (for Start, or for an answer): the page's slices
+// are short, which keeps the task short. Nothing it drew waits to be shown, so the frame it
 // waits for only after a while counts from now.
 function goOn() {
     lastFrame = performance.now();
