@@ -146,7 +146,7 @@ function openBox(box, textId, text) {
 // The question's answer: "Yes" only by its button; Escape or closing is "No".
 // A box's answer is taken when its button is pressed, not when the browser later tells that
 // the box closed: the run goes on at once. Escape, or a box closed otherwise, answers "No".
-function boxAnswered(box, yes) {
+function boxAnswered(yes) {
     if (!page.running() || !page.waitingForAnswer()) {
         showRunState();
         return;
@@ -159,9 +159,9 @@ for (const box of [questionBox, noticeBox]) {
         const value = event.submitter ? event.submitter.value : "";
         event.preventDefault();
         box.close(value);
-        boxAnswered(box, value === "yes");
+        boxAnswered(value === "yes");
     });
-    box.addEventListener("close", () => boxAnswered(box, box.returnValue === "yes"));
+    box.addEventListener("close", () => boxAnswered(box.returnValue === "yes"));
 }
 // A key held down does not answer the next box by its repeats. Ctrl+Q closes the page as
 // at any other time of a run: the run stops where it stands, its question unanswered.
