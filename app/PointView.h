@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Inspector.h"
+#include "PointDetail.h"
 #include "Palette.h"
 #include "RunRecord.h"
 

@@ -5,7 +5,7 @@
 // description, the point inspector), against the sum over paths written out once more.
 #include "Form.h"
 #include "IndependentModel.h"
-#include "Inspector.h"
+#include "PointDetail.h"
 #include "Language.h"
 #include "Marks.h"
 #include "RecordingSurface.h"

@@ -121,10 +121,13 @@ function paintLegendMark(g, entry, cx, top, row) {
 // Where the controls flow, the legend is a list below the picture, in texts of 12 CSS
 // pixels and marks of their size on the phone's screen; hidden otherwise. Where it stands,
 // in design pixels of the picture (below it), or null.
+// It is made anew only when what it shows changes, not at each move of the cursor.
 const legendList = document.getElementById("legend-list");
+let legendListShows = ""; // what the list was made from
 function showLegendList(shown) {
     const legend = shown ? page.legend() : null;
     if (!legend || !legend.entries.length) {
+        legendListShows = "";
         if (!legendList.hidden) {
             legendList.hidden = true;
             placeLegendList();
@@ -132,6 +135,18 @@ function showLegendList(shown) {
         return null;
     }
     const ratio = window.devicePixelRatio || 1;
+    const shows = JSON.stringify([legend, page.view().shapes, colours.ground, ratio]);
+    if (shows !== legendListShows || legendList.hidden) {
+        legendListShows = shows;
+        makeLegendList(legend, ratio);
+    }
+    const box = legendList.getBoundingClientRect();
+    const picture = canvas.getBoundingClientRect();
+    return [(box.left - picture.left) / zoom, (box.top - picture.top) / zoom,
+        box.width / zoom, box.height / zoom];
+}
+
+function makeLegendList(legend, ratio) {
     const row = 16;
     const title = document.createElement("div");
     title.textContent = legend.title;
@@ -154,10 +169,6 @@ function showLegendList(shown) {
     legendList.replaceChildren(...lines);
     legendList.hidden = false;
     placeLegendList();
-    const box = legendList.getBoundingClientRect();
-    const picture = canvas.getBoundingClientRect();
-    return [(box.left - picture.left) / zoom, (box.top - picture.top) / zoom,
-        box.width / zoom, box.height / zoom];
 }
 
 let legendShown = null; // where the legend stands, in design pixels, for the page's state

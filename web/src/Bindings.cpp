@@ -6,7 +6,7 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "Help.h"
-#include "Inspector.h"
+#include "PointDetail.h"
 #include "Language.h"
 #include "Legend.h"
 #include "Marks.h"
@@ -299,7 +299,6 @@ val inspection(const Page& page, int run, int index, bool narrow) {
     out.set("width", narrow ? Inspection::narrowWidth : Inspection::width);
     out.set("height", narrow ? Inspection::narrowHeight : Inspection::height);
     out.set("narrow", narrow);
-    out.set("picturesTop", Inspection::picturesTop);
     val shapes = val::array();
     int n = 0;
     for (const Inspection::Shape& s : in.shapes) {

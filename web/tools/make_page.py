@@ -22,7 +22,7 @@ import translations  # noqa: E402
 TITLE = "Ravo - https://ravo.example.org"
 SIZE_LIMIT = 3 * 1024 * 1024
 # The page's script: the DOM and canvas glue, by what it shows; the last one starts it.
-SCRIPT_PARTS = ["picture.js", "controls.js", "layout.js", "run.js", "menu.js", "inspector.js",
+SCRIPT_PARTS = ["picture.js", "controls.js", "layout.js", "run.js", "menu.js", "point.js",
                 "reading.js", "links.js", "ravo-page.js"]
 
 

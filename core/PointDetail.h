@@ -24,7 +24,6 @@ struct Inspection {
     static constexpr double height = 440;
     static constexpr double narrowWidth = 300;
     static constexpr double narrowHeight = 716;
-    static constexpr double picturesTop = 80; // the pictures below the numbers (wide)
 
     // One thing the window draws, in the colour of a role of the picture (`ink` is the
     // colour of lines and texts, the axis's).

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Inspector.h"
+#include "PointDetail.h"
 
 #include "PathSum.h"
 #include "RunControl.h"
