@@ -53,7 +53,7 @@ class Page:
 
     def __init__(self, page_file, width=800, height=581, scale=1, languages=None,
                  fragment="", serve=False, before_load=None, wait_ready=True, touch=False,
-                 site_files=None):
+                 site_files=None, screen=None):
         self.folder = tempfile.mkdtemp(prefix="ravo-web-")
         site = os.path.join(self.folder, "site")
         os.mkdir(site)
@@ -91,6 +91,7 @@ class Page:
             options.add_experimental_option("prefs", {"intl.accept_languages": languages})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
         self.touch = touch
+        self.screen = screen  # (width, height) of the screen in CSS pixels, or the window's
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
         try:
             self.viewport(width, height, scale)
@@ -108,9 +109,11 @@ class Page:
         """The page's viewport, exactly: width × height CSS pixels at scale device pixels
         each; with touch, a tablet's or a phone's (a touch screen, the page's viewport tag
         honoured)."""
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": scale,
-            "mobile": self.touch})
+        metrics = {"width": width, "height": height, "deviceScaleFactor": scale,
+                   "mobile": self.touch}
+        if self.screen:
+            metrics.update(screenWidth=self.screen[0], screenHeight=self.screen[1])
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
         if self.touch:
             self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {
                 "enabled": True, "maxTouchPoints": 5})

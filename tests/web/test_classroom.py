@@ -368,6 +368,43 @@ class ClassroomTest(unittest.TestCase):
             self.assertTrue(page.pixels() == live, "the run's drawings after the renewal differ")
             self.assertEqual(page.console_errors(), [])
 
+    def test_many_kept_runs_drawn_ahead(self):
+        """With many kept runs and a screen with room for a larger picture, the page draws
+        it while idle, a run's later drawings too: when the window grows it is shown at once,
+        and it is the picture the runs drew; smaller again, and larger again, the pictures
+        left behind come back, as they were."""
+        link = "ravo1_V_F1R500I0.98C0H80DYMOS1A-PF" + "_F1R500I0.98C0H80DYMOS1ANPF" * 11
+        ahead = lambda s: s["spare"] and s["spare"]["whole"] and not s["spare"]["waiting"]
+        with Page(PAGE, fragment="#" + link, screen=(1366, 768)) as page:
+            page.wait_for(lambda s: s["runs"] == 12 and ahead(s), "the larger picture ahead")
+            self.assertEqual(page.snapshot()["spare"]["factor"], 2)
+            page.click("#opČervený")
+            page.click('[data-control="cmdStart"]')
+            self.finish(page, answer=False)
+            page.wait_for(ahead, "the run's drawings in the larger picture")
+            small = page.pixels()
+
+            page.viewport(1366, 768)
+            state = page.wait_for(lambda s: s["factor"] == 2, "the larger picture")
+            self.assertFalse(state["renewing"])
+            self.assertEqual(state["spare"], {"factor": 1, "whole": True, "waiting": 0},
+                             "the larger picture was not the one drawn ahead")
+            large = page.pixels()
+            page.viewport(800, 581)
+            page.wait_for(lambda s: s["factor"] == 1 and not s["renewing"], "the smaller")
+            self.assertTrue(page.pixels() == small, "the picture left behind differs")
+            page.viewport(1366, 768)
+            page.wait_for(lambda s: s["factor"] == 2 and not s["renewing"], "larger again")
+            self.assertTrue(page.pixels() == large, "the picture left behind differs")
+
+            # Drawn anew from the runs' records, exactly.
+            self.menu(page, "projector")
+            page.wait_for(lambda s: s["projector"] and not s["renewing"], "projector colours")
+            self.menu(page, "projector")
+            page.wait_for(lambda s: not s["projector"] and not s["renewing"], "the design's")
+            self.assertTrue(page.pixels() == large, "the picture drawn ahead differs")
+            self.assertEqual(page.console_errors(), [])
+
     # --- A phone -------------------------------------------------------------------------
 
     def test_phone(self):

@@ -37,7 +37,7 @@ function placeDesign() {
         String(layout === "design" ? Math.max(1, zoom) : 1));
     placeScrollReach();
     const wanted = Math.max(1, Math.ceil(zoom * (window.devicePixelRatio || 1) - 1e-6));
-    if (wanted !== (renewal ? renewal.factor : factor)) renewPicture(wanted);
+    if (wanted !== (renewal ? renewal.factor : factor)) changeFactor(wanted);
     else if (labelsPainted !== (layout === "design")) renewPicture(factor);
     placeRunKeys();
     if (inspected) paintInspector();

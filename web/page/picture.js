@@ -38,8 +38,18 @@ const RENEW_AT_ONCE = 8;
 const RENEW_SLICE_MS = 16;
 const RENEW_CHUNK = 512; // drawings between two looks at the clock
 
+// A picture of many kept runs drawn ahead, while the page has nothing else to do, at the
+// next factor up: the one a larger window, full screen or a projector asks for, where the
+// screen has room for it. When the window grows, it is shown at once instead of being drawn
+// anew for seconds; the picture it replaces is kept in its place, so that going back is at
+// once too. What a run draws meanwhile waits for it (drawn when the page is idle, or with
+// the swap); anything else that changes the picture lets it go.
+let spare = null; // as `renewal`, with the labels' choice and whether every run is in it
+let spareTimer = 0;
+const SPARE_AFTER_MS = 400; // the page idle this long before a spare is begun
+
 // A canvas of the picture's size at a factor, with its ground and the labels' texts.
-function groundedCanvas(target, newFactor) {
+function groundedCanvas(target, newFactor, labels = layout === "design") {
     target.width = Module.designWidth * newFactor;
     target.height = Module.designHeight * newFactor;
     const g = target.getContext("2d", { alpha: false });
@@ -47,14 +57,15 @@ function groundedCanvas(target, newFactor) {
     g.fillStyle = colours.ground;
     g.fillRect(0, 0, target.width, target.height);
     // Where the controls flow, the labels are texts above the picture (layout.js).
-    labelsPainted = layout === "design";
-    if (labelsPainted) paintLabels(g, newFactor);
+    if (labels) paintLabels(g, newFactor);
     return g;
 }
 
 // A new image at the factor, drawn again: its ground, the labels' texts, then every record.
 function renewPicture(newFactor) {
     renewal = null;
+    dropSpare();
+    labelsPainted = layout === "design";
     if (page.runCount() <= RENEW_AT_ONCE) {
         factor = newFactor;
         ctx = groundedCanvas(canvas, newFactor);
@@ -75,6 +86,7 @@ function renewLater() {
 renewChannel.port1.onmessage = () => {
     renewPending = false;
     if (renewal) renewSlice();
+    else if (spare) spareSlice();
 };
 
 // A slice of the renewal: the drawings that wait, and the next runs' as they are made,
@@ -129,8 +141,7 @@ function drawWaiting(r, most) {
 }
 
 // The picture drawn anew is shown.
-function showRenewed() {
-    const done = renewal;
+function showRenewed(done = renewal) {
     renewal = null;
     factor = done.factor;
     if (canvas.width !== done.canvas.width || canvas.height !== done.canvas.height) {
@@ -154,6 +165,106 @@ function resizeOverlay() {
 function pictureRenewed() {
     ++redraws;
     resizeOverlay();
+    planSpare();
+}
+
+// --- The spare picture -----------------------------------------------------------------
+
+// The factor a spare is drawn at, if one is wanted now: the next up, where the screen could
+// show the design that large.
+function spareFactor() {
+    if (!page || !ctx || renewal || page.running() || document.hidden) return 0;
+    if (page.runCount() <= RENEW_AT_ONCE) return 0;
+    const ratio = window.devicePixelRatio || 1;
+    const largest = Math.ceil(Math.min(screen.width / Module.designWidth,
+        screen.height / Module.designHeight) * ratio - 1e-6);
+    return factor + 1 <= largest ? factor + 1 : 0;
+}
+
+// A spare is begun after the page has been idle a while; one that waits for drawings goes
+// on with them.
+function planSpare() {
+    if (spare) {
+        if (spare.waiting.length && !page.running()) renewLater();
+        return;
+    }
+    if (!page) return;
+    if (spareTimer || !spareFactor()) return;
+    spareTimer = setTimeout(() => {
+        spareTimer = 0;
+        const f = spareFactor();
+        if (!f || spare) return;
+        spare = { canvas: null, ctx: null, factor: f, waiting: [], at: 0,
+            labels: layout === "design", whole: false };
+        page.renewBegin();
+        renewLater();
+    }, SPARE_AFTER_MS);
+}
+
+function dropSpare() {
+    spare = null;
+    if (spareTimer) clearTimeout(spareTimer);
+    spareTimer = 0;
+}
+
+// A slice of the spare, while no run goes on: the runs drawn again one by one, then what
+// was drawn on the shown picture since.
+function spareSlice() {
+    const s = spare;
+    if (page.running()) {
+        // A spare that is not whole is let go (the run changes what it would hold); a whole
+        // one draws the run's drawings when the run is over.
+        if (!s.whole) dropSpare();
+        return;
+    }
+    const deadline = performance.now() + RENEW_SLICE_MS;
+    if (!s.ctx) {
+        s.canvas = document.createElement("canvas");
+        s.ctx = groundedCanvas(s.canvas, s.factor, s.labels);
+    }
+    for (;;) {
+        if (s.waiting.length) {
+            drawWaiting(s, RENEW_CHUNK);
+            s.ctx.getImageData(0, 0, 1, 1);
+        } else if (s.whole) {
+            return;
+        } else if (page.renewed() < page.runCount()) {
+            page.renewStep(0, 1);
+        } else {
+            s.whole = true;
+        }
+        if (performance.now() >= deadline) break;
+    }
+    renewLater();
+}
+
+// The picture at another factor: the spare, where it is at that factor, with the picture it
+// replaces kept as the next spare; otherwise drawn anew.
+function changeFactor(wanted) {
+    const s = spare;
+    if (!s || s.factor !== wanted || s.labels !== (layout === "design") || !s.ctx) {
+        renewPicture(wanted);
+        return;
+    }
+    spare = null;
+    const keptLabels = labelsPainted;
+    labelsPainted = s.labels;
+    if (!s.whole) {
+        // Drawn on at once, as a renewal, while the shown picture stands in for it.
+        renewal = s;
+        renewLater();
+        return;
+    }
+    drawWaiting(s, Infinity);
+    const kept = document.createElement("canvas");
+    kept.width = canvas.width;
+    kept.height = canvas.height;
+    const keptCtx = kept.getContext("2d", { alpha: false });
+    keptCtx.drawImage(canvas, 0, 0);
+    const keptSpare = { canvas: kept, ctx: keptCtx, factor: factor, waiting: [], at: 0,
+        labels: keptLabels, whole: true };
+    showRenewed(s);
+    spare = keptSpare;
 }
 
 // The two labels belong to the picture, as on the desktop: what a run draws covers them.
@@ -189,8 +300,13 @@ function paintLabels(g, k) {
 function drawBatch(records, count, target) {
     if (target === 1) {
         // The batch's memory is the program's, and is used again: a copy waits.
-        if (renewal) renewal.waiting.push(records.slice(0, count * 7));
+        const r = renewal || spare;
+        if (r) r.waiting.push(records.slice(0, count * 7));
         return;
+    }
+    if (spare) {
+        if (spare.whole) spare.waiting.push(records.slice(0, count * 7));
+        else dropSpare();
     }
     if (ctx) drawRecords(ctx, factor, records, count);
 }

@@ -77,6 +77,8 @@ function snapshot() {
         factor: factor,
         redraws: redraws,
         renewing: renewal !== null,
+        spare: spare ? { factor: spare.factor, whole: spare.whole,
+            waiting: spare.waiting.length } : null,
         projector: projector,
         captions: ["nPravděpodobnost", "nSoučetRadiusvektorů", "nClonaOtvor"].filter(shown),
         settings: Object.fromEntries(["nPoloměr", "nIndex", "nKmitočet", "nClona",

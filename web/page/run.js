@@ -211,6 +211,7 @@ function showRunState() {
     const covered = String(page.runCount() > 0);
     if (prompt && prompt.getAttribute("aria-hidden") !== covered)
         prompt.setAttribute("aria-hidden", covered);
+    planSpare();
 }
 
 // A short notice, as the status, which a screen reader hears.
