@@ -95,10 +95,10 @@ function pageCopy() {
     return { folder, url: "file://" + file };
 }
 
-// In the page: Start, and the time until the run has finished, less the time its question
-// was open (answered at once by `answer`); with the longest task seen meanwhile, and the
-// time from the answer on (`afterAnswer`): without the opening of the question's box, which
-// the window's ravo-bench leaves out (it answers without a box).
+// In the page: Start, and the time until the run has finished, its question answered by
+// `answer` as soon as it is open; with the longest task seen meanwhile, and the time from
+// the answer on (`afterAnswer`, from the moment before the click): without the opening of
+// the question's box, which the window's ravo-bench leaves out (it answers without a box).
 function timedRun(answer) {
     return new Promise((resolve) => {
         let longest = 0;
@@ -112,10 +112,10 @@ function timedRun(answer) {
         let answered = 0;
         const watch = new MutationObserver(() => {
             if (question.open && !asked) {
+                // The click's own task (the box closing, the run going on) is the run's.
                 asked = performance.now();
+                answered = asked;
                 document.getElementById(answer ? "question-yes" : "question-no").click();
-                answered = performance.now();
-                start += answered - asked;
             }
             if (document.body.dataset.state === "Finished") {
                 // Until its last drawings are in the picture's pixels, as the window's run

@@ -51,12 +51,13 @@ function advanceSoon() {
         advanceAfterFrame = true;
     else soonChannel.port2.postMessage(0);
 }
-// The run goes on at once after it waited (for Start, or for an answer): the page's slices
-// are short, which keeps the task short. Nothing it drew waits to be shown, so the frame it
-// waits for only after a while counts from now.
+// The run goes on at once after it waited (for Start, or for an answer), in the same task,
+// with a slice as long as a frame: after a click or a key the browser holds other tasks
+// until it has shown its next frame, so the time would otherwise go unused. Nothing it drew
+// waits to be shown, so the frame it waits for only after a while counts from now.
 function goOn() {
     lastFrame = performance.now();
-    advanceRun();
+    advanceRun(true);
 }
 soonChannel.port1.onmessage = () => {
     if (!soonPending || advanceAfterFrame) return;
@@ -74,10 +75,10 @@ function waitFor(delayMs) {
     }, delayMs);
 }
 
-function advanceRun() {
+function advanceRun(afterInput = false) {
     if (!page.running()) return;
     cancelAdvance();
-    const next = page.advance();
+    const next = afterInput ? page.advanceAfterInput() : page.advance();
     recheckInspector();
     switch (next.wait) {
     case "Soon":

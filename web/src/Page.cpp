@@ -10,6 +10,8 @@ namespace ravo::web {
 
 namespace {
 
+constexpr std::chrono::milliseconds pageSlice{4};
+
 const char* waitName(RunDriver::Wait wait) {
     switch (wait) {
     case RunDriver::Wait::Soon:
@@ -57,7 +59,7 @@ Page::Page() : session_(form_, view_) {
     // task, which takes about as long again as the drawing: it does that while the pause
     // before the next point runs (a pause counts from the end of the point before), and on a
     // slow machine a slice and its drawing stay short. Shorter slices only add tasks.
-    session_.setSlice(std::chrono::milliseconds(4));
+    session_.setSlice(pageSlice);
     form_.settings().listen([this](Setting) {
         if (changed_)
             changed_();
@@ -81,6 +83,13 @@ std::string Page::shownText(std::string_view control) const {
             return setting == Setting::nDisperze ? write(dispersionDisplay(value)) : value;
         }
     return {};
+}
+
+PageAdvance Page::advanceAfterInput() {
+    session_.setSlice(RunSession::defaultSlice);
+    PageAdvance out = advance();
+    session_.setSlice(pageSlice);
+    return out;
 }
 
 PageAdvance Page::advance() {
