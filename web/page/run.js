@@ -28,6 +28,11 @@ const FRAME_AFTER_MS = 48;
 let lastFrame = 0;
 let frameAsked = false;
 let advanceAfterFrame = false;
+// After a click or a key (Start, an answer) the browser holds the page's ordinary tasks
+// until it has shown its next frame; until then the run's slices go to it as tasks that
+// cannot wait (where the browser has them), so that the time is the run's, in short tasks.
+let inputBeforeFrame = false;
+const urgentTasks = window.scheduler && typeof window.scheduler.postTask === "function";
 function frameShown() {
     frameAsked = false;
     lastFrame = performance.now();
@@ -49,21 +54,27 @@ function advanceSoon() {
     // A page out of sight shows no frames: its run goes on without them.
     if (performance.now() - lastFrame > FRAME_AFTER_MS && document.visibilityState === "visible")
         advanceAfterFrame = true;
+    else if (inputBeforeFrame && urgentTasks)
+        window.scheduler.postTask(soonArrived, { priority: "user-blocking" });
     else soonChannel.port2.postMessage(0);
 }
-// The run goes on at once after it waited (for Start, or for an answer), in the same task,
-// with a slice as long as a frame: after a click or a key the browser holds other tasks
-// until it has shown its next frame, so the time would otherwise go unused. Nothing it drew
-// waits to be shown, so the frame it waits for only after a while counts from now.
+// The run goes on at once after it waited (for Start, or for an answer): the page's slices
+// are short, which keeps the task short. Nothing it drew waits to be shown, so the frame it
+// waits for only after a while counts from now.
 function goOn() {
     lastFrame = performance.now();
-    advanceRun(true);
+    inputBeforeFrame = true;
+    requestAnimationFrame(() => {
+        inputBeforeFrame = false;
+    });
+    advanceRun();
 }
-soonChannel.port1.onmessage = () => {
+function soonArrived() {
     if (!soonPending || advanceAfterFrame) return;
     soonPending = false;
     advanceRun();
-};
+}
+soonChannel.port1.onmessage = soonArrived;
 
 // A pause goes to the event loop for as long as the program says: it has made the wait
 // early by how late the loop has lately woken, and waits out the rest itself.
@@ -75,10 +86,10 @@ function waitFor(delayMs) {
     }, delayMs);
 }
 
-function advanceRun(afterInput = false) {
+function advanceRun() {
     if (!page.running()) return;
     cancelAdvance();
-    const next = afterInput ? page.advanceAfterInput() : page.advance();
+    const next = page.advance();
     recheckInspector();
     switch (next.wait) {
     case "Soon":

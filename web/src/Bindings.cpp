@@ -700,7 +700,6 @@ EMSCRIPTEN_BINDINGS(ravo) {
         // The run.
         .function("start", &Page::start)
         .function("advance", &Page::advance)
-        .function("advanceAfterInput", &Page::advanceAfterInput)
         .function("answer", optional_override([](Page& p, bool yes) { p.session().answer(yes); }))
         .function("commandFor", &commandFor)
         .function("command", optional_override(

@@ -85,13 +85,6 @@ std::string Page::shownText(std::string_view control) const {
     return {};
 }
 
-PageAdvance Page::advanceAfterInput() {
-    session_.setSlice(RunSession::defaultSlice);
-    PageAdvance out = advance();
-    session_.setSlice(pageSlice);
-    return out;
-}
-
 PageAdvance Page::advance() {
     const RunSession::Next next = session_.advance();
     // What the run drew goes to the canvas before the page waits, and after the end.

@@ -95,9 +95,6 @@ public:
     // The run.
     bool start() { return session_.start(); }
     PageAdvance advance();
-    // The first slice after a click or a key (Start, an answer), as long as a frame: the
-    // browser shows its next frame only after that task, so the run has the time.
-    PageAdvance advanceAfterInput();
     // The run's key, as RunSession::commandFor names it: "ToggleHold", "CopyData", ...
     std::string commandFor(const KeyPress& key) const;
     // Holds, steps or stops the run; whether that changed it.
