@@ -107,14 +107,12 @@ function timedRun(answer) {
         });
         tasks.observe({ type: "longtask" });
         const question = document.getElementById("question");
-        let asked = 0;
         let start = 0;
-        let answered = 0;
+        let answered = 0; // the moment before the click: its task (the box closing, the
+        // run going on) is the run's
         const watch = new MutationObserver(() => {
-            if (question.open && !asked) {
-                // The click's own task (the box closing, the run going on) is the run's.
-                asked = performance.now();
-                answered = asked;
+            if (question.open && !answered) {
+                answered = performance.now();
                 document.getElementById(answer ? "question-yes" : "question-no").click();
             }
             if (document.body.dataset.state === "Finished") {

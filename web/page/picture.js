@@ -242,7 +242,7 @@ function spareSlice() {
 // replaces kept as the next spare; otherwise drawn anew.
 function changeFactor(wanted) {
     const s = spare;
-    if (!s || s.factor !== wanted || s.labels !== (layout === "design") || !s.ctx) {
+    if (!s || s.factor !== wanted || s.labels !== (layout === "design")) {
         renewPicture(wanted);
         return;
     }
