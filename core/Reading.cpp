@@ -193,8 +193,24 @@ std::vector<Text> describePicture(const RunHistory& history, const SettingsAcces
         sentences.push_back(reading(QT_TRANSLATE_NOOP("Reading", "No marks are shown yet.")));
         return sentences;
     }
+    // Only a finished run has a focus: one stopped, or still going on, has its highest mark
+    // so far, and is left out of the comparison.
+    std::vector<RunPeak> focused;
     for (const RunPeak& peak : peaks) {
         const RunRecord& run = history.runs()[peak.run];
+        if (run.progress != RunRecord::Progress::Finished) {
+            sentences.push_back(
+                reading(QT_TRANSLATE_NOOP("Reading", "Run %1, %2, not finished (%3 of %4 points): so far its highest mark is at point %5, x = %6, with P = %7."))
+                    .arg(int(peak.run + 1))
+                    .arg(runSettingsText(run.settings, peak.light))
+                    .arg(int(run.points.size()))
+                    .arg(PathSum::detectorCount)
+                    .arg(peak.point)
+                    .arg(Number{peak.x})
+                    .arg(Number{peak.probability, 1}));
+            continue;
+        }
+        focused.push_back(peak);
         sentences.push_back(
             reading(QT_TRANSLATE_NOOP("Reading", "Run %1, %2: it comes to its focus at point %3, x = %4, with P = %5; its peak, where the marks stand above half the highest, is %6 pixels wide, from x = %7 to %8."))
                 .arg(int(peak.run + 1))
@@ -206,18 +222,20 @@ std::vector<Text> describePicture(const RunHistory& history, const SettingsAcces
                 .arg(Number{peak.fromX})
                 .arg(Number{peak.toX}));
     }
-    if (peaks.size() > 1) {
+    if (focused.size() > 1) {
         const auto [nearest, farthest] = std::minmax_element(
-            peaks.begin(), peaks.end(), [](const RunPeak& a, const RunPeak& b) { return a.x < b.x; });
-        if (nearest->x == farthest->x)
-            sentences.push_back(reading(QT_TRANSLATE_NOOP("Reading", "Every run shown comes to its focus at the same point.")));
-        else
+            focused.begin(), focused.end(), [](const RunPeak& a, const RunPeak& b) { return a.x < b.x; });
+        if (nearest->x == farthest->x) {
+            if (focused.size() == peaks.size())
+                sentences.push_back(reading(QT_TRANSLATE_NOOP("Reading", "Every run shown comes to its focus at the same point.")));
+        } else {
             sentences.push_back(
                 reading(QT_TRANSLATE_NOOP("Reading", "Run %1 (%2) comes to its focus nearest the lens, run %3 (%4) farthest from it."))
                     .arg(int(nearest->run + 1))
                     .arg(colourName(nearest->light))
                     .arg(int(farthest->run + 1))
                     .arg(colourName(farthest->light)));
+        }
     }
     return sentences;
 }

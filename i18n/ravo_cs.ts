@@ -814,6 +814,10 @@
         <source>Run %1 stopped.</source>
         <translation>Běh %1 byl zastaven.</translation>
     </message>
+    <message>
+        <source>Run %1, %2, not finished (%3 of %4 points): so far its highest mark is at point %5, x = %6, with P = %7.</source>
+        <translation>Běh %1, %2, nedokončený (%3 z %4 bodů): jeho dosud nejvyšší značka je v bodě %5, x = %6, s P = %7.</translation>
+    </message>
 </context>
 <context>
     <name>frmRavo</name>

@@ -813,6 +813,10 @@
         <source>Run %1 stopped.</source>
         <translation>Lauf %1 ist gestoppt.</translation>
     </message>
+    <message>
+        <source>Run %1, %2, not finished (%3 of %4 points): so far its highest mark is at point %5, x = %6, with P = %7.</source>
+        <translation>Lauf %1, %2, nicht beendet (%3 von %4 Punkten): Seine bisher höchste Markierung liegt bei Punkt %5, x = %6, mit P = %7.</translation>
+    </message>
 </context>
 <context>
     <name>frmRavo</name>

@@ -813,6 +813,10 @@
         <source>Run %1 stopped.</source>
         <translation>Ejecución %1 detenida.</translation>
     </message>
+    <message>
+        <source>Run %1, %2, not finished (%3 of %4 points): so far its highest mark is at point %5, x = %6, with P = %7.</source>
+        <translation>Ejecución %1, %2, sin terminar (%3 de %4 puntos): hasta ahora su marca más alta está en el punto %5, x = %6, con P = %7.</translation>
+    </message>
 </context>
 <context>
     <name>frmRavo</name>

@@ -813,6 +813,10 @@
         <source>Run %1 stopped.</source>
         <translation>Exécution %1 arrêtée.</translation>
     </message>
+    <message>
+        <source>Run %1, %2, not finished (%3 of %4 points): so far its highest mark is at point %5, x = %6, with P = %7.</source>
+        <translation>Exécution %1, %2, inachevée (%3 points sur %4)&#xa0;: jusqu’ici, sa marque la plus haute est au point %5, x = %6, avec P = %7.</translation>
+    </message>
 </context>
 <context>
     <name>frmRavo</name>

@@ -814,6 +814,10 @@
         <source>Run %1 stopped.</source>
         <translation>Przebieg %1 zatrzymany.</translation>
     </message>
+    <message>
+        <source>Run %1, %2, not finished (%3 of %4 points): so far its highest mark is at point %5, x = %6, with P = %7.</source>
+        <translation>Przebieg %1, %2, niedokończony (%3 z %4 punktów): jak dotąd jego najwyższy znacznik jest w punkcie %5, x = %6, przy P = %7.</translation>
+    </message>
 </context>
 <context>
     <name>frmRavo</name>

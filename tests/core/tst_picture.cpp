@@ -183,6 +183,42 @@ private slots:
         QVERIFY(contains(english(runEndedText(w.session.history())), "Run 3 finished: it comes to its focus at point 60"));
     }
 
+    // A run stopped early has no focus: the description gives its highest mark so far and
+    // compares only the finished runs (its first marks would otherwise be "nearest").
+    void descriptionOfAStoppedRun() {
+        Window w;
+        w.run();
+        w.form.click("opČervený");
+        w.form.scroll(5000); // a point for each advance
+        QVERIFY(w.session.start());
+        while (w.session.control().point() < 3) {
+            const RunSession::Next next = w.session.advance();
+            if (next.wait == RunDriver::Wait::Answer)
+                w.session.answer(false);
+        }
+        QVERIFY(w.session.command(Command::Stop));
+        while (w.session.advance().wait != RunDriver::Wait::Ended) {
+        }
+        const std::size_t reached = w.session.history().runs()[1].points.size();
+        QVERIFY(reached >= 3 && reached < 85);
+        std::string all;
+        for (const Text& sentence : describePicture(w.session.history(), w.form.settings()))
+            all += english(sentence) + "\n";
+        QVERIFY2(contains(all, "Run 2, red") && contains(all, "not finished (" + std::to_string(reached) +
+                                                                  " of 85 points): so far its highest mark is at point"),
+                 all.c_str());
+        QVERIFY(!contains(all, "comes to its focus nearest"));
+        w.form.scroll(1);
+        w.form.click("OpZelená");
+        w.run(false);
+        all.clear();
+        for (const Text& sentence : describePicture(w.session.history(), w.form.settings()))
+            all += english(sentence) + "\n";
+        QVERIFY2(contains(all, "Run 1 (blue) comes to its focus nearest the lens, run 3 (green) farthest from it."),
+                 all.c_str());
+        QCOMPARE(std::count(all.begin(), all.end(), '\n'), 5L); // the lens, three runs, the comparison
+    }
+
     // Marks by shape: green squares, red triangles, blue dots as drawn, bars dashed and
     // dotted; hidden marks draw nothing else; everything else passes unchanged.
     void marksThroughTheView() {
