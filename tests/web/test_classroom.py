@@ -223,7 +223,7 @@ class ClassroomTest(unittest.TestCase):
                 "Point %d, x = %d: P = %.1f \u00b7 blue" % (PEAK[0], PEAK[1], PEAK[2])),
                 state["readout"])
             for key in ("#inspector-previous", "#inspector-next", "#inspector-close"):
-                self.assertGreaterEqual(min(rect(page, key)[2:]), 24, key)
+                self.assertGreaterEqual(min(rect(page, key)[2:]), 44, key)  # a fingertip
             page.tap_element("#inspector-next")
             page.wait_for(lambda s: s["inspector"]["point"] == PEAK[0] + 1, "the next point")
             page.tap_element("#inspector-previous")
