@@ -29,7 +29,7 @@ let redraws = 0;
 // While the picture is drawn anew at another factor a run at a time (a picture of many kept
 // runs), the canvas it is drawn on and the drawings that wait for it; the shown picture, at
 // the factor it has, stands in for it meanwhile, scaled by the browser.
-let renewal = null; // {canvas, ctx, factor, waiting: [Float32Array], at}
+let renewal = null; // a picture drawn anew (drawnAnew)
 let renewPending = false;
 const renewChannel = new MessageChannel();
 // Up to this many runs the picture is drawn anew at once, as it always was; beyond, in
@@ -44,12 +44,12 @@ const RENEW_CHUNK = 512; // drawings between two looks at the clock
 // anew for seconds; the picture it replaces is kept in its place, so that going back is at
 // once too. What a run draws meanwhile waits for it (drawn when the page is idle, or with
 // the swap); anything else that changes the picture lets it go.
-let spare = null; // as `renewal`, with the labels' choice and whether every run is in it
+let spare = null; // a picture drawn anew (drawnAnew), not shown
 let spareTimer = 0;
 const SPARE_AFTER_MS = 400; // the page idle this long before a spare is begun
 
 // A canvas of the picture's size at a factor, with its ground and the labels' texts.
-function groundedCanvas(target, newFactor, labels = layout === "design") {
+function groundedCanvas(target, newFactor, labels) {
     target.width = Module.designWidth * newFactor;
     target.height = Module.designHeight * newFactor;
     const g = target.getContext("2d", { alpha: false });
@@ -61,6 +61,20 @@ function groundedCanvas(target, newFactor, labels = layout === "design") {
     return g;
 }
 
+// A picture drawn anew at a factor a run at a time: its canvas (made with its first slice),
+// the drawings that wait for it and how far the first is drawn, whether the labels' texts
+// are in it, and whether every run is.
+function drawnAnew(newFactor) {
+    return { canvas: null, ctx: null, factor: newFactor, waiting: [], at: 0,
+        labels: layout === "design", whole: false };
+}
+
+function readyCanvas(r) {
+    if (r.ctx) return;
+    r.canvas = document.createElement("canvas");
+    r.ctx = groundedCanvas(r.canvas, r.factor, r.labels);
+}
+
 // A new image at the factor, drawn again: its ground, the labels' texts, then every record.
 function renewPicture(newFactor) {
     renewal = null;
@@ -68,12 +82,12 @@ function renewPicture(newFactor) {
     labelsPainted = layout === "design";
     if (page.runCount() <= RENEW_AT_ONCE) {
         factor = newFactor;
-        ctx = groundedCanvas(canvas, newFactor);
+        ctx = groundedCanvas(canvas, newFactor, labelsPainted);
         page.redraw();
         pictureRenewed();
         return;
     }
-    renewal = { canvas: null, ctx: null, factor: newFactor, waiting: [], at: 0 };
+    renewal = drawnAnew(newFactor);
     page.renewBegin();
     renewLater();
 }
@@ -96,10 +110,7 @@ renewChannel.port1.onmessage = () => {
 function renewSlice() {
     const r = renewal;
     const deadline = performance.now() + RENEW_SLICE_MS;
-    if (!r.ctx) {
-        r.canvas = document.createElement("canvas");
-        r.ctx = groundedCanvas(r.canvas, r.factor);
-    }
+    readyCanvas(r);
     for (;;) {
         if (r.waiting.length) {
             drawWaiting(r, RENEW_CHUNK);
@@ -194,8 +205,7 @@ function planSpare() {
         spareTimer = 0;
         const f = spareFactor();
         if (!f || spare) return;
-        spare = { canvas: null, ctx: null, factor: f, waiting: [], at: 0,
-            labels: layout === "design", whole: false };
+        spare = drawnAnew(f);
         page.renewBegin();
         renewLater();
     }, SPARE_AFTER_MS);
@@ -218,10 +228,7 @@ function spareSlice() {
         return;
     }
     const deadline = performance.now() + RENEW_SLICE_MS;
-    if (!s.ctx) {
-        s.canvas = document.createElement("canvas");
-        s.ctx = groundedCanvas(s.canvas, s.factor, s.labels);
-    }
+    readyCanvas(s);
     for (;;) {
         if (s.waiting.length) {
             drawWaiting(s, RENEW_CHUNK);
@@ -261,8 +268,8 @@ function changeFactor(wanted) {
     kept.height = canvas.height;
     const keptCtx = kept.getContext("2d", { alpha: false });
     keptCtx.drawImage(canvas, 0, 0);
-    const keptSpare = { canvas: kept, ctx: keptCtx, factor: factor, waiting: [], at: 0,
-        labels: keptLabels, whole: true };
+    const keptSpare = Object.assign(drawnAnew(factor),
+        { canvas: kept, ctx: keptCtx, labels: keptLabels, whole: true });
     showRenewed(s);
     spare = keptSpare;
 }

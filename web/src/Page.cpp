@@ -10,8 +10,6 @@ namespace ravo::web {
 
 namespace {
 
-constexpr std::chrono::milliseconds pageSlice{4};
-
 const char* waitName(RunDriver::Wait wait) {
     switch (wait) {
     case RunDriver::Wait::Soon:
@@ -59,7 +57,7 @@ Page::Page() : session_(form_, view_) {
     // task, which takes about as long again as the drawing: it does that while the pause
     // before the next point runs (a pause counts from the end of the point before), and on a
     // slow machine a slice and its drawing stay short. Shorter slices only add tasks.
-    session_.setSlice(pageSlice);
+    session_.setSlice(std::chrono::milliseconds(4));
     form_.settings().listen([this](Setting) {
         if (changed_)
             changed_();
