@@ -31,6 +31,8 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 PAGE = None
 DOT_ROWS = 240
+OVERLAY_SHOWN = ("return getComputedStyle(document.getElementById('overlay'))"
+                 ".display !== 'none'")
 WCAG = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"]
 BLUE_RUN = "blue, f = 1, dispersion on \u00b7 radius 500, index 0.98, whole lens, aperture 0"
 
@@ -186,6 +188,19 @@ class ReadingTest(unittest.TestCase):
             page.js("document.getElementById('picture').blur()")
             self.assertEqual(page.pixels(canvas="overlay")[2],
                              bytes(800 * 581 * 4), "the frame left after the focus")
+            self.assertFalse(page.js(OVERLAY_SHOWN), "an empty overlay over the picture")
+
+            # The frame comes back at the picture's new size when the window grows.
+            page.js("document.getElementById('picture').focus()")
+            page.viewport(1600, 1162)
+            state = page.wait_for(lambda s: s["factor"] == 2 and not s["renewing"],
+                                  "the picture at twice its size")
+            self.assertTrue(page.js(OVERLAY_SHOWN), "the focus frame over the picture")
+            self.assertEqual(page.js("const o = document.getElementById('overlay');"
+                                     "return [o.width, o.height];"), [1600, 1162])
+            frame = page.js("return [...document.getElementById('overlay').getContext('2d')"
+                            ".getImageData(4, 100, 1, 1).data];")
+            self.assertEqual(frame[3], 255, "the frame drawn on the larger overlay")
             self.assertEqual(page.console_errors(), [])
 
     def test_run_keys_and_status(self):

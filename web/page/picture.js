@@ -165,17 +165,9 @@ function showRenewed(done = renewal) {
     pictureRenewed();
 }
 
-function resizeOverlay() {
-    if (overlay.width !== canvas.width || overlay.height !== canvas.height) {
-        overlay.width = canvas.width;
-        overlay.height = canvas.height;
-    }
-    paintOverlay();
-}
-
 function pictureRenewed() {
     ++redraws;
-    resizeOverlay();
+    paintOverlay(); // at the picture's size, where it shows something
     planSpare();
 }
 

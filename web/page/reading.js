@@ -176,14 +176,30 @@ let legendShown = null; // where the legend stands, in design pixels, for the pa
 // What lies over the picture: the legend, where it is asked for; while the picture has the
 // focus, a frame inside its edge (a light band under a dashed line in the ink of its axis,
 // so that it shows on any ground) and a ring around the cursor's mark.
+// The overlay stands over the picture only while it shows something: an empty one as large
+// as the picture would cost its clearing at every change of size, and the browser's
+// compositing at every frame.
 function paintOverlay() {
+    const ready = Boolean(page && factor);
+    const flowing = layout === "flow";
+    const legend = ready && page.view().legend;
+    if (ready) legendShown = showLegendList(flowing && legend);
+    if (!ready || !((!flowing && legend) || document.activeElement === canvas)) {
+        if (!overlay.hidden) {
+            overlay.getContext("2d").clearRect(0, 0, overlay.width, overlay.height);
+            overlay.hidden = true;
+        }
+        return;
+    }
+    overlay.hidden = false;
+    if (overlay.width !== canvas.width || overlay.height !== canvas.height) {
+        overlay.width = canvas.width;
+        overlay.height = canvas.height;
+    }
     const g = overlay.getContext("2d");
     g.setTransform(1, 0, 0, 1, 0, 0);
     g.clearRect(0, 0, overlay.width, overlay.height);
-    if (!page || !factor) return;
-    const flowing = layout === "flow";
-    legendShown = showLegendList(flowing && page.view().legend);
-    if (!flowing && page.view().legend) legendShown = paintLegend(g, factor);
+    if (!flowing && legend) legendShown = paintLegend(g, factor);
     if (document.activeElement !== canvas) return;
     g.setTransform(factor, 0, 0, factor, 0, 0);
     g.strokeStyle = lighter(colours.ground, 1.5);
