@@ -175,16 +175,17 @@ let legendShown = null; // where the legend stands, in design pixels, for the pa
 
 // What lies over the picture: the legend, where it is asked for; while the picture has the
 // focus, a frame inside its edge (a light band under a dashed line in the ink of its axis,
-// so that it shows on any ground) and a ring around the cursor's mark.
-// The overlay stands over the picture only while it shows something: an empty one as large
-// as the picture would cost its clearing at every change of size, and the browser's
-// compositing at every frame.
+// so that it shows on any ground) and a ring around the cursor's mark. The overlay stands
+// over the picture only while it shows something: an empty one as large as the picture
+// would cost its clearing at every change of size, and the browser's compositing at every
+// frame.
 function paintOverlay() {
     const ready = Boolean(page && factor);
     const flowing = layout === "flow";
     const legend = ready && page.view().legend;
     if (ready) legendShown = showLegendList(flowing && legend);
-    if (!ready || !((!flowing && legend) || document.activeElement === canvas)) {
+    const shows = ready && ((!flowing && legend) || document.activeElement === canvas);
+    if (!shows) {
         if (!overlay.hidden) {
             overlay.getContext("2d").clearRect(0, 0, overlay.width, overlay.height);
             overlay.hidden = true;
